@@ -1,0 +1,16 @@
+// The program's few globals, shared by the commands and the application shell.
+#ifndef QUENNICK_APP_GLOBALS_H
+#define QUENNICK_APP_GLOBALS_H
+
+#include "form/toolbox.h"
+
+enum { kPathSize = 512 };
+
+// The data folder, ending in a slash; "" when it could not be found.
+extern char path[kPathSize];
+// The main form, for the whole run.
+extern DialogRef theDialog;
+// The run flag: the event loop runs while it is true.
+extern Boolean alive;
+
+#endif

@@ -1,0 +1,132 @@
+#include "app/shell.h"
+
+#include <limits.h>
+#include <string.h>
+#include <unistd.h>
+
+#include "app/globals.h"
+#include "catalogue/catalogue.h"
+#include "form/commands.h"
+#include "form/items.h"
+
+namespace {
+
+int CountSlashes(const char *s)
+{
+    int n = 0;
+    for (; *s; s++)
+        n += *s == '/';
+    return n;
+}
+
+}  // namespace
+
+void DataFolder(const char *exe, const char *self, char *folder, size_t size)
+{
+    folder[0] = '\0';
+    // Started from the PATH or through a link, the first argument says too little:
+    // where the executable really lies is what counts.
+    if (!exe || CountSlashes(exe) < 4)
+        exe = self;
+    if (!exe || CountSlashes(exe) < 4 || strlen(exe) >= size)
+        return;  // no data folder: the catalogues are simply not found
+    memcpy(folder, exe, strlen(exe) + 1);
+    for (int i = 0; i < 3; i++)
+        *strrchr(folder, '/') = '\0';
+    strrchr(folder, '/')[1] = '\0';
+}
+
+void EventLoop(void)
+{
+    EventRecord event;
+    WindowRef window;
+    const Rect dragBounds = {0, 0, 4096, 4096};
+    while (alive) {
+        IdleControls(GetDialogWindow(theDialog));
+        if (!WaitNextEvent(everyEvent, &event, 5, nullptr)) {
+            DialogRef dialog;
+            DialogItemIndex item;
+            if (IsDialogEvent(&event))
+                DialogSelect(&event, &dialog, &item);
+            continue;
+        }
+        if (IsDialogEvent(&event)) {
+            DoDlgEvt(&event);
+            continue;
+        }
+        switch (event.what) {
+        case mouseDown:
+            switch (FindWindow(event.where, &window)) {
+            case inDrag: DragWindow(window, event.where, &dragBounds); break;
+            case inGoAway:
+                if (TrackGoAway(window, event.where))
+                    alive = FALSE;
+                break;
+            case inMenuBar:
+                DoMenuCommand(MenuSelect(event.where));
+                HiliteMenu(0);
+                break;
+            default: break;
+            }
+            break;
+        case keyDown:
+        case autoKey:
+            if (event.modifiers & cmdKey) {
+                DoMenuCommand(MenuKey((SInt16)(event.message & charCodeMask)));
+                HiliteMenu(0);
+            }
+            break;
+        default: break;
+        }
+    }
+}
+
+int QuennickMain(int argc, char **argv)
+{
+    char self[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    self[n > 0 ? n : 0] = '\0';
+    DataFolder(argc > 0 ? argv[0] : nullptr, n > 0 ? self : nullptr, path, sizeof path);
+
+    alive = TRUE;
+    GrafPtr savedPort;
+    GetPort(&savedPort);
+    theDialog = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
+    if (!theDialog)
+        return -1;
+    SetPort(GetDialogPort(theDialog));
+    InitCursor();
+
+    const SInt16 menuIDs[] = {kAppleMenuID, kFileMenuID, kEditMenuID};
+    for (SInt16 id : menuIDs)
+        InsertMenu(GetMenu(id), 0);
+    DrawMenuBar();
+
+    Str255 title;
+    C2Pas("Quennick", title);
+    SetWTitle(GetDialogWindow(theDialog), title);
+
+    MenuHandle menus[2] = {nullptr, nullptr};
+    const DialogItemIndex buttons[2] = {iRimMenu, iHubMenu};
+    for (int i = 0; i < 2; i++) {
+        ControlRef control = nullptr;
+        GetDialogItemAsControl(theDialog, buttons[i], &control);
+        GetBevelButtonMenuHandle(control, &menus[i]);
+        SetMenuFont(menus[i], 3, 9);
+    }
+    DoReadData(menus[0], menus[1]);
+
+    Rect bounds;
+    GetPortBounds(GetDialogPort(theDialog), &bounds);
+    InvalWindowRect(GetDialogWindow(theDialog), &bounds);
+    EraseRect(&bounds);
+    SetDialogDefaultItem(theDialog, iCalculate);
+    ShowWindow(GetDialogWindow(theDialog));
+
+    EventLoop();
+
+    DisposeDialog(theDialog);
+    theDialog = nullptr;
+    SetPort(savedPort);
+    return 0;
+}

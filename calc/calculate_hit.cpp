@@ -1,0 +1,44 @@
+#include "calc/calculate_hit.h"
+
+#include <math.h>
+
+#include "calc/spoke.h"
+#include "form/items.h"
+
+const char kNoResultText[] = "no result";
+
+namespace {
+
+void ShowLength(DialogRef dialog, DialogItemIndex item, double length)
+{
+    // "inf" or "nan" would mean nothing to a wheel builder.
+    if (isfinite(length))
+        XDlgSetDouble(dialog, item, 2, length);
+    else
+        XDlgSetStr(dialog, item, kNoResultText);
+}
+
+}  // namespace
+
+void DoCalculateHit(DialogRef dialog)
+{
+    double flangeDiameter1, flangeDiameter2, flangeDistance1, flangeDistance2, rimDiameter;
+    XDlgGetDouble(dialog, iFlangeDiameter1, &flangeDiameter1);
+    XDlgGetDouble(dialog, iFlangeDiameter2, &flangeDiameter2);
+    XDlgGetDouble(dialog, iFlangeDistance1, &flangeDistance1);
+    XDlgGetDouble(dialog, iFlangeDistance2, &flangeDistance2);
+    XDlgGetDouble(dialog, iRimDiameter, &rimDiameter);
+    const double crossings1 = (double)(XDlgGetValue(dialog, iCrossings1) - 1);
+    const double crossings2 = (double)(XDlgGetValue(dialog, iCrossings2) - 1);
+    const double spokes = SpokeCount(XDlgGetValue(dialog, iSpokes));
+    double holeDiameter;
+    XDlgGetDouble(dialog, iHoleDiameter, &holeDiameter);
+
+    double length1 = NAN, length2 = NAN;
+    // A spoke-count value the popup cannot hold stands for no wheel at all.
+    if (spokes > 0)
+        DoCalculate(flangeDiameter1, flangeDiameter2, flangeDistance1, flangeDistance2,
+                    rimDiameter, crossings1, crossings2, spokes, holeDiameter, &length1, &length2);
+    ShowLength(dialog, iLength1, length1);
+    ShowLength(dialog, iLength2, length2);
+}

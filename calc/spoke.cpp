@@ -1,0 +1,41 @@
+#include "calc/spoke.h"
+
+#include <math.h>
+
+namespace {
+
+// One side of the wheel. Every step is a separate double operation in this
+// order (the build turns off fused multiply-add), so results match the
+// published worked examples to the last bit.
+double SideLength(double D, double Z, double X, double R, double N, double H)
+{
+    // 4 x 3.141592654, written out: the historical constant, not 4 pi.
+    const double angle = (12.566370616 * X) / N;
+    const double q = (D * D * 0.25 + R * R * 0.25) + (R * D * -0.5) * cos(angle) + Z * Z;
+    const double raw = 0.998 * sqrt(q) - 0.5 * H;
+    return round(raw * 100) / 100;
+}
+
+}  // namespace
+
+void DoCalculate(double flangeDiameter1, double flangeDiameter2, double flangeDistance1,
+                 double flangeDistance2, double rimDiameter, double crossings1,
+                 double crossings2, double spokes, double holeDiameter, double *length1,
+                 double *length2)
+{
+    *length1 = SideLength(flangeDiameter1, flangeDistance1, crossings1, rimDiameter, spokes,
+                          holeDiameter);
+    *length2 = SideLength(flangeDiameter2, flangeDistance2, crossings2, rimDiameter, spokes,
+                          holeDiameter);
+}
+
+double SpokeCount(int value)
+{
+    switch (value) {
+    case 1: return 24;
+    case 2: return 28;
+    case 3: return 32;
+    case 4: return 36;
+    default: return 0;
+    }
+}

@@ -1,0 +1,8 @@
+// Lets tests and fuzzers load catalogues more than once in one process.
+#ifndef QUENNICK_CATALOGUE_CATALOGUE_TESTING_H
+#define QUENNICK_CATALOGUE_CATALOGUE_TESTING_H
+
+// Frees both tables and every text in them, and sets them back to empty.
+void FreeCatalogues(void);
+
+#endif

@@ -1,0 +1,142 @@
+#include "form/commands.h"
+
+#include "app/globals.h"
+#include "calc/calculate_hit.h"
+#include "catalogue/catalogue.h"
+#include "form/items.h"
+
+namespace {
+
+void ClearForm(DialogRef d)
+{
+    XDlgSetStr(d, iRimText3, "");
+    XDlgSetDouble(d, iRimDiameter, 2, 0);
+    XDlgSetStr(d, iRimText1, "");
+    XDlgSetStr(d, iRimText2, "");
+    XDlgSetStr(d, iHubText4, "");
+    XDlgSetDouble(d, iFlangeDiameter1, 2, 0);
+    XDlgSetDouble(d, iFlangeDiameter2, 2, 0);
+    XDlgSetDouble(d, iFlangeDistance1, 2, 0);
+    XDlgSetDouble(d, iFlangeDistance2, 2, 0);
+    XDlgSetDouble(d, iHoleDiameter, 2, 0);
+    XDlgSetStr(d, iHubText1, "");
+    XDlgSetStr(d, iHubText2, "");
+    XDlgSetStr(d, iHubText3, "");
+    XDlgSetDouble(d, iLength1, 2, 0);
+    XDlgSetDouble(d, iLength2, 2, 0);
+}
+
+// The record a menu button's chosen entry stands for: entry k is record k - 1,
+// and no entry chosen shows the first. -1 when the table has no such record.
+SInt32 ChosenRecord(DialogRef d, DialogItemIndex item, SInt32 count)
+{
+    ControlRef control = nullptr;
+    SInt16 value = 0;
+    GetDialogItemAsControl(d, item, &control);
+    GetBevelButtonMenuValue(control, &value);
+    const SInt32 index = value != 0 ? value - 1 : 0;
+    return index >= 0 && index < count ? index : -1;
+}
+
+void ShowRim(DialogRef d)
+{
+    const SInt32 i = ChosenRecord(d, iRimMenu, rimt ? rimc : 0);
+    if (i < 0)
+        return;  // no such rim: the form stays as it is
+    const RimRecord &r = rimt[i];
+    XDlgSetStr(d, iRimText3, r.text3);
+    XDlgSetDouble(d, iRimDiameter, 2, r.diameter);
+    XDlgSetStr(d, iRimText1, r.text1);
+    XDlgSetStr(d, iRimText2, r.text2);
+}
+
+void ShowHub(DialogRef d)
+{
+    const SInt32 i = ChosenRecord(d, iHubMenu, hubt ? hubc : 0);
+    if (i < 0)
+        return;
+    const HubRecord &h = hubt[i];
+    XDlgSetStr(d, iHubText4, h.text4);
+    XDlgSetDouble(d, iFlangeDiameter1, 2, h.flangeDiameter1);
+    XDlgSetDouble(d, iFlangeDiameter2, 2, h.flangeDiameter2);
+    XDlgSetDouble(d, iFlangeDistance1, 2, h.flangeDistance1);
+    XDlgSetDouble(d, iFlangeDistance2, 2, h.flangeDistance2);
+    XDlgSetDouble(d, iHoleDiameter, 2, h.holeDiameter);
+    XDlgSetStr(d, iHubText1, h.text1);
+    XDlgSetStr(d, iHubText2, h.text2);
+    XDlgSetStr(d, iHubText3, h.text3);
+}
+
+}  // namespace
+
+void DoDlgEvt(EventRecord *event)
+{
+    if (event->what == keyDown) {
+        const SInt16 c = (SInt16)(event->message & charCodeMask);
+        if (event->modifiers & cmdKey) {
+            DoMenuCommand(MenuKey(c));
+            HiliteMenu(0);
+            return;
+        }
+        if (c == 3 || c == 13) {
+            DoCalculateHit(theDialog);
+            return;
+        }
+        if (c == 27)
+            alive = FALSE;  // and the form still sees the key
+    }
+    DialogRef dialog = nullptr;
+    DialogItemIndex item = 0;
+    if (!DialogSelect(event, &dialog, &item) || dialog != theDialog)
+        return;
+    switch (item) {
+    case iQuit: alive = FALSE; break;
+    case iClear: ClearForm(dialog); break;
+    case iCalculate: DoCalculateHit(dialog); break;
+    case iRimMenu: ShowRim(dialog); break;
+    case iHubMenu: ShowHub(dialog); break;
+    default: break;
+    }
+}
+
+void DoMenuCommand(SInt32 choice)
+{
+    const SInt16 menu = (SInt16)(choice >> 16);
+    const SInt16 item = (SInt16)(choice & 0xFFFF);
+    switch (menu) {
+    case kAppleMenuID:
+        if (item == 1)
+            DisplayAbout();
+        break;
+    case kFileMenuID:
+        if (item == 1)
+            alive = FALSE;
+        break;
+    case kEditMenuID:
+        if (item == 3)
+            DialogCut(theDialog);
+        else if (item == 4)
+            DialogCopy(theDialog);
+        else if (item == 5)
+            DialogPaste(theDialog);
+        break;
+    default: break;
+    }
+}
+
+void DisplayAbout(void)
+{
+    InitCursor();
+    DialogRef about = GetNewDialog(kAboutBoxID, nullptr, kFirstWindowOfClass);
+    if (!about)
+        return;  // no About box to show; the program goes on
+    TransitionWindow(GetDialogWindow(about), kWindowZoomTransitionEffect,
+                     kWindowShowTransitionAction, nullptr);
+    SetPort(GetDialogPort(about));
+    DialogItemIndex hit = 0;
+    while (hit != 1)
+        ModalDialog(nullptr, &hit);
+    TransitionWindow(GetDialogWindow(about), kWindowZoomTransitionEffect,
+                     kWindowHideTransitionAction, nullptr);
+    DisposeDialog(about);
+}

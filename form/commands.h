@@ -1,0 +1,18 @@
+// What the user asks of the program: the form's events and the menu commands.
+#ifndef QUENNICK_FORM_COMMANDS_H
+#define QUENNICK_FORM_COMMANDS_H
+
+#include "form/toolbox.h"
+
+// Handles an event that belongs to the main form: command keys go to the menus,
+// Return and Enter calculate, Escape ends the run; everything else goes to the
+// form, and the item it hit is acted on.
+void DoDlgEvt(EventRecord *event);
+
+// Carries out a menu choice (menu ID in the high 16 bits, item in the low 16).
+void DoMenuCommand(SInt32 choice);
+
+// Shows the About box and returns when the user has closed it.
+void DisplayAbout(void);
+
+#endif

@@ -1,0 +1,490 @@
+// Dialogs, their numbered items, controls, windows and ports, on Qt Widgets.
+// A dialog is built from a Designer template; item N is the widget named "itemN".
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QUiLoader>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <string>
+
+#include "form/toolbox_qt.h"
+#include "form/toolbox_testing.h"
+
+namespace {
+
+std::string templateFolder;  // empty: the built-in resources
+GrafPtr currentPort = nullptr;
+
+}  // namespace
+
+// A button with a pop-up list: pressing it, or Space or Down while it has the
+// focus, shows its menu's entries and keeps the one chosen as its value.
+class XMenuButton : public QPushButton {
+public:
+    explicit XMenuButton(QWidget *parent) : QPushButton(parent) {}
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override
+    {
+        if (e->button() == Qt::LeftButton) {
+            e->accept();
+            Open();
+        } else {
+            QPushButton::mousePressEvent(e);
+        }
+    }
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        const bool altDown = e->key() == Qt::Key_Down && (e->modifiers() & Qt::AltModifier);
+        if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Down || e->key() == Qt::Key_F4 ||
+            altDown) {
+            e->accept();
+            Open();
+        } else {
+            QPushButton::keyPressEvent(e);
+        }
+    }
+    void keyReleaseEvent(QKeyEvent *e) override
+    {
+        // The button acts on the press; a plain button's release would "click" it.
+        if (e->key() == Qt::Key_Space)
+            e->accept();
+        else
+            QPushButton::keyReleaseEvent(e);
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        opt.features |= QStyleOptionButton::HasMenu;
+        p.drawControl(QStyle::CE_PushButton, opt);
+    }
+
+private:
+    void Open()
+    {
+        OpaqueControlRef *item = XItemOfWidget(this);
+        if (!item || !item->menu)
+            return;
+        setDown(true);
+        const SInt16 chosen = XMenuPopupList(item->menu, this, item->menuValue);
+        setDown(false);
+        if (chosen > 0) {
+            item->menuValue = chosen;
+            XEventsItemHit(item);
+        }
+    }
+};
+
+// The About box and any other modal template: Escape and the window's close box
+// report item 1 to ModalDialog instead of hiding the box behind its loop.
+class XModalBox : public QDialog {
+public:
+    explicit XModalBox(QWidget *parent) : QDialog(parent) {}
+    bool ownClose = false;
+
+protected:
+    void reject() override { ReportCancel(); }
+    void closeEvent(QCloseEvent *e) override
+    {
+        if (ownClose) {
+            QDialog::closeEvent(e);
+            return;
+        }
+        e->ignore();
+        ReportCancel();
+    }
+
+private:
+    void ReportCancel()
+    {
+        OpaqueDialogPtr *d = XDialogOfWidget(this);
+        if (d)
+            d->modalHit = 1;
+    }
+};
+
+namespace {
+
+class XLoader : public QUiLoader {
+public:
+    QWidget *createWidget(const QString &className, QWidget *parent, const QString &name) override
+    {
+        QWidget *w = nullptr;
+        if (className == QLatin1String("XMenuButton"))
+            w = new XMenuButton(parent);
+        else if (className == QLatin1String("QDialog") && !parent)
+            w = new XModalBox(parent);
+        if (!w)
+            return QUiLoader::createWidget(className, parent, name);
+        w->setObjectName(name);
+        return w;
+    }
+};
+
+QString TemplatePath(SInt16 id)
+{
+    if (templateFolder.empty())
+        return QStringLiteral(":/templates/%1.ui").arg(id);
+    return QString::fromStdString(templateFolder) + QStringLiteral("/%1.ui").arg(id);
+}
+
+OpaqueDialogPtr *DialogOf(WindowRef w) { return w ? w->dialog : nullptr; }
+
+QWidget *WidgetOf(Handle h)
+{
+    auto *item = static_cast<OpaqueControlRef *>(h);
+    return item ? item->widget.data() : nullptr;
+}
+
+// Connects the signals by which an item reports that the user acted on it.
+void ConnectHits(OpaqueControlRef *item)
+{
+    QWidget *w = item->widget;
+    if (dynamic_cast<XMenuButton *>(w))
+        return;  // reports its own choice
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        QObject::connect(b, &QAbstractButton::clicked, [item] { XEventsItemHit(item); });
+    else if (auto *c = qobject_cast<QComboBox *>(w))
+        QObject::connect(c, qOverload<int>(&QComboBox::activated), [item] { XEventsItemHit(item); });
+}
+
+void CollectItems(OpaqueDialogPtr *d)
+{
+    static const QRegularExpression itemName(QStringLiteral("^item([0-9]{1,4})$"));
+    const auto children = d->widget->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        const auto m = itemName.match(w->objectName());
+        if (!m.hasMatch())
+            continue;
+        const int n = m.captured(1).toInt();
+        if (n < 1)
+            continue;
+        if ((int)d->items.size() < n)
+            d->items.resize(n);
+        auto item = std::make_unique<OpaqueControlRef>();
+        item->dialog = d;
+        item->number = (DialogItemIndex)n;
+        item->widget = w;
+        if (dynamic_cast<XMenuButton *>(w))
+            item->menu = XMenuNewList();
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            edit->setMaxLength(255);
+        d->items[n - 1] = std::move(item);
+        ConnectHits(d->items[n - 1].get());
+    }
+}
+
+}  // namespace
+
+void ToolboxSetTemplateFolder(const char *folder) { templateFolder = folder ? folder : ""; }
+
+std::vector<OpaqueDialogPtr *> &XDialogs()
+{
+    static std::vector<OpaqueDialogPtr *> dialogs;
+    return dialogs;
+}
+
+OpaqueDialogPtr *XDialogOfWidget(const QWidget *widget)
+{
+    for (OpaqueDialogPtr *d : XDialogs())
+        if (d->widget == widget)
+            return d;
+    return nullptr;
+}
+
+OpaqueControlRef *XItemOfWidget(const QWidget *widget)
+{
+    for (OpaqueDialogPtr *d : XDialogs())
+        for (auto &item : d->items)
+            if (item && item->widget == widget)
+                return item.get();
+    return nullptr;
+}
+
+DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
+{
+    XEnsureApp();
+    QFile file(TemplatePath(templateID));
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    XLoader loader;
+    QWidget *w = loader.load(&file);
+    if (!w)
+        return nullptr;
+    auto *d = new OpaqueDialogPtr;
+    d->templateID = templateID;
+    d->widget = w;
+    d->modal = qobject_cast<QDialog *>(w) != nullptr;
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    CollectItems(d);
+    XDialogs().push_back(d);
+    if (!d->modal) {
+        XEventsWatch(d);
+        XMenuBarAttach(d);
+    }
+    return d;
+}
+
+void DisposeDialog(DialogRef d)
+{
+    if (!d)
+        return;
+    auto &all = XDialogs();
+    all.erase(std::remove(all.begin(), all.end(), d), all.end());
+    if (currentPort == &d->port)
+        currentPort = nullptr;
+    XEventsForget(d);
+    XMenuBarDetach(d);
+    if (auto *box = dynamic_cast<XModalBox *>(d->widget.data()))
+        box->ownClose = true;
+    delete d->widget.data();
+    delete d;
+}
+
+WindowRef GetDialogWindow(DialogRef d) { return d ? &d->window : nullptr; }
+
+CGrafPtr GetDialogPort(DialogRef d) { return d ? &d->port : nullptr; }
+
+void GetDialogItem(DialogRef d, DialogItemIndex n, DialogItemType *type, Handle *handle, Rect *box)
+{
+    OpaqueControlRef *item = nullptr;
+    if (d && n >= 1 && n <= (int)d->items.size())
+        item = d->items[n - 1].get();
+    QWidget *w = item ? item->widget.data() : nullptr;
+    if (type) {
+        *type = 0;
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            *type = edit->isReadOnly() ? statText : editText;
+        else if (qobject_cast<QLabel *>(w))
+            *type = statText;
+        else if (w)
+            *type = ctrlItem + btnCtrl;
+    }
+    if (handle)
+        *handle = w ? item : nullptr;
+    if (box) {
+        *box = Rect{0, 0, 0, 0};
+        if (w) {
+            const QRect r(w->mapTo(d->widget, QPoint(0, 0)), w->size());
+            SetRect(box, (SInt16)r.left(), (SInt16)r.top(), (SInt16)(r.right() + 1),
+                    (SInt16)(r.bottom() + 1));
+        }
+    }
+}
+
+SInt16 GetDialogItemAsControl(DialogRef d, DialogItemIndex n, ControlRef *control)
+{
+    Handle h = nullptr;
+    GetDialogItem(d, n, nullptr, &h, nullptr);
+    if (control)
+        *control = static_cast<ControlRef>(h);
+    return h ? 0 : -1;
+}
+
+void SetDialogItemText(Handle h, ConstStr255Param text)
+{
+    QWidget *w = WidgetOf(h);
+    const QString s = XPas2QString(text);
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        edit->setText(s);
+        edit->setCursorPosition(0);
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        label->setText(s);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        button->setText(s);
+    }
+}
+
+void GetDialogItemText(Handle h, Str255 text)
+{
+    QWidget *w = WidgetOf(h);
+    QString s;
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        s = edit->text();
+    else if (auto *label = qobject_cast<QLabel *>(w))
+        s = label->text();
+    else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        s = button->text();
+    XQString2Pas(s, text);
+}
+
+SInt16 SetDialogDefaultItem(DialogRef d, DialogItemIndex n)
+{
+    Handle h = nullptr;
+    GetDialogItem(d, n, nullptr, &h, nullptr);
+    auto *b = qobject_cast<QPushButton *>(WidgetOf(h));
+    if (!b)
+        return -1;
+    b->setDefault(true);
+    return 0;
+}
+
+namespace {
+
+QLineEdit *ActiveField(DialogRef d)
+{
+    if (!d || !d->widget)
+        return nullptr;
+    return qobject_cast<QLineEdit *>(d->widget->focusWidget());
+}
+
+}  // namespace
+
+void DialogCut(DialogRef d)
+{
+    if (QLineEdit *e = ActiveField(d); e && !e->isReadOnly())
+        e->cut();
+}
+
+void DialogCopy(DialogRef d)
+{
+    if (QLineEdit *e = ActiveField(d))
+        e->copy();
+}
+
+void DialogPaste(DialogRef d)
+{
+    if (QLineEdit *e = ActiveField(d); e && !e->isReadOnly())
+        e->paste();
+}
+
+void ModalDialog(ModalFilterUPP, DialogItemIndex *itemHit)
+{
+    OpaqueDialogPtr *box = nullptr;
+    for (OpaqueDialogPtr *d : XDialogs())
+        if (d->modal && d->widget && d->widget->isVisible())
+            box = d;
+    if (!box) {
+        // Nothing to wait for: report the box's closing item so that no caller
+        // loops forever on a box that is not there.
+        *itemHit = 1;
+        return;
+    }
+    box->modalHit = 0;
+    while (!box->modalHit) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    *itemHit = box->modalHit;
+}
+
+SInt16 GetControlValue(ControlRef c)
+{
+    if (!c || !c->widget)
+        return 0;
+    if (auto *combo = qobject_cast<QComboBox *>(c->widget.data()))
+        return (SInt16)(combo->currentIndex() + 1);
+    if (c->menu)
+        return c->menuValue;
+    if (auto *b = qobject_cast<QAbstractButton *>(c->widget.data()))
+        return b->isCheckable() && b->isChecked() ? 1 : 0;
+    return 0;
+}
+
+SInt16 GetBevelButtonMenuHandle(ControlRef c, MenuHandle *menu)
+{
+    *menu = c ? c->menu : nullptr;
+    return *menu ? 0 : -1;
+}
+
+SInt16 GetBevelButtonMenuValue(ControlRef c, SInt16 *value)
+{
+    *value = c ? c->menuValue : 0;
+    return c && c->menu ? 0 : -1;
+}
+
+void IdleControls(WindowRef)
+{
+    // Qt blinks the caret and animates controls on its own timers.
+}
+
+void SetWTitle(WindowRef w, ConstStr255Param title)
+{
+    OpaqueDialogPtr *d = DialogOf(w);
+    if (d && d->widget)
+        d->widget->setWindowTitle(XPas2QString(title));
+}
+
+void ShowWindow(WindowRef w)
+{
+    OpaqueDialogPtr *d = DialogOf(w);
+    if (!d || !d->widget)
+        return;
+    QWidget *widget = d->widget;
+    // The window keeps the size its template gives: no resizing, no zooming.
+    widget->adjustSize();
+    widget->setFixedSize(widget->size());
+    if (d->modal)
+        widget->setWindowModality(Qt::ApplicationModal);
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+}
+
+void InvalWindowRect(WindowRef w, const Rect *r)
+{
+    OpaqueDialogPtr *d = DialogOf(w);
+    if (d && d->widget && r)
+        d->widget->update(QRect(r->left, r->top, r->right - r->left, r->bottom - r->top));
+}
+
+SInt16 TransitionWindow(WindowRef w, SInt16, SInt16 action, const Rect *)
+{
+    OpaqueDialogPtr *d = DialogOf(w);
+    if (!d || !d->widget)
+        return -1;
+    if (action == kWindowShowTransitionAction)
+        ShowWindow(w);
+    else if (action == kWindowHideTransitionAction)
+        d->widget->hide();
+    return 0;
+}
+
+void GetPort(GrafPtr *port) { *port = currentPort; }
+
+void SetPort(GrafPtr port) { currentPort = port; }
+
+Rect *GetPortBounds(CGrafPtr port, Rect *bounds)
+{
+    *bounds = Rect{0, 0, 0, 0};
+    if (port && port->dialog && port->dialog->widget) {
+        const QSize s = port->dialog->widget->size();
+        SetRect(bounds, 0, 0, (SInt16)s.width(), (SInt16)s.height());
+    }
+    return bounds;
+}
+
+void EraseRect(const Rect *r)
+{
+    if (currentPort && currentPort->dialog && currentPort->dialog->widget && r)
+        currentPort->dialog->widget->update(
+            QRect(r->left, r->top, r->right - r->left, r->bottom - r->top));
+}
+
+void SetRect(Rect *r, SInt16 left, SInt16 top, SInt16 right, SInt16 bottom)
+{
+    r->left = left;
+    r->top = top;
+    r->right = right;
+    r->bottom = bottom;
+}
+
+void InitCursor(void)
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
