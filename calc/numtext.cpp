@@ -55,9 +55,10 @@ void Double2Str(double value, SInt16 decimals, char *buffer)
         CLocaleScope c;
         written = snprintf(buffer, kNumTextSize, "%.*f", (int)decimals, value);
         // Beyond about 1e250 the fixed-point text no longer fits: say the same
-        // number in exponent form rather than cut its digits off.
+        // number in exponent form, to 15 significant digits, rather than cut
+        // its digits off.
         if (written < 0 || written >= kNumTextSize)
-            snprintf(buffer, kNumTextSize, "%.*e", (int)decimals, value);
+            snprintf(buffer, kNumTextSize, "%.15g", value);
     }
     for (char *p = buffer; *p; p++) {
         if (*p == '.')

@@ -14,7 +14,8 @@ Boolean Str2Double(char *text, double *value);
 // Writes `value` with `decimals` digits after a decimal comma into `buffer`, which
 // must hold 256 bytes. Decimals 0 to 8 are honoured; any other count gives 4.
 // The text always fits and always ends with NUL: a value whose fixed-point text
-// would not fit is written in exponent form instead ("1,00e+300").
+// would not fit is written in exponent form instead, to 15 significant digits
+// ("1,5e+300").
 void Double2Str(double value, SInt16 decimals, char *buffer);
 
 // Size of the buffer that Double2Str writes into.

@@ -100,15 +100,16 @@ void GuessLine(EncodingGuess *guess, const char *line)
     const unsigned char *p = (const unsigned char *)line;
     for (size_t i = 0; p[i]; i++) {
         const unsigned char c = p[i];
-        if (c < 0x80)
-            continue;
-        const bool byLetter = (i > 0 && IsAsciiLetter(p[i - 1])) || IsAsciiLetter(p[i + 1]);
-        if (!byLetter)
-            continue;
-        if (c < 0xA0)
-            guess->macLetters++;
-        else if (c >= 0xC0)
-            guess->winLetters++;
+        const bool afterLetter = i > 0 && IsAsciiLetter(p[i - 1]);
+        if (c >= 0x80 && c < 0xA0) {
+            // An accented letter inside or at the end of a word. 0x92 and 0x94
+            // close a quotation in Windows-1252 and so follow letters there too.
+            if (afterLetter && c != 0x92 && c != 0x94)
+                guess->macLetters++;
+        } else if (c >= 0xC0 && c != 0xD7 && c != 0xF7) {
+            if (afterLetter || IsAsciiLetter(p[i + 1]))
+                guess->winLetters++;
+        }
     }
 }
 

@@ -131,6 +131,8 @@ void HiliteMenu(MenuID menuID);
 SInt16 SetMenuFont(MenuRef menu, SInt16 family, UInt16 size);
 Boolean IsValidMenu(MenuRef menu);
 SInt16 AppendMenuItemText(MenuRef menu, ConstStr255Param text);
+UInt16 CountMenuItems(MenuRef menu);
+void GetMenuItemText(MenuRef menu, MenuItemIndex item, Str255 text);
 
 // Events and windows
 Boolean WaitNextEvent(EventMask mask, EventRecord *event, UInt32 sleepTicks, RgnHandle mouseRgn);

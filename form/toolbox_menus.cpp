@@ -374,6 +374,25 @@ SInt16 AppendMenuItemText(MenuRef menu, ConstStr255Param text)
     return 0;
 }
 
+UInt16 CountMenuItems(MenuRef menu)
+{
+    if (!XMenuIsLive(menu))
+        return 0;
+    return (UInt16)(menu->id == 0 ? menu->list.size() : (int)menu->entries.size());
+}
+
+void GetMenuItemText(MenuRef menu, MenuItemIndex item, Str255 text)
+{
+    QString s;
+    if (XMenuIsLive(menu) && item >= 1) {
+        if (menu->id == 0 && item <= menu->list.size())
+            s = menu->list[item - 1];
+        else if (menu->id != 0 && item <= menu->entries.size())
+            s = menu->entries[item - 1].text;
+    }
+    XQString2Pas(s, text);
+}
+
 SInt16 XMenuPopupList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
 {
     if (!menu || menu->list.isEmpty())

@@ -1,1 +1,152 @@
+#include "tests/form_fixture.h"
 
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "app/globals.h"
+#include "app/shell.h"
+#include "catalogue/catalogue_testing.h"
+#include "form/items.h"
+#include "form/toolbox_testing.h"
+
+QWidget *FormWidget()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("MainForm"))
+            return w;
+    return nullptr;
+}
+
+QWindow *FormWindow()
+{
+    QWidget *w = FormWidget();
+    return w ? w->windowHandle() : nullptr;
+}
+
+QWidget *Item(int n)
+{
+    QWidget *form = FormWidget();
+    return form ? form->findChild<QWidget *>(QStringLiteral("item%1").arg(n)) : nullptr;
+}
+
+QLineEdit *Field(int n) { return qobject_cast<QLineEdit *>(Item(n)); }
+
+QComboBox *Popup(int n) { return qobject_cast<QComboBox *>(Item(n)); }
+
+std::string Text(int n)
+{
+    QLineEdit *e = Field(n);
+    return e ? e->text().toStdString() : std::string("<no field>");
+}
+
+QPoint Centre(int n)
+{
+    QWidget *w = Item(n);
+    return w->mapTo(w->window(), w->rect().center());
+}
+
+void ClickItem(int n) { QTest::mouseClick(FormWindow(), Qt::LeftButton, Qt::NoModifier, Centre(n)); }
+
+void Key(Qt::Key key, Qt::KeyboardModifiers mods) { QTest::keyClick(FormWindow(), key, mods); }
+
+void TypeText(const QString &text)
+{
+    for (QChar c : text)
+        QTest::keyClick(FormWindow(), c.toLatin1());
+}
+
+void FocusItem(int n) { Item(n)->setFocus(Qt::OtherFocusReason); }
+
+Script &Script::Then(std::function<void()> step, int delayMs)
+{
+    steps_.emplace_back(std::move(step), delayMs);
+    return *this;
+}
+
+void Script::Start()
+{
+    next_ = 0;
+    timedOut_ = false;
+    QTimer::singleShot(20000, [this] {
+        if (!Finished()) {
+            timedOut_ = true;
+            alive = FALSE;
+        }
+    });
+    if (!steps_.empty())
+        QTimer::singleShot(steps_[0].second, [this] { RunNext(); });
+}
+
+void Script::RunNext()
+{
+    if (timedOut_ || Finished())
+        return;
+    auto step = steps_[next_].first;
+    next_++;
+    if (next_ < steps_.size())
+        QTimer::singleShot(steps_[next_].second, [this] { RunNext(); });
+    step();
+}
+
+std::string FixturePath(const std::string &name) { return std::string(QUENNICK_FIXTURES) + "/" + name; }
+
+std::string ExeIn(const std::string &folder) { return folder + "Quennick/Contents/Linux/quennick"; }
+
+int RunProgram(const std::string &folder, Script &script)
+{
+    std::string exe = ExeIn(folder);
+    char *argv[] = {&exe[0], nullptr};
+    script.Start();
+    const int result = QuennickMain(1, argv);
+    ToolboxReset();
+    FreeCatalogues();
+    QApplication::processEvents();
+    return result;
+}
+
+TempFolder::TempFolder()
+{
+    char tmpl[] = "/tmp/quennick-test-XXXXXX";
+    path_ = mkdtemp(tmpl);
+    path_ += "/";
+}
+
+TempFolder::~TempFolder()
+{
+    remove((path_ + "rims.txt").c_str());
+    remove((path_ + "hubs.txt").c_str());
+    rmdir(path_.c_str());
+}
+
+void TempFolder::Write(const std::string &name, const std::string &bytes)
+{
+    std::ofstream(path_ + name, std::ios::binary) << bytes;
+}
+
+void FormTest::SetUp()
+{
+    alive = TRUE;
+    form = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
+    ASSERT_NE(form, nullptr);
+    theDialog = form;
+    const SInt16 ids[] = {kAppleMenuID, kFileMenuID, kEditMenuID};
+    for (SInt16 id : ids)
+        InsertMenu(GetMenu(id), 0);
+    DrawMenuBar();
+    ShowWindow(GetDialogWindow(form));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(FormWindow()));
+}
+
+void FormTest::TearDown()
+{
+    DisposeDialog(form);
+    theDialog = nullptr;
+    ToolboxReset();
+    FreeCatalogues();
+    QApplication::processEvents();
+}

@@ -1,1 +1,51 @@
+// Where the program looks for its catalogues.
+#include <string>
 
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "app/shell.h"
+
+namespace {
+
+std::string Folder(const char *exe, const char *self = nullptr, size_t size = kPathSize)
+{
+    char folder[kPathSize];
+    DataFolder(exe, self, folder, size);
+    return folder;
+}
+
+TEST(DataFolder, ThreeFoldersUpFromTheExecutable)
+{
+    EXPECT_EQ(Folder("/a/b/App.app/Contents/MacOS/App"), "/a/b/");
+    EXPECT_EQ(Folder("/a/App.app/Contents/MacOS/App"), "/a/");
+    EXPECT_EQ(Folder("/App.app/Contents/MacOS/App"), "/");
+    EXPECT_EQ(Folder("/opt/quennick/Quennick/Contents/Linux/quennick"), "/opt/quennick/");
+}
+
+TEST(DataFolder, RelativePathStaysRelative)
+{
+    EXPECT_EQ(Folder("./App.app/Contents/MacOS/App"), "./");
+}
+
+TEST(DataFolder, ShortPathUsesTheRunningExecutable)
+{
+    const char *self = "/opt/quennick/Quennick/Contents/Linux/quennick";
+    EXPECT_EQ(Folder("quennick", self), "/opt/quennick/");
+    EXPECT_EQ(Folder("/usr/bin/quennick", self), "/opt/quennick/");
+    EXPECT_EQ(Folder("quennick", nullptr), "");
+    EXPECT_EQ(Folder("quennick", "/usr/bin/quennick"), "");
+}
+
+TEST(DataFolder, TooLongForTheBufferIsNoFolder)
+{
+    std::string longPath = "/a";
+    while (longPath.size() < kPathSize + 10)
+        longPath += "/abcdefgh";
+    EXPECT_EQ(Folder(longPath.c_str()), "");
+    // Exactly filling the buffer is too long too: the NUL needs a byte.
+    EXPECT_EQ(Folder("/a/b/c/d", nullptr, 8), "");
+    EXPECT_EQ(Folder("/a/b/c/d", nullptr, 9), "/");
+}
+
+}  // namespace

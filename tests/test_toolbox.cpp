@@ -1,1 +1,345 @@
+// The toolbox layer's event side at its own level: input held as event records
+// and given back to Qt by DialogSelect.
+#include <QApplication>
+#include <QMenu>
+#include <QAbstractItemView>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
 
+#include <string>
+
+#include "form/items.h"
+#include "form/toolbox_testing.h"
+#include "tests/form_fixture.h"
+
+namespace {
+
+class Toolbox : public FormTest {};
+
+// Takes the next record, waiting a few passes for it; nullEvent when none came.
+EventRecord Next()
+{
+    EventRecord e{};
+    for (int i = 0; i < 20; i++)
+        if (WaitNextEvent(everyEvent, &e, 1, nullptr))
+            return e;
+    return e;
+}
+
+TEST_F(Toolbox, TypedKeysWaitAsRecordsUntilGivenBack)
+{
+    FocusItem(iRimDiameter);
+    Key(Qt::Key_6);
+    EXPECT_EQ(Text(iRimDiameter), "") << "the key must not reach the field before the loop";
+    EventRecord e = Next();
+    EXPECT_EQ(e.what, keyDown);
+    EXPECT_EQ(e.message & charCodeMask, (UInt32)'6');
+    ASSERT_TRUE(IsDialogEvent(&e));
+    DialogRef d = nullptr;
+    DialogItemIndex item = 0;
+    EXPECT_FALSE(DialogSelect(&e, &d, &item));
+    EXPECT_EQ(Text(iRimDiameter), "6");
+}
+
+TEST_F(Toolbox, KeysKeepTheirOrderAndCharacters)
+{
+    FocusItem(iHoleDiameter);
+    TypeText("2,6");
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_5);
+    EventRecord e;
+    int records = 0;
+    while ((e = Next()).what != nullEvent) {
+        DialogRef d;
+        DialogItemIndex item;
+        DialogSelect(&e, &d, &item);
+        records++;
+    }
+    EXPECT_EQ(records, 5);
+    EXPECT_EQ(Text(iHoleDiameter), "2,5");
+}
+
+TEST_F(Toolbox, ClickOnCalculateReportsItThreeOnRelease)
+{
+    ClickItem(iCalculate);
+    EventRecord down = Next();
+    ASSERT_EQ(down.what, mouseDown);
+    WindowRef w = nullptr;
+    EXPECT_EQ(FindWindow(down.where, &w), inContent);
+    EXPECT_EQ(w, GetDialogWindow(form));
+    ASSERT_TRUE(IsDialogEvent(&down));
+    DialogRef d = nullptr;
+    DialogItemIndex item = 0;
+    EXPECT_FALSE(DialogSelect(&down, &d, &item)) << "a press alone is no hit";
+    EventRecord up = Next();
+    ASSERT_EQ(up.what, mouseUp);
+    ASSERT_TRUE(DialogSelect(&up, &d, &item));
+    EXPECT_EQ(d, form);
+    EXPECT_EQ(item, iCalculate);
+}
+
+TEST_F(Toolbox, ClickGivesFocusToTheFieldHit)
+{
+    ClickItem(iFlangeDistance2);
+    for (EventRecord e; (e = Next()).what != nullEvent;) {
+        DialogRef d;
+        DialogItemIndex item;
+        DialogSelect(&e, &d, &item);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), Item(iFlangeDistance2));
+}
+
+TEST_F(Toolbox, DoubleClickSelectsAWord)
+{
+    Field(iRimText2)->setText(QStringLiteral("alloy rim"));
+    const QPoint at = Field(iRimText2)->mapTo(FormWidget(), QPoint(12, Field(iRimText2)->height() / 2));
+    QTest::mouseDClick(FormWindow(), Qt::LeftButton, Qt::NoModifier, at);
+    for (EventRecord e; (e = Next()).what != nullEvent;) {
+        DialogRef d;
+        DialogItemIndex item;
+        DialogSelect(&e, &d, &item);
+    }
+    EXPECT_EQ(Field(iRimText2)->selectedText().toStdString(), "alloy");
+}
+
+TEST_F(Toolbox, MenuButtonChoiceIsReportedAsAHit)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(form, iHubMenu, &control);
+    MenuHandle menu = nullptr;
+    ASSERT_EQ(GetBevelButtonMenuHandle(control, &menu), 0);
+    for (const char *s : {"First hub", "Second hub", "Third hub"})
+        XMenuAppendItemStr(menu, s);
+    EXPECT_EQ(CountMenuItems(menu), 3);
+
+    ClickItem(iHubMenu);
+    EventRecord down = Next();
+    ASSERT_EQ(down.what, mouseDown);
+    // The list opens inside DialogSelect and runs until a choice: choose the third.
+    QTimer::singleShot(50, [] {
+        QWidget *list = QApplication::activePopupWidget();
+        ASSERT_NE(list, nullptr);
+        QWidget *view = list->focusWidget();
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Return);
+    });
+    DialogRef d = nullptr;
+    DialogItemIndex item = 0;
+    ASSERT_TRUE(DialogSelect(&down, &d, &item));
+    EXPECT_EQ(item, iHubMenu);
+    SInt16 value = 0;
+    GetBevelButtonMenuValue(control, &value);
+    EXPECT_EQ(value, 3);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(Toolbox, CancelledListIsNoHit)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(form, iRimMenu, &control);
+    MenuHandle menu = nullptr;
+    GetBevelButtonMenuHandle(control, &menu);
+    XMenuAppendItemStr(menu, "Only rim");
+    ClickItem(iRimMenu);
+    EventRecord down = Next();
+    QTimer::singleShot(50, [] {
+        QWidget *list = QApplication::activePopupWidget();
+        ASSERT_NE(list, nullptr);
+        QTest::keyClick(list->focusWidget(), Qt::Key_Escape);
+    });
+    DialogRef d = nullptr;
+    DialogItemIndex item = 0;
+    EXPECT_FALSE(DialogSelect(&down, &d, &item));
+    SInt16 value = -1;
+    GetBevelButtonMenuValue(control, &value);
+    EXPECT_EQ(value, 0);
+}
+
+TEST_F(Toolbox, SpaceOnAFocusedButtonIsAHit)
+{
+    FocusItem(iClear);
+    Key(Qt::Key_Space);
+    DialogItemIndex hit = 0;
+    for (EventRecord e; (e = Next()).what != nullEvent;) {
+        DialogRef d;
+        DialogItemIndex item;
+        if (IsDialogEvent(&e) && DialogSelect(&e, &d, &item))
+            hit = item;
+    }
+    EXPECT_EQ(hit, iClear);
+}
+
+TEST_F(Toolbox, MenuBarPressIsNotTheFormsAndOpensTheMenu)
+{
+    QMenuBar *bar = FormWidget()->findChild<QMenuBar *>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->actions().size(), 3);
+    const QRect edit = bar->actionGeometry(bar->actions()[2]);
+    QTest::mouseClick(FormWindow(), Qt::LeftButton, Qt::NoModifier,
+                      bar->mapTo(FormWidget(), edit.center()));
+    EventRecord down = Next();
+    ASSERT_EQ(down.what, mouseDown);
+    EXPECT_FALSE(IsDialogEvent(&down));
+    WindowRef w = nullptr;
+    ASSERT_EQ(FindWindow(down.where, &w), inMenuBar);
+    // Choose Paste, the fifth item, with the keyboard.
+    QTimer::singleShot(50, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->actions()[4]->text().toStdString(), "Paste\tCtrl+V");
+        menu->setActiveAction(menu->actions()[4]);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    EXPECT_EQ(MenuSelect(down.where), (SInt32)((kEditMenuID << 16) | 5));
+    HiliteMenu(0);
+}
+
+TEST_F(Toolbox, CommandKeysFindTheirMenuItems)
+{
+    EXPECT_EQ(MenuKey('q'), (kFileMenuID << 16) | 1);
+    EXPECT_EQ(MenuKey('Q'), (kFileMenuID << 16) | 1);
+    EXPECT_EQ(MenuKey('x'), (kEditMenuID << 16) | 3);
+    EXPECT_EQ(MenuKey('c'), (kEditMenuID << 16) | 4);
+    EXPECT_EQ(MenuKey('v'), (kEditMenuID << 16) | 5);
+    EXPECT_EQ(MenuKey('z'), 0) << "Undo is shown but disabled";
+    EXPECT_EQ(MenuKey('k'), 0);
+    HiliteMenu(0);
+}
+
+TEST_F(Toolbox, CommandKeyRecordCarriesTheLetter)
+{
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EventRecord e = Next();
+    ASSERT_EQ(e.what, keyDown);
+    EXPECT_TRUE(e.modifiers & cmdKey);
+    EXPECT_EQ(e.message & charCodeMask, (UInt32)'c');
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Next().message & charCodeMask, 13u);
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Next().message & charCodeMask, 3u);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Next().message & charCodeMask, 27u);
+}
+
+TEST_F(Toolbox, LoneModifierKeysAreDropped)
+{
+    Key(Qt::Key_Shift);
+    Key(Qt::Key_Control);
+    EXPECT_EQ(Next().what, nullEvent);
+}
+
+TEST_F(Toolbox, WindowManagerCloseBecomesACloseBoxPress)
+{
+    FormWidget()->close();
+    EXPECT_TRUE(FormWidget()->isVisible()) << "the loop decides, not Qt";
+    EventRecord e = Next();
+    ASSERT_EQ(e.what, mouseDown);
+    EXPECT_FALSE(IsDialogEvent(&e));
+    WindowRef w = nullptr;
+    ASSERT_EQ(FindWindow(e.where, &w), inGoAway);
+    EXPECT_EQ(w, GetDialogWindow(form));
+    EXPECT_TRUE(TrackGoAway(w, e.where));
+}
+
+TEST_F(Toolbox, DragKeepsTheWindowInsideTheBounds)
+{
+    FormWidget()->move(-3000, -3000);
+    QApplication::processEvents();
+    const Rect bounds = {0, 0, 4096, 4096};
+    const QRect frame = FormWidget()->frameGeometry();
+    Point held;
+    held.h = (SInt16)(frame.left() + frame.width() / 2);
+    held.v = (SInt16)frame.top();
+    DragWindow(GetDialogWindow(form), held, &bounds);
+    const QRect after = FormWidget()->frameGeometry();
+    EXPECT_GE(after.left() + after.width() / 2, 0);
+    EXPECT_GE(after.top(), 0);
+}
+
+TEST_F(Toolbox, NoInputGivesANullEvent)
+{
+    EventRecord e;
+    e.what = keyDown;
+    EXPECT_FALSE(WaitNextEvent(everyEvent, &e, 2, nullptr));
+    EXPECT_EQ(e.what, nullEvent);
+    EXPECT_TRUE(IsDialogEvent(&e));
+    DialogRef d;
+    DialogItemIndex item;
+    EXPECT_FALSE(DialogSelect(&e, &d, &item));
+}
+
+TEST_F(Toolbox, PendingDeletionsAreFreedWhileWaiting)
+{
+    QPointer<QObject> gone = new QObject;
+    gone->deleteLater();
+    EventRecord e;
+    WaitNextEvent(everyEvent, &e, 1, nullptr);
+    EXPECT_TRUE(gone.isNull());
+}
+
+TEST_F(Toolbox, ItemTextsAreCutOnACharacterBoundary)
+{
+    Handle h = nullptr;
+    DialogItemType type;
+    Rect box;
+    GetDialogItem(form, iRimText2, &type, &h, &box);
+    EXPECT_EQ(type, statText);
+    // 200 two-byte letters: 400 bytes of UTF-8.
+    Field(iRimText2)->setText(QString(200, QChar(0xE9)));
+    Str255 text;
+    GetDialogItemText(h, text);
+    EXPECT_EQ(text[0], 254);
+    EXPECT_EQ(text[253], 0xC3);
+    EXPECT_EQ(text[254], 0xA9);
+}
+
+TEST_F(Toolbox, MenuTextIsLiteral)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(form, iRimMenu, &control);
+    MenuHandle menu = nullptr;
+    GetBevelButtonMenuHandle(control, &menu);
+    Str255 text;
+    C2Pas("R&D (wide); rim!<b>", text);
+    AppendMenuItemText(menu, text);
+    EXPECT_EQ(CountMenuItems(menu), 1);
+    ClickItem(iRimMenu);
+    EventRecord down = Next();
+    std::string shown;
+    QTimer::singleShot(50, [&shown] {
+        QWidget *list = QApplication::activePopupWidget();
+        ASSERT_NE(list, nullptr);
+        auto *view = qobject_cast<QAbstractItemView *>(list->focusWidget());
+        ASSERT_NE(view, nullptr);
+        shown = view->model()->index(0, 0).data().toString().toStdString();
+        QTest::keyClick(view, Qt::Key_Escape);
+    });
+    DialogRef d;
+    DialogItemIndex item;
+    DialogSelect(&down, &d, &item);
+    EXPECT_EQ(shown, "R&D (wide); rim!<b>");
+}
+
+TEST_F(Toolbox, InvalidMenusAreRefused)
+{
+    EXPECT_FALSE(IsValidMenu(nullptr));
+    EXPECT_FALSE(IsValidMenu(reinterpret_cast<MenuRef>(this)));
+    Str255 text;
+    C2Pas("x", text);
+    EXPECT_NE(AppendMenuItemText(nullptr, text), 0);
+    EXPECT_EQ(GetMenu(999), nullptr);
+}
+
+TEST(ToolboxTemplates, MissingTemplateGivesNoDialog)
+{
+    ToolboxSetTemplateFolder("/nonexistent");
+    EXPECT_EQ(GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass), nullptr);
+    ToolboxSetTemplateFolder(nullptr);
+    DialogRef d = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
+    EXPECT_NE(d, nullptr);
+    DisposeDialog(d);
+}
+
+}  // namespace

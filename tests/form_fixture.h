@@ -1,0 +1,82 @@
+// Shared ground for the tests that run the real form on Qt's offscreen platform.
+#ifndef QUENNICK_TESTS_FORM_FIXTURE_H
+#define QUENNICK_TESTS_FORM_FIXTURE_H
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <QWindow>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "form/toolbox.h"
+
+// The main form's window and its items, found as the user would see them.
+QWidget *FormWidget();
+QWindow *FormWindow();
+QWidget *Item(int n);
+QLineEdit *Field(int n);
+QComboBox *Popup(int n);
+std::string Text(int n);
+// The centre of item n in window coordinates.
+QPoint Centre(int n);
+
+// Input through the form's window, as the window system would deliver it.
+void ClickItem(int n);
+void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
+void TypeText(const QString &text);
+void FocusItem(int n);
+
+// Steps run one after another from timers while the program's own loop runs.
+// A watchdog ends the run if the script has not finished in time.
+class Script {
+public:
+    Script &Then(std::function<void()> step, int delayMs = 40);
+    void Start();
+    bool Finished() const { return next_ >= steps_.size(); }
+    bool TimedOut() const { return timedOut_; }
+
+private:
+    void RunNext();
+    std::vector<std::pair<std::function<void()>, int>> steps_;
+    size_t next_ = 0;
+    bool timedOut_ = false;
+};
+
+// Where the fixture catalogues lie, and a fake executable path whose data folder
+// is the given folder.
+std::string FixturePath(const std::string &name);
+std::string ExeIn(const std::string &folder);
+
+// Runs the whole program in this process with the data folder `folder` while
+// `script` drives it; returns main's result.
+int RunProgram(const std::string &folder, Script &script);
+
+// A temporary folder with the given catalogue files (null: no such file).
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    void Write(const std::string &name, const std::string &bytes);
+    const std::string &Path() const { return path_; }  // ends in a slash
+
+private:
+    std::string path_;
+};
+
+// The main form made from template 128, shown, with the menus installed; torn
+// down after the test.
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    DialogRef form = nullptr;
+};
+
+#endif
