@@ -63,6 +63,7 @@ struct State {
     bool woke = false;
     Point goAwayAt{}, dragAt{};
     bool goAwayPending = false, dragPending = false;
+    long nullEvents = 0;
 };
 
 State &S()
@@ -583,6 +584,7 @@ Boolean WaitNextEvent(EventMask, EventRecord *event, UInt32 sleepTicks, RgnHandl
     }
     s.wake->stop();
     s.haveCurrent = false;
+    s.nullEvents++;
     *event = EventRecord();
     event->what = nullEvent;
     event->when = Ticks();
@@ -711,6 +713,8 @@ Boolean TrackGoAway(WindowRef, Point pt)
 }
 
 int ToolboxQueuedEvents(void) { return (int)S().queue.size(); }
+
+long ToolboxNullEvents(void) { return S().nullEvents; }
 
 void XEventsReset()
 {

@@ -11,6 +11,10 @@ void ToolboxSetTemplateFolder(const char *folder);
 // The number of events the layer holds that the loop has not taken yet.
 int ToolboxQueuedEvents(void);
 
+// How many null events WaitNextEvent has handed out: a loop that sleeps as it
+// should gets about twelve a second.
+long ToolboxNullEvents(void);
+
 // Drops every queued event and every menu of the menu bar, so that one test
 // process can run the program more than once.
 void ToolboxReset(void);

@@ -1,5 +1,6 @@
 #include "tests/form_fixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -64,7 +65,13 @@ void FocusItem(int n) { Item(n)->setFocus(Qt::OtherFocusReason); }
 
 Script &Script::Then(std::function<void()> step, int delayMs)
 {
-    steps_.emplace_back(std::move(step), delayMs);
+    steps_.push_back(Step{nullptr, std::move(step), delayMs});
+    return *this;
+}
+
+Script &Script::When(std::function<bool()> ready, std::function<void()> step)
+{
+    steps_.push_back(Step{std::move(ready), std::move(step), 20});
     return *this;
 }
 
@@ -79,18 +86,39 @@ void Script::Start()
         }
     });
     if (!steps_.empty())
-        QTimer::singleShot(steps_[0].second, [this] { RunNext(); });
+        QTimer::singleShot(steps_[0].delayMs, [this] { RunNext(); });
 }
 
 void Script::RunNext()
 {
     if (timedOut_ || Finished())
         return;
-    auto step = steps_[next_].first;
+    if (steps_[next_].ready && !steps_[next_].ready()) {
+        QTimer::singleShot(20, [this] { RunNext(); });
+        return;
+    }
+    auto step = steps_[next_].run;
     next_++;
     if (next_ < steps_.size())
-        QTimer::singleShot(steps_[next_].second, [this] { RunNext(); });
+        QTimer::singleShot(steps_[next_].delayMs, [this] { RunNext(); });
     step();
+}
+
+QWidget *OpenPopup() { return QApplication::activePopupWidget(); }
+
+void ChooseInList(int k)
+{
+    auto *view = qobject_cast<QAbstractItemView *>(OpenPopup()->focusWidget());
+    view->setCurrentIndex(view->model()->index(k - 1, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+}
+
+QWidget *AboutBox()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("AboutBox"))
+            return w;
+    return nullptr;
 }
 
 std::string FixturePath(const std::string &name) { return std::string(QUENNICK_FIXTURES) + "/" + name; }

@@ -38,16 +38,30 @@ void FocusItem(int n);
 class Script {
 public:
     Script &Then(std::function<void()> step, int delayMs = 40);
+    // Waits until `ready` holds (checked every 20 ms), then runs the step.
+    Script &When(std::function<bool()> ready, std::function<void()> step);
     void Start();
     bool Finished() const { return next_ >= steps_.size(); }
     bool TimedOut() const { return timedOut_; }
 
 private:
     void RunNext();
-    std::vector<std::pair<std::function<void()>, int>> steps_;
+    struct Step {
+        std::function<bool()> ready;
+        std::function<void()> run;
+        int delayMs;
+    };
+    std::vector<Step> steps_;
     size_t next_ = 0;
     bool timedOut_ = false;
 };
+
+// The pop-up list or menu that is open now, if any.
+QWidget *OpenPopup();
+// Chooses entry k (from 1) in the open pop-up list with the keyboard.
+void ChooseInList(int k);
+// The About box, while it exists.
+QWidget *AboutBox();
 
 // Where the fixture catalogues lie, and a fake executable path whose data folder
 // is the given folder.

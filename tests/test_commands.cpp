@@ -1,1 +1,392 @@
+// The form's buttons, keys and popups, the menus, the clipboard and the About
+// box, driven through the window while the program's own loop runs.
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
 
+#include <fstream>
+#include <string>
+
+#include "app/globals.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/catalogue_testing.h"
+#include "form/commands.h"
+#include "form/items.h"
+#include "form/toolbox_testing.h"
+#include "tests/form_fixture.h"
+
+namespace {
+
+const std::string kFixtures = FixturePath("");
+
+// Counts the key presses of one key that reach a widget.
+class KeyCounter : public QObject {
+public:
+    explicit KeyCounter(int key) : key_(key) {}
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == key_)
+            count++;
+        return false;
+    }
+
+private:
+    int key_;
+};
+
+bool FormShown() { return FormWidget() && FormWidget()->isVisible(); }
+
+void FillWorkedExample()
+{
+    Field(iRimDiameter)->setText(QStringLiteral("600"));
+    Field(iFlangeDiameter1)->setText(QStringLiteral("45"));
+    Field(iFlangeDiameter2)->setText(QStringLiteral("57"));
+    Field(iFlangeDistance1)->setText(QStringLiteral("35"));
+    Field(iFlangeDistance2)->setText(QStringLiteral("20"));
+    Field(iHoleDiameter)->setText(QStringLiteral("2,6"));
+    Popup(iCrossings1)->setCurrentIndex(3);
+    Popup(iCrossings2)->setCurrentIndex(3);
+    Popup(iSpokes)->setCurrentIndex(2);
+}
+
+void ClickMenuTitle(int index)
+{
+    QMenuBar *bar = FormWidget()->findChild<QMenuBar *>();
+    const QRect r = bar->actionGeometry(bar->actions()[index]);
+    QTest::mouseClick(FormWindow(), Qt::LeftButton, Qt::NoModifier,
+                      bar->mapTo(FormWidget(), r.center()));
+}
+
+void ChooseMenuItem(int index)
+{
+    auto *menu = qobject_cast<QMenu *>(OpenPopup());
+    menu->setActiveAction(menu->actions()[index]);
+    QTest::keyClick(menu, Qt::Key_Return);
+}
+
+TEST(Commands, ReturnAndEnterCalculateAndTypeNothing)
+{
+    KeyCounter returns(Qt::Key_Return), enters(Qt::Key_Enter);
+    std::string afterReturn, afterEnter;
+    Script s;
+    s.When(FormShown, [&] {
+         FillWorkedExample();
+         FocusItem(iHoleDiameter);
+         Field(iHoleDiameter)->installEventFilter(&returns);
+         Field(iHoleDiameter)->installEventFilter(&enters);
+         Key(Qt::Key_Return);
+     })
+        .Then([&] {
+            afterReturn = Text(iLength1) + " " + Text(iLength2);
+            Field(iLength1)->clear();
+            Field(iLength2)->clear();
+            Key(Qt::Key_Enter, Qt::KeypadModifier);
+        })
+        .Then([&] {
+            afterEnter = Text(iLength1) + " " + Text(iLength2);
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_FALSE(s.TimedOut());
+    EXPECT_EQ(afterReturn, "292,33 289,10");
+    EXPECT_EQ(afterEnter, "292,33 289,10");
+    EXPECT_EQ(returns.count, 0);
+    EXPECT_EQ(enters.count, 0);
+}
+
+TEST(Commands, AutoRepeatedReturnDoesNotCalculateAgain)
+{
+    std::string after;
+    Script s;
+    s.When(FormShown, [&] {
+         FillWorkedExample();
+         FocusItem(iRimDiameter);
+         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+         QCoreApplication::sendEvent(FormWindow(), &repeat);
+     })
+        .Then([&] {
+            after = Text(iLength1);
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_EQ(after, "");
+}
+
+TEST(Commands, EscapeEndsTheRunAndStillReachesTheForm)
+{
+    KeyCounter escapes(Qt::Key_Escape);
+    Script s;
+    s.When(FormShown, [&] {
+        FocusItem(iRimDiameter);
+        Field(iRimDiameter)->installEventFilter(&escapes);
+        Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_FALSE(s.TimedOut());
+    EXPECT_EQ(escapes.count, 1);
+}
+
+TEST(Commands, QuitButtonEndsTheRun)
+{
+    Script s;
+    s.When(FormShown, [] { ClickItem(iQuit); });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_FALSE(s.TimedOut());
+}
+
+TEST(Commands, ClearEmptiesTextsAndZeroesNumbers)
+{
+    std::vector<std::string> shown;
+    Script s;
+    s.When(FormShown, [] {
+         for (int n = 9; n <= 23; n++)
+             Field(n)->setText(QStringLiteral("12,5 x"));
+         ClickItem(iClear);
+     })
+        .Then([&] {
+            for (int n = 9; n <= 23; n++)
+                shown.push_back(Text(n));
+            ClickItem(iQuit);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    const std::vector<std::string> expected = {
+        "",     "0,00", "",     "",     "",     "0,00", "0,00", "0,00",
+        "0,00", "0,00", "",     "",     "",     "0,00", "0,00"};
+    EXPECT_EQ(shown, expected);
+}
+
+TEST(Commands, ChoosingHubThreeFillsItsFieldsAndLeavesTheResults)
+{
+    std::vector<std::string> shown;
+    Script s;
+    s.When(FormShown, [] {
+         Field(iLength1)->setText(QStringLiteral("111,11"));
+         Field(iLength2)->setText(QStringLiteral("222,22"));
+         ClickItem(iHubMenu);
+     })
+        .When(OpenPopup, [] { ChooseInList(3); })
+        .Then([&] {
+            for (int n = 13; n <= 23; n++)
+                shown.push_back(Text(n));
+            ClickItem(iQuit);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    const std::vector<std::string> expected = {
+        "rear",  "45,00",  "57,00", "35,00",  "20,00", "2,60",
+        "Test high flange", "130 QR", "third hub", "111,11", "222,22"};
+    EXPECT_EQ(shown, expected);
+}
+
+TEST(Commands, ChoosingARimFillsItsFields)
+{
+    std::vector<std::string> shown;
+    Script s;
+    s.When(FormShown, [] { ClickItem(iRimMenu); })
+        .When(OpenPopup, [] { ChooseInList(2); })
+        .Then([&] {
+            for (int n = 9; n <= 12; n++)
+                shown.push_back(Text(n));
+            shown.push_back(Text(iLength1));
+            ClickItem(iQuit);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    const std::vector<std::string> expected = {"559x21", "541,50", "Test mountain", "second rim", ""};
+    EXPECT_EQ(shown, expected);
+}
+
+TEST(Commands, WholeSessionFromTheKeyboard)
+{
+    // Rim 1 and hub 3 chosen with the keyboard alone, then Return.
+    std::string lengths;
+    Script s;
+    s.When(FormShown, [] {
+         FocusItem(iRimMenu);
+         Key(Qt::Key_Space);
+     })
+        .When(OpenPopup, [] { QTest::keyClick(OpenPopup()->focusWidget(), Qt::Key_Return); })
+        .When([] { return !OpenPopup(); }, [] {
+            FocusItem(iHubMenu);
+            Key(Qt::Key_Down);
+        })
+        .When(OpenPopup, [] {
+            QWidget *list = OpenPopup()->focusWidget();
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Enter);
+        })
+        .Then([] {
+            Popup(iCrossings1)->setCurrentIndex(3);
+            Popup(iCrossings2)->setCurrentIndex(3);
+            Popup(iSpokes)->setCurrentIndex(2);
+            Key(Qt::Key_Return);
+        })
+        .Then([&] {
+            lengths = Text(iLength1) + " " + Text(iLength2);
+            Key(Qt::Key_Escape);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_EQ(lengths, "292,33 289,10");
+}
+
+TEST(Commands, ClipboardThroughTheEditMenuKeys)
+{
+    std::string copied, afterCut, pasted, typed;
+    Script s;
+    s.When(FormShown, [] {
+         Field(iRimDiameter)->setText(QStringLiteral("601,5"));
+         FocusItem(iRimDiameter);
+         Field(iRimDiameter)->selectAll();
+         QApplication::clipboard()->clear();
+         Key(Qt::Key_C, Qt::ControlModifier);
+     })
+        .Then([&] {
+            copied = QApplication::clipboard()->text().toStdString();
+            typed = Text(iRimDiameter);
+            Field(iRimDiameter)->selectAll();
+            Key(Qt::Key_X, Qt::ControlModifier);
+        })
+        .Then([&] {
+            afterCut = Text(iRimDiameter);
+            FocusItem(iHoleDiameter);
+            Key(Qt::Key_V, Qt::ControlModifier);
+        })
+        .Then([&] {
+            pasted = Text(iHoleDiameter);
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_EQ(copied, "601,5");
+    EXPECT_EQ(typed, "601,5") << "a command key must not type its letter";
+    EXPECT_EQ(afterCut, "");
+    EXPECT_EQ(pasted, "601,5");
+}
+
+TEST(Commands, AboutBoxOpensFromTheMenuAndClosesWithOk)
+{
+    bool opened = false, closed = false;
+    Script s;
+    s.When(FormShown, [] { ClickMenuTitle(0); })
+        .When(OpenPopup, [] { ChooseMenuItem(0); })
+        .When([] { return AboutBox() && AboutBox()->isVisible(); }, [&] {
+            opened = true;
+            QWidget *ok = AboutBox()->findChild<QWidget *>(QStringLiteral("item1"));
+            QTest::mouseClick(AboutBox()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              ok->mapTo(AboutBox(), ok->rect().center()));
+        })
+        .When([] { return !AboutBox(); }, [&] {
+            closed = true;
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(s.TimedOut());
+}
+
+TEST(Commands, EscapeClosesTheAboutBoxThroughItsLoop)
+{
+    bool closed = false;
+    Script s;
+    s.When(FormShown, [] { DoMenuCommand((kAppleMenuID << 16) | 1); })
+        .When([] { return AboutBox() && AboutBox()->isVisible(); },
+              [] { QTest::keyClick(AboutBox()->windowHandle(), Qt::Key_Escape); })
+        .When([] { return !AboutBox(); }, [&] {
+            closed = true;
+            ClickItem(iQuit);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_TRUE(closed);
+}
+
+TEST(Commands, MenuChoiceOfNothingDoesNothing)
+{
+    bool stillRunning = false;
+    Script s;
+    s.When(FormShown, [] {
+         DoMenuCommand(0);
+         DoMenuCommand(5);            // menu 0, item 5
+         DoMenuCommand((131 << 16) | 1);
+         DoMenuCommand((kEditMenuID << 16) | 1);
+         ClickMenuTitle(1);
+     })
+        .When(OpenPopup, [] { QTest::keyClick(OpenPopup(), Qt::Key_Escape); })
+        .When([] { return !OpenPopup(); }, [&] {
+            stillRunning = alive;
+            Key(Qt::Key_Escape);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_TRUE(stillRunning);
+}
+
+TEST(Commands, QuitFromTheFileMenu)
+{
+    Script s;
+    s.When(FormShown, [] { ClickMenuTitle(1); }).When(OpenPopup, [] { ChooseMenuItem(0); });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_FALSE(s.TimedOut());
+}
+
+TEST(Commands, MissingAboutTemplateLeavesTheProgramRunning)
+{
+    TempFolder templates;
+    {
+        std::ifstream in(std::string(QUENNICK_RESOURCES) + "/128.ui", std::ios::binary);
+        std::string ui((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        templates.Write("128.ui", ui);
+    }
+    ToolboxSetTemplateFolder(templates.Path().c_str());
+    bool stillRunning = false;
+    Script s;
+    s.When(FormShown, [] { DoMenuCommand((kAppleMenuID << 16) | 1); })
+        .Then([&] {
+            stillRunning = alive && !AboutBox();
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
+    const int result = RunProgram(kFixtures, s);
+    ToolboxSetTemplateFolder(nullptr);
+    remove((templates.Path() + "128.ui").c_str());
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(stillRunning);
+}
+
+class NoRecord : public FormTest {};
+
+TEST_F(NoRecord, ChoosingAnEntryWithNoRecordChangesNothing)
+{
+    // The menu has an entry but the table none: nothing is read and nothing changes.
+    TempFolder folder;
+    folder.Write("rims.txt", "h\r600\tA\tB\tC\r");
+    snprintf(path, sizeof path, "%s", folder.Path().c_str());
+    ControlRef rim = nullptr, hub = nullptr;
+    GetDialogItemAsControl(form, iRimMenu, &rim);
+    GetDialogItemAsControl(form, iHubMenu, &hub);
+    MenuHandle rimMenu = nullptr, hubMenu = nullptr;
+    GetBevelButtonMenuHandle(rim, &rimMenu);
+    GetBevelButtonMenuHandle(hub, &hubMenu);
+    DoReadData(rimMenu, hubMenu);
+    XMenuAppendItemStr(hubMenu, "Hub with no record");
+    FreeCatalogues();
+    Field(iRimText1)->setText(QStringLiteral("kept"));
+    Field(iHubText1)->setText(QStringLiteral("kept"));
+    for (DialogItemIndex item : {iRimMenu, iHubMenu}) {
+        ClickItem(item);
+        EventRecord e{};
+        while (!WaitNextEvent(everyEvent, &e, 1, nullptr)) {
+        }
+        QTimer::singleShot(50, [] { ChooseInList(1); });
+        DoDlgEvt(&e);
+        for (int i = 0; i < 3; i++)
+            if (WaitNextEvent(everyEvent, &e, 1, nullptr))
+                DoDlgEvt(&e);
+    }
+    EXPECT_EQ(Text(iRimText1), "kept");
+    EXPECT_EQ(Text(iHubText1), "kept");
+    EXPECT_EQ(Text(iRimDiameter), "");
+}
+
+}  // namespace
