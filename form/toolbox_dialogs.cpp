@@ -230,6 +230,12 @@ DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
     d->widget = w;
     d->modal = qobject_cast<QDialog *>(w) != nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (!d->modal) {
+        // A window that keeps its template's size: no maximize button.
+        w->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
+    }
     CollectItems(d);
     XDialogs().push_back(d);
     if (!d->modal) {
