@@ -86,7 +86,9 @@ Boolean fgetline(FILE *file, char *line)
 {
     size_t n = 0;
     int c;
-    while ((c = getc(file)) != EOF) {
+    // One byte at a time, without taking the stream's lock for each: the file
+    // is this thread's alone.
+    while ((c = getc_unlocked(file)) != EOF) {
         if (c == '\r') {
             line[n] = '\0';
             return TRUE;

@@ -1,0 +1,30 @@
+// The line reader on arbitrary file contents.
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "catalogue/catalogue.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    FILE *f = fmemopen(const_cast<uint8_t *>(data), size, "rb");
+    if (!f)
+        return 0;
+    char line[kLineSize + 4];
+    memset(line + kLineSize, 'X', 4);
+    size_t crs = 0, lines = 0;
+    for (size_t i = 0; i < size; i++)
+        crs += data[i] == '\r';
+    while (fgetline(f, line)) {
+        lines++;
+        if (memcmp(line + kLineSize, "XXXX", 4) != 0 || strlen(line) > 254)
+            abort();
+    }
+    fclose(f);
+    if (lines != crs)
+        abort();  // one line for every CR, however long
+    return 0;
+}

@@ -1,0 +1,46 @@
+// Number text in both directions on arbitrary input.
+#include <math.h>
+#include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "calc/numtext.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // Str2Double on arbitrary bytes, as typed or as a catalogue field.
+    char text[1024];
+    const size_t n = size < sizeof text - 1 ? size : sizeof text - 1;
+    memcpy(text, data, n);
+    text[n] = '\0';
+    double value = 1;
+    const Boolean ok = Str2Double(text, &value);
+    if (!ok && value != 0.0)
+        abort();
+    if (strchr(text, ','))
+        abort();  // every comma became a point
+
+    // Double2Str on arbitrary doubles and decimal counts.
+    if (size >= sizeof(double) + sizeof(SInt16)) {
+        double v;
+        SInt16 decimals;
+        memcpy(&v, data, sizeof v);
+        memcpy(&decimals, data + sizeof v, sizeof decimals);
+        char out[kNumTextSize + 8];
+        memset(out, 'X', sizeof out);
+        Double2Str(v, decimals, out);
+        const char *end = (const char *)memchr(out, '\0', kNumTextSize);
+        if (!end)
+            abort();  // no NUL inside the 256 bytes
+        if (out[kNumTextSize] != 'X')
+            abort();  // wrote past the buffer
+        if (strchr(out, '.'))
+            abort();  // a point the library wrote was left
+        if (isfinite(v)) {
+            double back;
+            if (!Str2Double(out, &back))
+                abort();  // the text must read back as a number
+        }
+    }
+    return 0;
+}
