@@ -230,12 +230,15 @@ DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
     d->widget = w;
     d->modal = qobject_cast<QDialog *>(w) != nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose, false);
-    if (!d->modal) {
-        // A window that keeps its template's size: no maximize button.
+    // Windows keep their template's size: no maximize button, and a modal box
+    // no minimize button either.
+    if (d->modal)
+        w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    else
         w->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
-    }
     CollectItems(d);
     XDialogs().push_back(d);
     if (!d->modal) {
