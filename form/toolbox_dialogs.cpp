@@ -442,6 +442,15 @@ void ShowWindow(WindowRef w)
     widget->show();
     widget->raise();
     widget->activateWindow();
+    // Keyboard users start at the first item of the Tab order.
+    if (!widget->focusWidget()) {
+        QWidget *first = widget->nextInFocusChain();
+        while (first != widget && !((first->focusPolicy() & Qt::TabFocus) && first->isEnabled() &&
+                                    first->isVisibleTo(widget)))
+            first = first->nextInFocusChain();
+        if (first != widget)
+            first->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void InvalWindowRect(WindowRef w, const Rect *r)

@@ -1,0 +1,125 @@
+// Keyboard use and screen readers: the Tab order in reading order, and the
+// names that assistive tools read for every item.
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "form/items.h"
+#include "tests/form_fixture.h"
+
+namespace {
+
+bool FormShown() { return FormWidget() && FormWidget()->isVisible(); }
+
+std::string Focused()
+{
+    QWidget *w = FormWidget()->focusWidget();
+    return w ? w->objectName().toStdString() : "";
+}
+
+TEST(Access, TabWalksTheFormInReadingOrder)
+{
+    std::vector<std::string> order;
+    Script s;
+    s.When(FormShown, [&] { order.push_back(Focused()); });
+    for (int i = 0; i < 23; i++)
+        s.Then([&] { Key(Qt::Key_Tab); }, 20).Then([&] { order.push_back(Focused()); }, 60);
+    s.Then([] { Key(Qt::Key_Escape); });
+    EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
+    const std::vector<std::string> expected = {
+        "item4",  "item11", "item9",  "item12", "item10", "item5",  "item19", "item13",
+        "item20", "item21", "item18", "item14", "item15", "item16", "item17", "item6",
+        "item7",  "item8",  "item22", "item23", "item1",  "item2",  "item3",  "item4"};
+    EXPECT_EQ(order, expected);
+}
+
+TEST(Access, EveryItemHasANameThatSaysWhatItIs)
+{
+    std::map<int, std::string> names;
+    std::map<int, QAccessible::Role> roles;
+    Script s;
+    s.When(FormShown, [&] {
+        // Walk the form's accessibility tree as a screen reader would.
+        std::vector<QAccessibleInterface *> todo = {QAccessible::queryAccessibleInterface(FormWidget())};
+        while (!todo.empty()) {
+            QAccessibleInterface *node = todo.back();
+            todo.pop_back();
+            if (!node)
+                continue;
+            const QString object = node->object() ? node->object()->objectName() : QString();
+            if (object.startsWith(QLatin1String("item"))) {
+                const int n = object.mid(4).toInt();
+                // On Linux a combo box's name is its value; what it is, a
+                // screen reader reads from its description.
+                const QAccessible::Text what =
+                    node->role() == QAccessible::ComboBox ? QAccessible::Description : QAccessible::Name;
+                names[n] = node->text(what).toStdString();
+                roles[n] = node->role();
+            }
+            for (int i = 0; i < node->childCount(); i++)
+                todo.push_back(node->child(i));
+        }
+        Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
+    const std::map<int, std::string> expected = {
+        {1, "Quit"},
+        {2, "Clear the form"},
+        {3, "Calculate the spoke lengths"},
+        {4, "Choose a rim"},
+        {5, "Choose a hub"},
+        {6, "Side 1 crossings"},
+        {7, "Side 2 crossings"},
+        {8, "Spokes in the wheel"},
+        {9, "Rim size"},
+        {10, "Rim diameter at the spoke ends"},
+        {11, "Rim name"},
+        {12, "Rim notes"},
+        {13, "Hub position"},
+        {14, "Side 1 flange diameter"},
+        {15, "Side 2 flange diameter"},
+        {16, "Side 1 flange distance from the centre"},
+        {17, "Side 2 flange distance from the centre"},
+        {18, "Spoke hole diameter"},
+        {19, "Hub name"},
+        {20, "Hub axle"},
+        {21, "Hub notes"},
+        {22, "Side 1 spoke length"},
+        {23, "Side 2 spoke length"}};
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(roles[iCalculate], QAccessible::Button);
+    EXPECT_EQ(roles[iSpokes], QAccessible::ComboBox);
+    EXPECT_EQ(roles[iRimDiameter], QAccessible::EditableText);
+}
+
+TEST(Access, ReturnCalculatesFromAnyItem)
+{
+    // From a popup, a button and a read-only text alike.
+    std::vector<std::string> results;
+    Script s;
+    s.When(FormShown, [] {
+        Field(iRimDiameter)->setText(QStringLiteral("600"));
+        Field(iFlangeDiameter1)->setText(QStringLiteral("45"));
+        Field(iFlangeDiameter2)->setText(QStringLiteral("57"));
+        Field(iFlangeDistance1)->setText(QStringLiteral("35"));
+        Field(iFlangeDistance2)->setText(QStringLiteral("20"));
+        Field(iHoleDiameter)->setText(QStringLiteral("2.6"));
+    });
+    for (int item : {iSpokes, iRimMenu, iLength2, iQuit}) {
+        s.Then([item] {
+             Field(iLength1)->clear();
+             FocusItem(item);
+             Key(Qt::Key_Return);
+         })
+            .Then([&] { results.push_back(Text(iLength1)); }, 80);
+    }
+    s.Then([] { Key(Qt::Key_Escape); });
+    EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
+    EXPECT_EQ(results, std::vector<std::string>(4, "292,33"));
+}
+
+}  // namespace
