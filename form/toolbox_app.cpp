@@ -6,6 +6,11 @@
 
 void XEnsureApp()
 {
+    // Called at every toolbox entry that needs Qt, so the common case must cost
+    // nothing: the loop comes through here twelve times a second.
+    static QCoreApplication *ready = nullptr;
+    if (ready && ready == QCoreApplication::instance())
+        return;
     if (!QCoreApplication::instance()) {
         // Made once and kept for the life of the process, like the toolbox it
         // stands in for; Qt reads its own options from the environment.
@@ -20,6 +25,7 @@ void XEnsureApp()
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quennick.Quennick"));
     // A closed window must not end the application: the event loop decides.
     QApplication::setQuitOnLastWindowClosed(false);
+    ready = QCoreApplication::instance();
 }
 
 QString XPas2QString(ConstStr255Param text)

@@ -6,14 +6,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QUiLoader>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -21,126 +19,117 @@
 
 #include "form/toolbox_qt.h"
 #include "form/toolbox_testing.h"
+#include "form/toolbox_widgets.h"
+#include "ui_128.h"
+#include "ui_129.h"
 
 namespace {
 
-std::string templateFolder;  // empty: the built-in resources
 GrafPtr currentPort = nullptr;
+std::vector<SInt16> hiddenTemplates;  // tests: templates that seem to be missing
+
+// The dialog templates, compiled from their Designer files: a template is made
+// by number as the toolbox would load it, without parsing XML at run time.
+struct Template {
+    SInt16 id;
+    QWidget *(*make)();
+};
+
+const Template kTemplates[] = {
+    {128, [] {
+         auto *w = new QWidget;
+         Ui_MainForm().setupUi(w);
+         return w;
+     }},
+    {129, []() -> QWidget * {
+         auto *w = new XModalBox(nullptr);
+         Ui_AboutBox().setupUi(w);
+         return w;
+     }},
+};
+
+QWidget *MakeTemplate(SInt16 id)
+{
+    if (std::find(hiddenTemplates.begin(), hiddenTemplates.end(), id) != hiddenTemplates.end())
+        return nullptr;
+    for (const Template &t : kTemplates)
+        if (t.id == id)
+            return t.make();
+    return nullptr;
+}
 
 }  // namespace
 
-// A button with a pop-up list: pressing it, or Space or Down while it has the
-// focus, shows its menu's entries and keeps the one chosen as its value.
-class XMenuButton : public QPushButton {
-public:
-    explicit XMenuButton(QWidget *parent) : QPushButton(parent) {}
+void XMenuButton::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton) {
+        e->accept();
+        Open();
+    } else {
+        QPushButton::mousePressEvent(e);
+    }
+}
 
-protected:
-    void mousePressEvent(QMouseEvent *e) override
-    {
-        if (e->button() == Qt::LeftButton) {
-            e->accept();
-            Open();
-        } else {
-            QPushButton::mousePressEvent(e);
-        }
+void XMenuButton::keyPressEvent(QKeyEvent *e)
+{
+    const bool altDown = e->key() == Qt::Key_Down && (e->modifiers() & Qt::AltModifier);
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Down || e->key() == Qt::Key_F4 || altDown) {
+        e->accept();
+        Open();
+    } else {
+        QPushButton::keyPressEvent(e);
     }
-    void keyPressEvent(QKeyEvent *e) override
-    {
-        const bool altDown = e->key() == Qt::Key_Down && (e->modifiers() & Qt::AltModifier);
-        if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Down || e->key() == Qt::Key_F4 ||
-            altDown) {
-            e->accept();
-            Open();
-        } else {
-            QPushButton::keyPressEvent(e);
-        }
-    }
-    void keyReleaseEvent(QKeyEvent *e) override
-    {
-        // The button acts on the press; a plain button's release would "click" it.
-        if (e->key() == Qt::Key_Space)
-            e->accept();
-        else
-            QPushButton::keyReleaseEvent(e);
-    }
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter p(this);
-        QStyleOptionButton opt;
-        initStyleOption(&opt);
-        opt.features |= QStyleOptionButton::HasMenu;
-        p.drawControl(QStyle::CE_PushButton, opt);
-    }
+}
 
-private:
-    void Open()
-    {
-        OpaqueControlRef *item = XItemOfWidget(this);
-        if (!item || !item->menu)
-            return;
-        setDown(true);
-        const SInt16 chosen = XMenuPopupList(item->menu, this, item->menuValue);
-        setDown(false);
-        if (chosen > 0) {
-            item->menuValue = chosen;
-            XEventsItemHit(item);
-        }
-    }
-};
+void XMenuButton::keyReleaseEvent(QKeyEvent *e)
+{
+    // The button acts on the press; a plain button's release would "click" it.
+    if (e->key() == Qt::Key_Space)
+        e->accept();
+    else
+        QPushButton::keyReleaseEvent(e);
+}
 
-// The About box and any other modal template: Escape and the window's close box
-// report item 1 to ModalDialog instead of hiding the box behind its loop.
-class XModalBox : public QDialog {
-public:
-    explicit XModalBox(QWidget *parent) : QDialog(parent) {}
-    bool ownClose = false;
+void XMenuButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    opt.features |= QStyleOptionButton::HasMenu;
+    p.drawControl(QStyle::CE_PushButton, opt);
+}
 
-protected:
-    void reject() override { ReportCancel(); }
-    void closeEvent(QCloseEvent *e) override
-    {
-        if (ownClose) {
-            QDialog::closeEvent(e);
-            return;
-        }
-        e->ignore();
-        ReportCancel();
+void XMenuButton::Open()
+{
+    OpaqueControlRef *item = XItemOfWidget(this);
+    if (!item || !item->menu)
+        return;
+    setDown(true);
+    const SInt16 chosen = XMenuPopupList(item->menu, this, item->menuValue);
+    setDown(false);
+    if (chosen > 0) {
+        item->menuValue = chosen;
+        XEventsItemHit(item);
     }
+}
 
-private:
-    void ReportCancel()
-    {
-        OpaqueDialogPtr *d = XDialogOfWidget(this);
-        if (d)
-            d->modalHit = 1;
+void XModalBox::reject()
+{
+    if (OpaqueDialogPtr *d = XDialogOfWidget(this))
+        d->modalHit = 1;
+}
+
+void XModalBox::closeEvent(QCloseEvent *e)
+{
+    if (ownClose) {
+        QDialog::closeEvent(e);
+        return;
     }
-};
+    e->ignore();
+    reject();
+}
 
 namespace {
-
-class XLoader : public QUiLoader {
-public:
-    QWidget *createWidget(const QString &className, QWidget *parent, const QString &name) override
-    {
-        QWidget *w = nullptr;
-        if (className == QLatin1String("XMenuButton"))
-            w = new XMenuButton(parent);
-        else if (className == QLatin1String("QDialog") && !parent)
-            w = new XModalBox(parent);
-        if (!w)
-            return QUiLoader::createWidget(className, parent, name);
-        w->setObjectName(name);
-        return w;
-    }
-};
-
-QString TemplatePath(SInt16 id)
-{
-    if (templateFolder.empty())
-        return QStringLiteral(":/templates/%1.ui").arg(id);
-    return QString::fromStdString(templateFolder) + QStringLiteral("/%1.ui").arg(id);
-}
 
 OpaqueDialogPtr *DialogOf(WindowRef w) { return w ? w->dialog : nullptr; }
 
@@ -190,7 +179,13 @@ void CollectItems(OpaqueDialogPtr *d)
 
 }  // namespace
 
-void ToolboxSetTemplateFolder(const char *folder) { templateFolder = folder ? folder : ""; }
+void ToolboxHideTemplate(SInt16 templateID, Boolean hidden)
+{
+    hiddenTemplates.erase(std::remove(hiddenTemplates.begin(), hiddenTemplates.end(), templateID),
+                          hiddenTemplates.end());
+    if (hidden)
+        hiddenTemplates.push_back(templateID);
+}
 
 std::vector<OpaqueDialogPtr *> &XDialogs()
 {
@@ -218,11 +213,7 @@ OpaqueControlRef *XItemOfWidget(const QWidget *widget)
 DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
 {
     XEnsureApp();
-    QFile file(TemplatePath(templateID));
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    XLoader loader;
-    QWidget *w = loader.load(&file);
+    QWidget *w = MakeTemplate(templateID);
     if (!w)
         return nullptr;
     auto *d = new OpaqueDialogPtr;

@@ -18,7 +18,6 @@
 class QAction;
 class QMenu;
 class QWindow;
-class XMenuButton;
 
 struct OpaqueWindowPtr {
     OpaqueDialogPtr *dialog;

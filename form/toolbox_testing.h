@@ -4,9 +4,8 @@
 
 #include "form/toolbox.h"
 
-// Dialog templates are looked up as "<folder>/<ID>.ui" instead of in the built-in
-// resources; null restores the built-in ones.
-void ToolboxSetTemplateFolder(const char *folder);
+// Makes a dialog template seem missing (GetNewDialog then fails), or present again.
+void ToolboxHideTemplate(SInt16 templateID, Boolean hidden);
 
 // The number of events the layer holds that the loop has not taken yet.
 int ToolboxQueuedEvents(void);

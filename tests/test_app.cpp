@@ -118,10 +118,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(App, MissingFormTemplateEndsAtOnceWithMinusOne)
 {
-    ToolboxSetTemplateFolder("/nonexistent");
+    ToolboxHideTemplate(kMainFormID, TRUE);
     Script s;
     const int result = RunProgram(kFixtures, s);
-    ToolboxSetTemplateFolder(nullptr);
+    ToolboxHideTemplate(kMainFormID, FALSE);
     EXPECT_EQ(result, -1);
     EXPECT_EQ(rimc, 0) << "no catalogue may be read";
     EXPECT_EQ(rimt, nullptr);

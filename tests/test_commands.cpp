@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <fstream>
 #include <string>
 
 #include "app/globals.h"
@@ -333,13 +332,7 @@ TEST(Commands, QuitFromTheFileMenu)
 
 TEST(Commands, MissingAboutTemplateLeavesTheProgramRunning)
 {
-    TempFolder templates;
-    {
-        std::ifstream in(std::string(QUENNICK_RESOURCES) + "/128.ui", std::ios::binary);
-        std::string ui((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        templates.Write("128.ui", ui);
-    }
-    ToolboxSetTemplateFolder(templates.Path().c_str());
+    ToolboxHideTemplate(kAboutBoxID, TRUE);
     bool stillRunning = false;
     Script s;
     s.When(FormShown, [] { DoMenuCommand((kAppleMenuID << 16) | 1); })
@@ -348,8 +341,7 @@ TEST(Commands, MissingAboutTemplateLeavesTheProgramRunning)
             Key(Qt::Key_Q, Qt::ControlModifier);
         });
     const int result = RunProgram(kFixtures, s);
-    ToolboxSetTemplateFolder(nullptr);
-    remove((templates.Path() + "128.ui").c_str());
+    ToolboxHideTemplate(kAboutBoxID, FALSE);
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(stillRunning);
 }

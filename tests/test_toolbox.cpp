@@ -334,9 +334,9 @@ TEST_F(Toolbox, InvalidMenusAreRefused)
 
 TEST(ToolboxTemplates, MissingTemplateGivesNoDialog)
 {
-    ToolboxSetTemplateFolder("/nonexistent");
+    ToolboxHideTemplate(kMainFormID, TRUE);
     EXPECT_EQ(GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass), nullptr);
-    ToolboxSetTemplateFolder(nullptr);
+    ToolboxHideTemplate(kMainFormID, FALSE);
     DialogRef d = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
     EXPECT_NE(d, nullptr);
     DisposeDialog(d);
