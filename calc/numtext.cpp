@@ -1,6 +1,8 @@
 #include "calc/numtext.h"
 
+#include <ctype.h>
 #include <locale.h>
+#include <stdlib.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -24,6 +26,29 @@ struct CLocaleScope {
     CLocaleScope &operator=(const CLocaleScope &) = delete;
 };
 
+// Reads one number as sscanf's "%lf" does. strtod takes the same syntax at a
+// fraction of the cost (it matters for catalogues of tens of thousands of
+// lines); the one difference is a hexadecimal prefix with no digit after it,
+// where scanf fails and strtod reads the "0", so such texts go to sscanf.
+bool ScanDouble(const char *text, double *value)
+{
+    char *end;
+    const double v = strtod_l(text, &end, CLocale());
+    if (end == text)
+        return false;
+    const char *p = text;
+    while (isspace((unsigned char)*p))
+        p++;
+    if (*p == '+' || *p == '-')
+        p++;
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+        CLocaleScope c;
+        return sscanf(text, "%lf", value) == 1;
+    }
+    *value = v;
+    return true;
+}
+
 }  // namespace
 
 Boolean Str2Double(char *text, double *value)
@@ -39,8 +64,7 @@ Boolean Str2Double(char *text, double *value)
         if (text[i] == ',')
             text[i] = '.';
     }
-    CLocaleScope c;
-    if (sscanf(text, "%lf", value) == 1)
+    if (ScanDouble(text, value))
         return TRUE;
     *value = 0.0;
     return FALSE;

@@ -2,6 +2,7 @@
 #include <math.h>
 #include <stdint.h>
 #include <stdlib.h>
+#include <stdio.h>
 #include <string.h>
 
 #include "calc/numtext.h"
@@ -13,8 +14,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t n = size < sizeof text - 1 ? size : sizeof text - 1;
     memcpy(text, data, n);
     text[n] = '\0';
+    // The same text as sscanf "%lf" sees it (commas already points), read by
+    // the library itself: Str2Double must agree with it exactly.
+    const size_t len = strlen(text);
+    char scanned[sizeof text];
+    memcpy(scanned, text, len + 1);
+    for (size_t i = 0; i < len; i++)
+        if (scanned[i] == ',')
+            scanned[i] = '.';
+    double expected = 0;
+    const bool expectedOk = sscanf(scanned, "%lf", &expected) == 1;
+
     double value = 1;
     const Boolean ok = Str2Double(text, &value);
+    if (len > 0) {  // the empty text is 0 and true by the program's own rule
+        if ((bool)ok != expectedOk)
+            abort();
+        if (ok && memcmp(&value, &expected, sizeof value) != 0 && !(isnan(value) && isnan(expected)))
+            abort();
+    }
     if (!ok && value != 0.0)
         abort();
     if (strchr(text, ','))

@@ -30,6 +30,9 @@ const ReadCase kReads[] = {
     {"exponent", "1,5e2", 150.0, true},
     {"leading_lf_skipped", "\n601,5", 601.5, true},
     {"sign_only", "-", 0.0, false},
+    {"hex_prefix_without_digits", "0x", 0.0, false},
+    {"hex_number", " -0x1p3", -8.0, true},
+    {"exponent_letter_alone", "12e", 12.0, true},
 };
 
 class Read : public ::testing::TestWithParam<ReadCase> {};
