@@ -176,8 +176,6 @@ void QueueMouse(QWindow *w, QMouseEvent *e, EventKind what)
     st.rec.what = what;
     st.rec.where = ToPoint(e->globalPosition().toPoint());
     st.rec.modifiers = ToModifiers(e->modifiers());
-    if (what == mouseDown && (e->button() == Qt::LeftButton))
-        st.rec.modifiers |= 0;  // btnState clear: the button is down
     st.window = w;
     st.type = e->type();
     // The values, not the event: a copied mouse event shares its point with the
