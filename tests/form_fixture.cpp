@@ -51,6 +51,28 @@ QPoint Centre(int n)
     return w->mapTo(w->window(), w->rect().center());
 }
 
+MenuRef ItemMenu(DialogRef dialog, DialogItemIndex item)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(dialog, item, &control);
+    MenuHandle menu = nullptr;
+    GetBevelButtonMenuHandle(control, &menu);
+    return menu;
+}
+
+void FillWorkedExample()
+{
+    Field(iRimDiameter)->setText(QStringLiteral("600"));
+    Field(iFlangeDiameter1)->setText(QStringLiteral("45"));
+    Field(iFlangeDiameter2)->setText(QStringLiteral("57"));
+    Field(iFlangeDistance1)->setText(QStringLiteral("35"));
+    Field(iFlangeDistance2)->setText(QStringLiteral("20"));
+    Field(iHoleDiameter)->setText(QStringLiteral("2,6"));
+    Popup(iCrossings1)->setCurrentIndex(3);
+    Popup(iCrossings2)->setCurrentIndex(3);
+    Popup(iSpokes)->setCurrentIndex(2);
+}
+
 void ClickItem(int n) { QTest::mouseClick(FormWindow(), Qt::LeftButton, Qt::NoModifier, Centre(n)); }
 
 void Key(Qt::Key key, Qt::KeyboardModifiers mods) { QTest::keyClick(FormWindow(), key, mods); }

@@ -27,6 +27,11 @@ std::string Text(int n);
 // The centre of item n in window coordinates.
 QPoint Centre(int n);
 
+// The menu of a menu-button item (4 or 5) of a dialog.
+MenuRef ItemMenu(DialogRef dialog, DialogItemIndex item);
+// Fills the fields and popups of the main form with the worked example.
+void FillWorkedExample();
+
 // Input through the form's window, as the window system would deliver it.
 void ClickItem(int n);
 void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);

@@ -101,14 +101,7 @@ TEST(Access, ReturnCalculatesFromAnyItem)
     // From a popup, a button and a read-only text alike.
     std::vector<std::string> results;
     Script s;
-    s.When(FormShown, [] {
-        Field(iRimDiameter)->setText(QStringLiteral("600"));
-        Field(iFlangeDiameter1)->setText(QStringLiteral("45"));
-        Field(iFlangeDiameter2)->setText(QStringLiteral("57"));
-        Field(iFlangeDistance1)->setText(QStringLiteral("35"));
-        Field(iFlangeDistance2)->setText(QStringLiteral("20"));
-        Field(iHoleDiameter)->setText(QStringLiteral("2.6"));
-    });
+    s.When(FormShown, FillWorkedExample);
     for (int item : {iSpokes, iRimMenu, iLength2, iQuit}) {
         s.Then([item] {
              Field(iLength1)->clear();

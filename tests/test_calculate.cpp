@@ -7,6 +7,7 @@
 #include "calc/calculate_hit.h"
 #include "form/items.h"
 #include "tests/form_fixture.h"
+#include "tests/locale_names.h"
 
 namespace {
 
@@ -95,12 +96,6 @@ TEST_P(CalculateUnderLocale, SameResults)
 
 INSTANTIATE_TEST_SUITE_P(Locales, CalculateUnderLocale,
                          ::testing::Values("C", "en_US.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"),
-                         [](const auto &info) {
-                             std::string s = info.param;
-                             for (char &c : s)
-                                 if (!isalnum((unsigned char)c))
-                                     c = '_';
-                             return s;
-                         });
+                         LocaleName());
 
 }  // namespace

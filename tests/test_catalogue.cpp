@@ -19,16 +19,8 @@ protected:
     {
         FormTest::SetUp();
         FreeCatalogues();
-        rimMenu = MenuOf(iRimMenu);
-        hubMenu = MenuOf(iHubMenu);
-    }
-    MenuRef MenuOf(DialogItemIndex item)
-    {
-        ControlRef control = nullptr;
-        GetDialogItemAsControl(form, item, &control);
-        MenuHandle menu = nullptr;
-        GetBevelButtonMenuHandle(control, &menu);
-        return menu;
+        rimMenu = ItemMenu(form, iRimMenu);
+        hubMenu = ItemMenu(form, iHubMenu);
     }
     // Loads the given file contents (null: no such file) from a fresh folder.
     void Load(const char *rims, const char *hubs, size_t rimsLen = 0, size_t hubsLen = 0)

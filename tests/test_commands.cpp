@@ -40,19 +40,6 @@ private:
 
 bool FormShown() { return FormWidget() && FormWidget()->isVisible(); }
 
-void FillWorkedExample()
-{
-    Field(iRimDiameter)->setText(QStringLiteral("600"));
-    Field(iFlangeDiameter1)->setText(QStringLiteral("45"));
-    Field(iFlangeDiameter2)->setText(QStringLiteral("57"));
-    Field(iFlangeDistance1)->setText(QStringLiteral("35"));
-    Field(iFlangeDistance2)->setText(QStringLiteral("20"));
-    Field(iHoleDiameter)->setText(QStringLiteral("2,6"));
-    Popup(iCrossings1)->setCurrentIndex(3);
-    Popup(iCrossings2)->setCurrentIndex(3);
-    Popup(iSpokes)->setCurrentIndex(2);
-}
-
 void ClickMenuTitle(int index)
 {
     QMenuBar *bar = FormWidget()->findChild<QMenuBar *>();
@@ -354,14 +341,8 @@ TEST_F(NoRecord, ChoosingAnEntryWithNoRecordChangesNothing)
     TempFolder folder;
     folder.Write("rims.txt", "h\r600\tA\tB\tC\r");
     snprintf(path, sizeof path, "%s", folder.Path().c_str());
-    ControlRef rim = nullptr, hub = nullptr;
-    GetDialogItemAsControl(form, iRimMenu, &rim);
-    GetDialogItemAsControl(form, iHubMenu, &hub);
-    MenuHandle rimMenu = nullptr, hubMenu = nullptr;
-    GetBevelButtonMenuHandle(rim, &rimMenu);
-    GetBevelButtonMenuHandle(hub, &hubMenu);
-    DoReadData(rimMenu, hubMenu);
-    XMenuAppendItemStr(hubMenu, "Hub with no record");
+    DoReadData(ItemMenu(form, iRimMenu), ItemMenu(form, iHubMenu));
+    XMenuAppendItemStr(ItemMenu(form, iHubMenu), "Hub with no record");
     FreeCatalogues();
     Field(iRimText1)->setText(QStringLiteral("kept"));
     Field(iHubText1)->setText(QStringLiteral("kept"));

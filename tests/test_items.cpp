@@ -70,15 +70,12 @@ TEST_F(Items, MissingItemsAreHarmless)
 
 TEST_F(Items, MenuEntriesAppendAndInvalidMenusAreIgnored)
 {
-    ControlRef control = nullptr;
-    GetDialogItemAsControl(form, iRimMenu, &control);
-    MenuHandle menu = nullptr;
-    GetBevelButtonMenuHandle(control, &menu);
+    MenuRef menu = ItemMenu(form, iRimMenu);
     XMenuAppendItemStr(menu, "Road 622");
     XMenuAppendItemStr(menu, nullptr);
     EXPECT_EQ(CountMenuItems(menu), 2);
     XMenuAppendItemStr(nullptr, "nothing");
-    XMenuAppendItemStr(reinterpret_cast<MenuRef>(&control), "nothing");
+    XMenuAppendItemStr(reinterpret_cast<MenuRef>(&menu), "nothing");
 }
 
 TEST(C2Pas, CutsAt255BytesOnACharacterBoundary)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/locale_names.h"
+
 #include "calc/numtext.h"
 
 namespace {
@@ -166,12 +168,6 @@ TEST_P(UnderLocale, ReadsAndWritesTheSame)
 INSTANTIATE_TEST_SUITE_P(Locales, UnderLocale,
                          ::testing::Values("C", "C.UTF-8", "en_US.UTF-8", "de_DE.UTF-8",
                                            "fr_FR.UTF-8"),
-                         [](const auto &info) {
-                             std::string s = info.param;
-                             for (char &c : s)
-                                 if (!isalnum((unsigned char)c))
-                                     c = '_';
-                             return s;
-                         });
+                         LocaleName());
 
 }  // namespace

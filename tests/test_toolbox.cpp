@@ -139,9 +139,7 @@ TEST_F(Toolbox, CancelledListIsNoHit)
 {
     ControlRef control = nullptr;
     GetDialogItemAsControl(form, iRimMenu, &control);
-    MenuHandle menu = nullptr;
-    GetBevelButtonMenuHandle(control, &menu);
-    XMenuAppendItemStr(menu, "Only rim");
+    XMenuAppendItemStr(ItemMenu(form, iRimMenu), "Only rim");
     ClickItem(iRimMenu);
     EventRecord down = Next();
     QTimer::singleShot(50, [] {
@@ -297,10 +295,7 @@ TEST_F(Toolbox, ItemTextsAreCutOnACharacterBoundary)
 
 TEST_F(Toolbox, MenuTextIsLiteral)
 {
-    ControlRef control = nullptr;
-    GetDialogItemAsControl(form, iRimMenu, &control);
-    MenuHandle menu = nullptr;
-    GetBevelButtonMenuHandle(control, &menu);
+    MenuRef menu = ItemMenu(form, iRimMenu);
     Str255 text;
     C2Pas("R&D (wide); rim!<b>", text);
     AppendMenuItemText(menu, text);
