@@ -97,7 +97,7 @@ int QuennickMain(int argc, char **argv)
     SetPort(GetDialogPort(theDialog));
     InitCursor();
 
-    const SInt16 menuIDs[] = {kAppleMenuID, kFileMenuID, kEditMenuID};
+    const SInt16 menuIDs[] = {kProgramMenuID, kFileMenuID, kEditMenuID};
     for (SInt16 id : menuIDs)
         InsertMenu(GetMenu(id), 0);
     DrawMenuBar();

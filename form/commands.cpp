@@ -104,7 +104,7 @@ void DoMenuCommand(SInt32 choice)
     const SInt16 menu = (SInt16)(choice >> 16);
     const SInt16 item = (SInt16)(choice & 0xFFFF);
     switch (menu) {
-    case kAppleMenuID:
+    case kProgramMenuID:
         if (item == 1)
             DisplayAbout();
         break;

@@ -34,7 +34,7 @@ enum {
 
 // Dialog templates and menus loaded by number.
 enum { kMainFormID = 128, kAboutBoxID = 129 };
-enum { kAppleMenuID = 128, kFileMenuID = 129, kEditMenuID = 130 };
+enum { kProgramMenuID = 128, kFileMenuID = 129, kEditMenuID = 130 };
 
 // Makes a length-prefixed text from a NUL-terminated one (null gives the empty
 // text). At most 255 bytes are kept, cut before an incomplete UTF-8 character.

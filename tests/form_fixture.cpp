@@ -184,7 +184,7 @@ void FormTest::SetUp()
     form = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
     ASSERT_NE(form, nullptr);
     theDialog = form;
-    const SInt16 ids[] = {kAppleMenuID, kFileMenuID, kEditMenuID};
+    const SInt16 ids[] = {kProgramMenuID, kFileMenuID, kEditMenuID};
     for (SInt16 id : ids)
         InsertMenu(GetMenu(id), 0);
     DrawMenuBar();

@@ -278,7 +278,7 @@ TEST(Commands, EscapeClosesTheAboutBoxThroughItsLoop)
 {
     bool closed = false;
     Script s;
-    s.When(FormShown, [] { DoMenuCommand((kAppleMenuID << 16) | 1); })
+    s.When(FormShown, [] { DoMenuCommand((kProgramMenuID << 16) | 1); })
         .When([] { return AboutBox() && AboutBox()->isVisible(); },
               [] { QTest::keyClick(AboutBox()->windowHandle(), Qt::Key_Escape); })
         .When([] { return !AboutBox(); }, [&] {
@@ -322,7 +322,7 @@ TEST(Commands, MissingAboutTemplateLeavesTheProgramRunning)
     ToolboxHideTemplate(kAboutBoxID, TRUE);
     bool stillRunning = false;
     Script s;
-    s.When(FormShown, [] { DoMenuCommand((kAppleMenuID << 16) | 1); })
+    s.When(FormShown, [] { DoMenuCommand((kProgramMenuID << 16) | 1); })
         .Then([&] {
             stillRunning = alive && !AboutBox();
             Key(Qt::Key_Q, Qt::ControlModifier);
