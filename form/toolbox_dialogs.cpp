@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 
 #include <algorithm>
-#include <string>
 
 #include "form/toolbox_qt.h"
 #include "form/toolbox_testing.h"

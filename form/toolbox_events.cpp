@@ -493,7 +493,6 @@ void XEventsWatch(OpaqueDialogPtr *d)
 {
     State &s = S();
     EnsureFilter();
-    d->widget->setAttribute(Qt::WA_NativeWindow, false);
     d->widget->winId();  // makes the window, so that it can be watched now
     if (QWindow *w = d->widget->windowHandle())
         s.windows.push_back(w);
