@@ -95,8 +95,9 @@ bool IsUtf8(const char *text)
 
 void GuessLine(EncodingGuess *guess, const char *line)
 {
-    if (guess->utf8 && !IsUtf8(line))
-        guess->utf8 = false;
+    if (IsUtf8(line))
+        return;
+    guess->utf8 = false;
     const unsigned char *p = (const unsigned char *)line;
     for (size_t i = 0; p[i]; i++) {
         const unsigned char c = p[i];

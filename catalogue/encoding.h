@@ -6,7 +6,9 @@
 
 enum TextEncoding { kEncodingUtf8, kEncodingMacRoman, kEncodingWindows1252 };
 
-// Evidence gathered line by line while a file is counted.
+// Evidence gathered line by line while a file is counted. Only lines that are
+// not valid UTF-8 count: a valid UTF-8 text is shown as it is, whatever the
+// rest of the file holds.
 struct EncodingGuess {
     bool utf8 = true;      // every line so far is valid UTF-8
     long macLetters = 0;   // 0x80-0x9F bytes next to a letter: accented letters in Mac OS Roman
@@ -15,7 +17,8 @@ struct EncodingGuess {
 
 bool IsUtf8(const char *text);
 void GuessLine(EncodingGuess *guess, const char *line);
-// UTF-8 when every line was; otherwise the single-byte encoding the letters favour.
+// The single-byte encoding that the non-UTF-8 lines' letters favour (Mac OS
+// Roman or Windows-1252); UTF-8 when every line was valid UTF-8.
 TextEncoding GuessEncoding(const EncodingGuess *guess);
 
 // Converts a NUL-terminated text to UTF-8 into `out` (`size` bytes, at least 1).

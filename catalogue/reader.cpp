@@ -1,11 +1,17 @@
+#include <errno.h>
+#include <fcntl.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/globals.h"
 #include "calc/numtext.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_testing.h"
 #include "catalogue/encoding.h"
+#include "catalogue/lines.h"
+#include "catalogue/report.h"
 #include "form/items.h"
 
 RimRecord *rimt = nullptr;
@@ -15,17 +21,31 @@ SInt32 hubc = 0;
 
 namespace {
 
-enum { kRimHeaderLines = 1, kHubHeaderLines = 8, kRimFields = 4, kHubFields = 9 };
+// A catalogue's line format: header lines, then records whose first `numbers`
+// fields are numbers.
+struct Format {
+    int headerLines;
+    int fields;
+    int numbers;
+};
+const Format kRims = {1, 4, 1};
+const Format kHubs = {8, 9, 5};
+enum { kMostFields = 9 };
+
+// How many lines past the record limit are looked at for another record.
+enum { kLookPastLimit = 64 };
 
 // Splits a line at its first count-1 tabs, each replaced by NUL. A line with
 // too few tabs gives empty texts for the fields it lacks; the last field keeps
-// any further tabs.
-void SplitFields(char *line, char **fields, int count)
+// any further tabs. Returns the number of fields the line had.
+int SplitFields(char *line, char **fields, int count)
 {
     static char empty[] = "";
     char *p = line;
+    int found = 0;
     for (int i = 0; i < count; i++) {
         fields[i] = p ? p : empty;
+        found += p != nullptr;
         if (i == count - 1 || !p)
             continue;
         char *tab = strchr(p, '\t');
@@ -33,73 +53,241 @@ void SplitFields(char *line, char **fields, int count)
             *tab = '\0';
         p = tab ? tab + 1 : nullptr;
     }
+    return found;
 }
 
-// Counts the CR-ended lines of a file and judges its encoding on the way; leaves
-// the file at its start.
-SInt32 CountLines(FILE *file, TextEncoding *encoding)
+void CountEnd(CatalogueReport *report, const LineInfo &info)
+{
+    switch (info.end) {
+    case kEndCR: report->crLines++; break;
+    case kEndLF: report->lfLines++; break;
+    case kEndCRLF: report->crlfLines++; break;
+    case kEndOfFile: report->unterminated = true; break;
+    }
+}
+
+// The first pass: counts the records (at most kMaxRecords), judges which
+// single-byte encoding the file's non-UTF-8 lines are in, and notes the file's
+// line ends. Leaves the file at its start.
+SInt32 CountRecords(FILE *file, const Format &format, CatalogueReport *report)
 {
     char line[kLineSize];
+    LineInfo info;
     EncodingGuess guess;
-    SInt32 count = 0;
-    while (fgetline(file, line)) {
+    SInt32 lines = 0, records = 0;
+    while (records < kMaxRecords && ReadLine(file, line, &info)) {
+        lines++;
+        CountEnd(report, info);
         GuessLine(&guess, line);
-        if (count < INT32_MAX)
-            count++;
+        if (!IsUtf8(line))
+            report->nonUtf8Lines++;
+        if (lines <= format.headerLines)
+            continue;
+        if (IsBlankLine(line))
+            report->blankLines++;
+        else
+            records++;
     }
+    // At the limit, say where reading stopped if another record follows.
+    if (records == kMaxRecords) {
+        for (int i = 1; i <= kLookPastLimit && ReadLine(file, line, &info); i++)
+            if (!IsBlankLine(line)) {
+                report->stoppedAtLine = lines + i;
+                break;
+            }
+    }
+    report->lines = lines;
+    // With no evidence (every line UTF-8) the texts need no single-byte table;
+    // one is still set, in case the file changes before the second pass.
+    report->singleByte = guess.utf8 ? kEncodingWindows1252 : GuessEncoding(&guess);
     rewind(file);
-    *encoding = GuessEncoding(&guess);
-    return count;
+    return records;
 }
 
-// A record's own copy of a field, in UTF-8.
-char *CopyText(const char *field, TextEncoding encoding)
+// A record's own copy of a text: a valid UTF-8 text as it is, any other through
+// the file's single-byte encoding.
+char *CopyText(const char *field, TextEncoding singleByte)
 {
+    if (IsUtf8(field))
+        return _strdup(field);
     char text[kUtf8LineSize];
-    Text2Utf8(field, encoding, text, sizeof text);
+    Text2Utf8(field, singleByte, text, sizeof text);
     return _strdup(text);
 }
 
 void AppendEntry(MenuRef menu, const char *first, const char *second)
 {
+    if (!menu)
+        return;
     char entry[2 * kUtf8LineSize];
     snprintf(entry, sizeof entry, "%s %s", first ? first : "", second ? second : "");
     XMenuAppendItemStr(menu, entry);
 }
 
-// Opens a catalogue in the data folder; null when the path would not fit the
-// buffer (a folder that long is treated as one without catalogues).
-FILE *OpenCatalogue(const char *name)
+// The second pass, one record at a time.
+struct Reader {
+    FILE *file;
+    Format format;
+    CatalogueReport *report;
+    SInt32 line;  // number of the line last read
+    char text[kLineSize];
+    char *fields[kMostFields];
+};
+
+void SkipHeader(Reader *r)
 {
-    char file[256];
-    if (path[0] == '\0')
+    LineInfo info;
+    for (int i = 0; i < r->format.headerLines; i++) {
+        if (!ReadLine(r->file, r->text, &info))
+            return;
+        r->line++;
+        if (i < kMaxHeaderLines && r->report->headerCount == i) {
+            Text2Utf8(r->text, IsUtf8(r->text) ? kEncodingUtf8 : r->report->singleByte,
+                      r->report->header[i], kUtf8LineSize);
+            r->report->headerCount++;
+        }
+    }
+}
+
+// Reads the next record's line, skipping blank lines, and splits it into fields.
+bool NextRecord(Reader *r, RecordNote *note)
+{
+    LineInfo info;
+    do {
+        if (!ReadLine(r->file, r->text, &info))
+            return false;
+        r->line++;
+    } while (IsBlankLine(r->text));
+    note->line = r->line;
+    note->cut = info.cut;
+    note->fields = (SInt16)SplitFields(r->text, r->fields, r->format.fields);
+    note->notNumber = note->emptyNumber = 0;
+    return true;
+}
+
+// Reads number field i of the current record into `value`, noting what is odd.
+void ReadNumber(Reader *r, int i, double *value, RecordNote *note)
+{
+    if (r->fields[i][0] == '\0')
+        note->emptyNumber |= (UInt16)(1u << i);
+    if (!Str2Double(r->fields[i], value))
+        note->notNumber |= (UInt16)(1u << i);
+}
+
+// Allocates a table of `count` records (calloc: a failure leaves null) and, when
+// a report is asked for, the notes beside it.
+void *AllocateTable(SInt32 count, size_t size, CatalogueReport *report)
+{
+    if (count <= 0)
         return nullptr;
-    const int n = snprintf(file, sizeof file, "%s%s", path, name);
-    if (n < 0 || n >= (int)sizeof file)
-        return nullptr;
-    return fopen(file, "rb");
+    void *table = calloc((size_t)count, size);
+    if (table && report->keepNotes)
+        report->notes = (RecordNote *)calloc((size_t)count, sizeof(RecordNote));
+    return table;
+}
+
+void KeepNote(CatalogueReport *report, SInt32 index, const RecordNote &note)
+{
+    if (report->notes)
+        report->notes[index] = note;
 }
 
 }  // namespace
 
-Boolean fgetline(FILE *file, char *line)
+FILE *OpenCatalogueFile(const char *name, FileProblem *problem, int *error)
 {
-    size_t n = 0;
-    int c;
-    // One byte at a time, without taking the stream's lock for each: the file
-    // is this thread's alone.
-    while ((c = getc_unlocked(file)) != EOF) {
-        if (c == '\r') {
-            line[n] = '\0';
-            return TRUE;
-        }
-        // Past 254 bytes the rest of the line is skipped, not split off as
-        // another line: the records after it still line up.
-        if (n < kLineSize - 2)
-            line[n++] = (char)c;
+    // Non-blocking, so that a named pipe with no writer cannot hold up start-up;
+    // a regular file reads the same either way.
+    const int fd = open(name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = errno;
+        *problem = errno == ENOENT || errno == ENOTDIR ? kFileMissing : kFileUnreadable;
+        return nullptr;
     }
-    line[n] = '\0';
-    return FALSE;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        *error = 0;
+        *problem = kFileNotRegular;
+        return nullptr;
+    }
+    FILE *file = fdopen(fd, "rb");
+    if (!file) {
+        *error = errno;
+        *problem = kFileUnreadable;
+        close(fd);
+    }
+    return file;
+}
+
+void ReadRimsReport(FILE *file, MenuRef rimMenu, CatalogueReport *report)
+{
+    const SInt32 capacity = CountRecords(file, kRims, report);
+    RimRecord *table = (RimRecord *)AllocateTable(capacity, sizeof *table, report);
+    Reader r = {file, kRims, report, 0, {0}, {nullptr}};
+    SkipHeader(&r);
+    if (!table)
+        return;
+    rimt = table;
+    rimc = 0;
+    RecordNote note;
+    // Bounded by the count as well: the file may have grown between the passes.
+    while (rimc < capacity && NextRecord(&r, &note)) {
+        RimRecord *rim = &rimt[rimc];
+        rim->text3 = CopyText(r.fields[3], report->singleByte);
+        rim->text1 = CopyText(r.fields[1], report->singleByte);
+        rim->text2 = CopyText(r.fields[2], report->singleByte);
+        AppendEntry(rimMenu, rim->text1, rim->text3);
+        ReadNumber(&r, 0, &rim->diameter, &note);
+        KeepNote(report, rimc, note);
+        rimc++;
+    }
+}
+
+void ReadHubsReport(FILE *file, MenuRef hubMenu, CatalogueReport *report)
+{
+    const SInt32 capacity = CountRecords(file, kHubs, report);
+    HubRecord *table = (HubRecord *)AllocateTable(capacity, sizeof *table, report);
+    Reader r = {file, kHubs, report, 0, {0}, {nullptr}};
+    SkipHeader(&r);
+    if (!table)
+        return;
+    hubt = table;
+    hubc = 0;
+    RecordNote note;
+    while (hubc < capacity && NextRecord(&r, &note)) {
+        HubRecord *hub = &hubt[hubc];
+        ReadNumber(&r, 0, &hub->holeDiameter, &note);
+        ReadNumber(&r, 1, &hub->flangeDiameter1, &note);
+        ReadNumber(&r, 2, &hub->flangeDistance1, &note);
+        ReadNumber(&r, 3, &hub->flangeDiameter2, &note);
+        ReadNumber(&r, 4, &hub->flangeDistance2, &note);
+        hub->text1 = CopyText(r.fields[5], report->singleByte);
+        hub->text2 = CopyText(r.fields[6], report->singleByte);
+        hub->text3 = CopyText(r.fields[7], report->singleByte);
+        hub->text4 = CopyText(r.fields[8], report->singleByte);
+        AppendEntry(hubMenu, hub->text1, hub->text4);
+        KeepNote(report, hubc, note);
+        hubc++;
+    }
+}
+
+void ReadRims(FILE *file, MenuRef rimMenu)
+{
+    CatalogueReport report = {};
+    ReadRimsReport(file, rimMenu, &report);
+}
+
+void ReadHubs(FILE *file, MenuRef hubMenu)
+{
+    CatalogueReport report = {};
+    ReadHubsReport(file, hubMenu, &report);
+}
+
+void FreeReport(CatalogueReport *report)
+{
+    free(report->notes);
+    report->notes = nullptr;
 }
 
 char *_strdup(const char *text)
@@ -109,92 +297,4 @@ char *_strdup(const char *text)
     if (copy)
         memcpy(copy, text, n);
     return copy;
-}
-
-void ReadRims(FILE *file, MenuRef rimMenu)
-{
-    TextEncoding encoding;
-    const SInt32 capacity = CountLines(file, &encoding);
-    RimRecord *table = capacity > 0 ? (RimRecord *)calloc((size_t)capacity, sizeof *table) : nullptr;
-    if (!table)
-        return;
-    rimt = table;
-    rimc = 0;
-    char line[kLineSize];
-    char *f[kRimFields];
-    fgetline(file, line);  // the header
-    // Bounded by the count as well: the file may have grown between the passes.
-    while (rimc < capacity && fgetline(file, line)) {
-        SplitFields(line, f, kRimFields);
-        RimRecord *r = &rimt[rimc];
-        r->text3 = CopyText(f[3], encoding);
-        r->text1 = CopyText(f[1], encoding);
-        r->text2 = CopyText(f[2], encoding);
-        AppendEntry(rimMenu, r->text1, r->text3);
-        Str2Double(f[0], &r->diameter);
-        rimc++;
-    }
-}
-
-void ReadHubs(FILE *file, MenuRef hubMenu)
-{
-    TextEncoding encoding;
-    const SInt32 capacity = CountLines(file, &encoding);
-    HubRecord *table = capacity > 0 ? (HubRecord *)calloc((size_t)capacity, sizeof *table) : nullptr;
-    if (!table)
-        return;
-    hubt = table;
-    hubc = 0;
-    char line[kLineSize];
-    char *f[kHubFields];
-    for (int i = 0; i < kHubHeaderLines; i++)
-        fgetline(file, line);
-    while (hubc < capacity && fgetline(file, line)) {
-        SplitFields(line, f, kHubFields);
-        HubRecord *h = &hubt[hubc];
-        Str2Double(f[0], &h->holeDiameter);
-        Str2Double(f[1], &h->flangeDiameter1);
-        Str2Double(f[2], &h->flangeDistance1);
-        Str2Double(f[3], &h->flangeDiameter2);
-        Str2Double(f[4], &h->flangeDistance2);
-        h->text1 = CopyText(f[5], encoding);
-        h->text2 = CopyText(f[6], encoding);
-        h->text3 = CopyText(f[7], encoding);
-        h->text4 = CopyText(f[8], encoding);
-        AppendEntry(hubMenu, h->text1, h->text4);
-        hubc++;
-    }
-}
-
-SInt16 DoReadData(MenuRef rimMenu, MenuRef hubMenu)
-{
-    if (FILE *rims = OpenCatalogue("rims.txt")) {
-        ReadRims(rims, rimMenu);
-        fclose(rims);
-    }
-    if (FILE *hubs = OpenCatalogue("hubs.txt")) {
-        ReadHubs(hubs, hubMenu);
-        fclose(hubs);
-    }
-    return 1;
-}
-
-void FreeCatalogues(void)
-{
-    for (SInt32 i = 0; i < rimc; i++) {
-        free(rimt[i].text1);
-        free(rimt[i].text2);
-        free(rimt[i].text3);
-    }
-    for (SInt32 i = 0; i < hubc; i++) {
-        free(hubt[i].text1);
-        free(hubt[i].text2);
-        free(hubt[i].text3);
-        free(hubt[i].text4);
-    }
-    free(rimt);
-    free(hubt);
-    rimt = nullptr;
-    hubt = nullptr;
-    rimc = hubc = 0;
 }

@@ -15,16 +15,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     char line[kLineSize + 4];
     memset(line + kLineSize, 'X', 4);
-    size_t crs = 0, lines = 0;
-    for (size_t i = 0; i < size; i++)
-        crs += data[i] == '\r';
+    // One line per line end (CR LF being one) and one for bytes after the last.
+    size_t expected = 0;
+    for (size_t i = 0; i < size; i++) {
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
+            i++;
+        if (data[i] == '\r' || data[i] == '\n' || i + 1 == size)
+            expected++;
+    }
+    size_t lines = 0;
     while (fgetline(f, line)) {
         lines++;
         if (memcmp(line + kLineSize, "XXXX", 4) != 0 || strlen(line) > 254)
             abort();
     }
     fclose(f);
-    if (lines != crs)
-        abort();  // one line for every CR, however long
+    if (lines != expected)
+        abort();  // one line for every line end, however long
     return 0;
 }

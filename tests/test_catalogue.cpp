@@ -89,27 +89,6 @@ TEST_F(Catalogue, ShortHubHeaderSwallowsRecords)
     EXPECT_EQ(hubc, 0);
 }
 
-TEST_F(Catalogue, LineEnds)
-{
-    // CR LF loads like CR: the LF leads the next line's number and is skipped.
-    LoadRims("h\r\n600\tA\tB\tC\r\n601,5\tD\tE\tF\r\n");
-    ASSERT_EQ(rimc, 2);
-    EXPECT_EQ(rimt[0].diameter, 600);
-    EXPECT_EQ(rimt[1].diameter, 601.5);
-    EXPECT_STREQ(rimt[1].text1, "D");
-    EXPECT_EQ(Entry(rimMenu, 2), "D F");
-    FreeCatalogues();
-
-    // LF alone: one unterminated line, no records.
-    LoadRims("h\n600\tA\tB\tC\n601\tD\tE\tF\n");
-    EXPECT_EQ(rimc, 0);
-    FreeCatalogues();
-
-    // A last record with no CR after it is lost.
-    LoadRims("h\r600\tA\tB\tC\r601\tD\tE\tF");
-    EXPECT_EQ(rimc, 1);
-}
-
 TEST_F(Catalogue, CommaAndPointNumbersAgree)
 {
     LoadRims("h\r601,5\tA\tB\tC\r601.5\tD\tE\tF\r  603 mm\tG\tH\tI\rabc\tJ\tK\tL\r");
@@ -145,15 +124,14 @@ TEST_F(Catalogue, MenuEntriesAreLiteral)
 
 TEST_F(Catalogue, MissingTabsGiveEmptyTextsAndZero)
 {
-    Load("h\r600\r\r622\tOnly\r", (kHubHeader + "2\t40\r\r").c_str());
-    ASSERT_EQ(rimc, 3);
+    Load("h\r600\r622\tOnly\r", (kHubHeader + "2\t40\r").c_str());
+    ASSERT_EQ(rimc, 2);
     EXPECT_EQ(rimt[0].diameter, 600);
     EXPECT_STREQ(rimt[0].text1, "");
     EXPECT_STREQ(rimt[0].text3, "");
-    EXPECT_EQ(rimt[1].diameter, 0);
-    EXPECT_STREQ(rimt[2].text1, "Only");
-    EXPECT_STREQ(rimt[2].text2, "");
-    ASSERT_EQ(hubc, 2);
+    EXPECT_STREQ(rimt[1].text1, "Only");
+    EXPECT_STREQ(rimt[1].text2, "");
+    ASSERT_EQ(hubc, 1);
     EXPECT_EQ(hubt[0].flangeDiameter1, 40);
     EXPECT_EQ(hubt[0].flangeDistance2, 0);
     EXPECT_STREQ(hubt[0].text4, "");
@@ -182,17 +160,16 @@ TEST_F(Catalogue, NulBytesAndJunkDoNoHarm)
 
     std::mt19937 random(7);
     std::string junk;
-    int crs = 0;
+    int ends = 0;
     for (int i = 0; i < 20000; i++) {
         const char c = (char)(random() & 0xFF);
-        crs += c == '\r';
+        ends += c == '\r' || c == '\n';
         junk += c;
     }
-    junk += '\r';
-    crs++;
     Load(junk.c_str(), (kHubHeader + junk).c_str(), junk.size(), kHubHeader.size() + junk.size());
-    EXPECT_EQ(rimc, crs - 1);
-    EXPECT_EQ(hubc, crs);
+    EXPECT_GT(rimc, 0);
+    EXPECT_LE(rimc, ends);
+    EXPECT_EQ(hubc, rimc + 1) << "the same lines, one more of them a record";
     for (SInt32 i = 0; i < rimc; i++)
         ASSERT_TRUE(rimt[i].text1 && rimt[i].text2 && rimt[i].text3);
 }
@@ -210,17 +187,18 @@ TEST_F(Catalogue, MissingFilesGiveEmptyCatalogues)
     EXPECT_EQ(hubc, 0);
 }
 
-TEST_F(Catalogue, FolderTooLongIsNoFolder)
+TEST_F(Catalogue, AnyFolderThatFitsThePathIsRead)
 {
     folder.Write("rims.txt", "h\r600\tA\tB\tC\r");
-    // A path of 250 bytes leading to the same folder: with "rims.txt" it no
-    // longer fits the 256-byte file name buffer.
+    // A path of 510 bytes leading to the same folder: the file name built from
+    // it must still fit.
     std::string longPath = folder.Path();
-    while (longPath.size() < 250)
+    while (longPath.size() < kPathSize - 2)
         longPath.insert(longPath.size() - 1, "/.");
     snprintf(path, sizeof path, "%s", longPath.c_str());
     DoReadData(rimMenu, hubMenu);
-    EXPECT_EQ(rimc, 0);
+    EXPECT_EQ(rimc, 1);
+    FreeCatalogues();
     path[0] = '\0';
     DoReadData(rimMenu, hubMenu);
     EXPECT_EQ(rimc, 0) << "no data folder must not mean the working directory";
@@ -249,20 +227,20 @@ TEST_F(Catalogue, MoreRecordsThanAMenuCanChoose)
     for (int i = 0; i < 40000; i++)
         rims += std::to_string(500 + i % 100) + "\tRim " + std::to_string(i + 1) + "\tx\t622\r";
     LoadRims(rims);
-    EXPECT_EQ(rimc, 40000);
+    EXPECT_EQ(rimc, 32767);
     EXPECT_EQ(CountMenuItems(rimMenu), 32767);
     EXPECT_EQ(Entry(rimMenu, 32767), "Rim 32767 622");
 }
 
-TEST(FGetLine, ReadsCrLinesAndReportsTheEnd)
+TEST(FGetLine, ReadsEveryLineEndAndReportsTheEnd)
 {
-    char data[] = "ab\rcd";
+    char data[] = "ab\rcd\r\nef\ngh";
     FILE *f = fmemopen(data, strlen(data), "rb");
     char line[kLineSize];
-    EXPECT_TRUE(fgetline(f, line));
-    EXPECT_STREQ(line, "ab");
-    EXPECT_FALSE(fgetline(f, line));
-    EXPECT_STREQ(line, "cd");
+    for (const char *expected : {"ab", "cd", "ef", "gh"}) {
+        EXPECT_TRUE(fgetline(f, line));
+        EXPECT_STREQ(line, expected);
+    }
     EXPECT_FALSE(fgetline(f, line));
     EXPECT_STREQ(line, "");
     fclose(f);

@@ -52,6 +52,31 @@ TEST_P(Read, Value)
 INSTANTIATE_TEST_SUITE_P(Str2Double, Read, ::testing::ValuesIn(kReads),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// Str2Double reads what sscanf "%lf" reads, result and value to the bit: the
+// spellings of infinity and not-a-number, and decimals at the edge of what a
+// division by a power of ten rounds exactly.
+TEST(Str2Double, AgreesWithScanfToTheBit)
+{
+    const char *texts[] = {"inf", "infi", "infin", "infini", "infinit", "Infinite", "infinity",
+                           "-INFINITY", "+iNf5", "in", "nan", "NaNx", "nan(12)", "n", "0.1",
+                           "602.35", "-0", "123456789012345", "1234567890123456", ".5", "5.",
+                           "0.30000000000000004", "9007199254740993", "1.0000000000000000000001",
+                           "0.0000000000000000000001", "0.00000000000000000000001", "4.35 mm"};
+    for (const char *t : texts) {
+        char text[64];
+        snprintf(text, sizeof text, "%s", t);
+        double expected = 0, value = 0;
+        const bool expectedOk = sscanf(t, "%lf", &expected) == 1;
+        const bool ok = Str2Double(text, &value);
+        EXPECT_EQ(ok, expectedOk) << t;
+        if (!expectedOk)
+            expected = 0;
+        if (!std::isnan(expected)) {
+            EXPECT_EQ(memcmp(&value, &expected, sizeof value), 0) << t << ": " << value;
+        }
+    }
+}
+
 TEST(Str2Double, TurnsCommasIntoPointsInPlace)
 {
     char text[] = "12,5";

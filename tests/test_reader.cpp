@@ -1,0 +1,196 @@
+// The catalogue reader without a window: line ends, blank lines, text encodings,
+// files that are not catalogues, and files read as they always were.
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/catalogue_testing.h"
+#include "catalogue/report.h"
+
+namespace {
+
+const std::string kHubHeader = "h1\rh2\rh3\rh4\rh5\rh6\rh7\rh8\r";
+
+// The records of the tables, one line each, numbers to the last bit.
+std::string Records()
+{
+    std::string s;
+    char n[160];
+    for (SInt32 i = 0; i < rimc; i++) {
+        snprintf(n, sizeof n, "%.17g", rimt[i].diameter);
+        s += std::string(n) + "\t" + rimt[i].text1 + "\t" + rimt[i].text2 + "\t" + rimt[i].text3 + "\n";
+    }
+    for (SInt32 i = 0; i < hubc; i++) {
+        const HubRecord &h = hubt[i];
+        snprintf(n, sizeof n, "%.17g\t%.17g\t%.17g\t%.17g\t%.17g", h.holeDiameter, h.flangeDiameter1,
+                 h.flangeDistance1, h.flangeDiameter2, h.flangeDistance2);
+        s += std::string(n) + "\t" + h.text1 + "\t" + h.text2 + "\t" + h.text3 + "\t" + h.text4 + "\n";
+    }
+    return s;
+}
+
+std::string Load(const std::string &bytes, bool hubs, CatalogueReport *report = nullptr)
+{
+    FreeCatalogues();
+    CatalogueReport own = {};
+    FILE *f = fmemopen(const_cast<char *>(bytes.data()), bytes.size(), "rb");
+    if (hubs)
+        ReadHubsReport(f, nullptr, report ? report : &own);
+    else
+        ReadRimsReport(f, nullptr, report ? report : &own);
+    fclose(f);
+    return Records();
+}
+
+std::string FileBytes(const std::string &name)
+{
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct LineCase {
+    const char *name;
+    std::string bytes;
+};
+
+// Every way of ending and spacing lines gives the same two records.
+TEST(Reader, LineEndsAndBlankLinesGiveTheSameRecords)
+{
+    const std::string expected = "600\tA\tB\tC\n601.5\tD\tE\tF\n";
+    const LineCase cases[] = {
+        {"CR", "h\r600\tA\tB\tC\r601,5\tD\tE\tF\r"},
+        {"LF", "h\n600\tA\tB\tC\n601,5\tD\tE\tF\n"},
+        {"CR LF", "h\r\n600\tA\tB\tC\r\n601,5\tD\tE\tF\r\n"},
+        {"mixed", "h\r\n600\tA\tB\tC\n601,5\tD\tE\tF\r"},
+        {"no end after the last record", "h\n600\tA\tB\tC\n601,5\tD\tE\tF"},
+        {"blank lines between and after", "h\r\r600\tA\tB\tC\r\r  \t\r601,5\tD\tE\tF\r\r\n\n"},
+        {"blank header still counts", "\n600\tA\tB\tC\n\n601,5\tD\tE\tF\n"},
+    };
+    for (const LineCase &c : cases)
+        EXPECT_EQ(Load(c.bytes, false), expected) << c.name;
+
+    CatalogueReport report = {};
+    Load("h\r\n600\tA\tB\tC\n\n601,5\tD\tE\tF\r", false, &report);
+    EXPECT_EQ(report.crlfLines, 1);
+    EXPECT_EQ(report.lfLines, 2);
+    EXPECT_EQ(report.crLines, 1);
+    EXPECT_EQ(report.blankLines, 1);
+    EXPECT_FALSE(report.unterminated);
+}
+
+struct TextCase {
+    const char *name;
+    std::string bytes;
+    bool hubs;
+    std::string records;
+};
+
+// A text that is valid UTF-8 shows as it is; any other through the single-byte
+// table the file's other non-UTF-8 lines point to.
+TEST(Reader, EncodingIsDecidedPerText)
+{
+    // The line's 254th byte is the second of the euro sign's three.
+    const std::string cut = std::string(242, 'x') + "\xC3\xA9\xE2\x82\xAC tail";
+    const TextCase cases[] = {
+        {"UTF-8 file with one Windows-1252 line",
+         "h\r600\tCaf\xC3\xA9\tGr\xC3\xB6\xC3\x9F" "e\tx\r601\tCaf\xE9\tM\xFCller\ty\r",
+         false, "600\tCaf\xC3\xA9\tGr\xC3\xB6\xC3\x9F" "e\tx\n601\tCaf\xC3\xA9\tM\xC3\xBCller\ty\n"},
+        {"Mac OS Roman line among UTF-8 lines", "h\r600\tCaf\x8E\tx\ty\r601\t\xF0\x9F\x9A\xB2\tx\ty\r",
+         false, "600\tCaf\xC3\xA9\tx\ty\n601\t\xF0\x9F\x9A\xB2\tx\ty\n"},
+        {"ASCII last line after an invalid one", "h\r600\tCaf\xE9\tx\ty\r601\tplain\tx\ty\r", false,
+         "600\tCaf\xC3\xA9\tx\ty\n601\tplain\tx\ty\n"},
+        {"UTF-8 line cut inside a character", "h\r600\tx\ty\t" + cut + "\r", false,
+         "600\tx\ty\t" + std::string(242, 'x') + "\xC3\xA9\n"},
+        {"hub texts", kHubHeader + "2\t1\t2\t3\t4\tNab\xE9\t\xC3\xA9\tM\xFCnster\tarri\xE8re\r", true,
+         "2\t1\t2\t3\t4\tNab\xC3\xA9\t\xC3\xA9\tM\xC3\xBCnster\tarri\xC3\xA8re\n"},
+    };
+    for (const TextCase &c : cases)
+        EXPECT_EQ(Load(c.bytes, c.hubs), c.records) << c.name;
+}
+
+// Files that loaded right before must give exactly the records they gave: the
+// examples, the test fixtures, and files in each encoding and with CR LF.
+TEST(Reader, FilesOfTodayGiveTheSameRecords)
+{
+    const std::string compat = QUENNICK_FIXTURES "/compat/";
+    const struct {
+        std::string file, records;
+        bool hubs;
+    } cases[] = {
+        {QUENNICK_EXAMPLES "/rims.txt", compat + "examples-rims.records", false},
+        {QUENNICK_EXAMPLES "/hubs.txt", compat + "examples-hubs.records", true},
+        {QUENNICK_FIXTURES "/rims.txt", compat + "fixtures-rims.records", false},
+        {QUENNICK_FIXTURES "/hubs.txt", compat + "fixtures-hubs.records", true},
+        {compat + "rims-1252.txt", compat + "rims-1252.records", false},
+        {compat + "rims-macroman.txt", compat + "rims-macroman.records", false},
+        {compat + "rims-crlf.txt", compat + "rims-crlf.records", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Load(FileBytes(c.file), c.hubs), FileBytes(c.records)) << c.file;
+}
+
+TEST(Reader, ReadsAtMostAChoosersWorthOfRecords)
+{
+    std::string rims = "h\r";
+    for (int i = 0; i < 40000; i++)
+        rims += std::to_string(500 + i % 100) + "\tRim " + std::to_string(i + 1) + "\tx\t622\r";
+    CatalogueReport report = {};
+    Load(rims, false, &report);
+    EXPECT_EQ(rimc, kMaxRecords);
+    EXPECT_STREQ(rimt[kMaxRecords - 1].text1, "Rim 32767");
+    EXPECT_EQ(report.stoppedAtLine, kMaxRecords + 2);
+    FreeCatalogues();
+}
+
+// Runs ReadCatalogues on `folder` in a child process, so that a reader that
+// blocks fails within seconds instead of hanging the suite. Returns the child's
+// verdict: how many rims it read, or -1 when it did not finish in time.
+int RimsReadWithin5s(const std::string &folder)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        CatalogueReport rims = {}, hubs = {};
+        ReadCatalogues(folder.c_str(), nullptr, nullptr, &rims, &hubs);
+        _exit(rimc == 0 && rims.problem == kFileNotRegular ? 0 : 1);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(Reader, FilesThatAreNoCataloguesGiveNothingAtOnce)
+{
+    char tmpl[] = "/tmp/quennick-reader-XXXXXX";
+    const std::string folder = std::string(mkdtemp(tmpl)) + "/";
+    const std::string rims = folder + "rims.txt";
+    ASSERT_EQ(mkfifo(rims.c_str(), 0600), 0);
+    EXPECT_EQ(RimsReadWithin5s(folder), 0) << "a named pipe with no writer";
+    unlink(rims.c_str());
+    ASSERT_EQ(symlink("/dev/zero", rims.c_str()), 0);
+    EXPECT_EQ(RimsReadWithin5s(folder), 0) << "a link to /dev/zero";
+    unlink(rims.c_str());
+    rmdir(folder.c_str());
+}
+
+}  // namespace
