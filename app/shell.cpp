@@ -1,9 +1,11 @@
 #include "app/shell.h"
 
 #include <limits.h>
+#include <stdio.h>
 #include <string.h>
 #include <unistd.h>
 
+#include "app/command_line.h"
 #include "app/globals.h"
 #include "catalogue/catalogue.h"
 #include "form/commands.h"
@@ -19,14 +21,20 @@ int CountSlashes(const char *s)
     return n;
 }
 
+// Tests run the program in-process: the running executable is the test's own.
+bool ignoreRunningExecutable = false;
+
 }  // namespace
+
+void ShellIgnoreRunningExecutable(bool ignore) { ignoreRunningExecutable = ignore; }
 
 void DataFolder(const char *exe, const char *self, char *folder, size_t size)
 {
     folder[0] = '\0';
-    // Started from the PATH or through a link, the first argument says too little:
-    // where the executable really lies is what counts.
-    if (!exe || CountSlashes(exe) < 4)
+    // Where the executable really lies is what counts: started from the PATH,
+    // through a link or by a roundabout path, the first argument says too
+    // little or the wrong thing.
+    if (self)
         exe = self;
     if (!exe || CountSlashes(exe) < 4 || strlen(exe) >= size)
         return;  // no data folder: the catalogues are simply not found
@@ -84,9 +92,12 @@ void EventLoop(void)
 int QuennickMain(int argc, char **argv)
 {
     char self[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    const ssize_t n = ignoreRunningExecutable ? -1 : readlink("/proc/self/exe", self, sizeof self - 1);
     self[n > 0 ? n : 0] = '\0';
     DataFolder(argc > 0 ? argv[0] : nullptr, n > 0 ? self : nullptr, path, sizeof path);
+    int status = 0;
+    if (AnswerCommandLine(argc, argv, path, stdout, &status))
+        return status;
 
     alive = TRUE;
     GrafPtr savedPort;

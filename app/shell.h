@@ -4,18 +4,24 @@
 
 #include <stddef.h>
 
-// The whole program: finds the data folder, builds the form and menus, loads the
+// The whole program: finds the data folder, answers --help, --version and
+// --check without a window, or builds the form and menus, loads the
 // catalogues, runs the event loop until the run ends, and tears the form down.
-// Returns 0, or -1 when the main form can't be made.
+// Returns 0, or -1 when the main form can't be made (or --check's status).
 int QuennickMain(int argc, char **argv);
 
 // Waits for events and hands each to the form or the menus while `alive` holds.
 void EventLoop(void);
 
-// The data folder for an executable at `exe`: three folders up, ending in a
-// slash ("/a/App/Contents/Bin/app" gives "/a/"). An executable path with fewer
-// than four slashes is replaced by `self` (the resolved path of the running
-// executable; may be null). Writes "" when no folder fits `size` bytes.
+// The data folder for the executable: three folders up, ending in a slash
+// ("/a/App/Contents/Bin/app" gives "/a/"). `self` is the resolved path of the
+// running executable and is used whenever known; `exe` (the first argument)
+// only when `self` is null. Writes "" for a path with fewer than four slashes
+// or when no folder fits `size` bytes.
 void DataFolder(const char *exe, const char *self, char *folder, size_t size);
+
+// For tests that run the program in this process: take the data folder from
+// the first argument, not from the test's own executable.
+void ShellIgnoreRunningExecutable(bool ignore);
 
 #endif

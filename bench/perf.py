@@ -33,7 +33,9 @@ def app_folder(rims, hubs):
     folders.append(d)
     os.makedirs(os.path.join(d, "Quennick", "Contents", "Linux"))
     exe = os.path.join(d, "Quennick", "Contents", "Linux", "quennick")
-    os.symlink(PROBE, exe)
+    # A copy, not a link: the program finds its data folder from where its
+    # executable really lies.
+    shutil.copy(PROBE, exe)
     with open(os.path.join(d, "rims.txt"), "wb") as f:
         f.write(rims)
     with open(os.path.join(d, "hubs.txt"), "wb") as f:

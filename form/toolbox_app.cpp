@@ -2,7 +2,64 @@
 
 #include <QApplication>
 
+#include <stdio.h>
+#include <string.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
 #include "form/toolbox_qt.h"
+
+namespace {
+
+// While the application object is made, the platform's complaints are held
+// back: when no display can be opened, Qt would print several lines and then
+// abort, where the user needs one line and a plain failure.
+QtMessageHandler previousHandler = nullptr;
+std::vector<std::pair<QtMsgType, std::string>> heldBack;
+
+void StartUpMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        fprintf(stderr,
+                "quennick: cannot open a window: no display could be reached (DISPLAY and "
+                "WAYLAND_DISPLAY are unset, or the display refused the connection)\n");
+        _exit(1);
+    }
+    const char *category = context.category ? context.category : "";
+    if (strncmp(category, "qt.qpa", 6) == 0)
+        heldBack.emplace_back(type, text.toStdString());
+    else if (previousHandler)
+        previousHandler(type, context, text);
+    else
+        fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+// The program's own command line, for Qt's options (-platform, -display...):
+// read back from the kernel, since the toolbox's calls carry no arguments.
+std::vector<std::string> CommandLine()
+{
+    std::vector<std::string> args;
+    if (FILE *f = fopen("/proc/self/cmdline", "rb")) {
+        std::string arg;
+        int c;
+        while ((c = fgetc(f)) != EOF) {
+            if (c == '\0') {
+                args.push_back(arg);
+                arg.clear();
+            } else {
+                arg += (char)c;
+            }
+        }
+        fclose(f);
+    }
+    if (args.empty())
+        args.push_back("quennick");
+    return args;
+}
+
+}  // namespace
 
 void XEnsureApp()
 {
@@ -13,12 +70,26 @@ void XEnsureApp()
         return;
     if (!QCoreApplication::instance()) {
         // Made once and kept for the life of the process, like the toolbox it
-        // stands in for; Qt reads its own options from the environment.
-        static int argc = 1;
-        static char arg0[] = "quennick";
-        static char *argv[] = {arg0, nullptr};
-        static QApplication *app = new QApplication(argc, argv);
+        // stands in for; Qt reads its own options from the environment and
+        // the command line.
+        static std::vector<std::string> args = CommandLine();
+        static std::vector<char *> argv;
+        for (std::string &a : args)
+            argv.push_back(&a[0]);
+        argv.push_back(nullptr);
+        static int argc = (int)args.size();
+        previousHandler = qInstallMessageHandler(StartUpMessages);
+        static QApplication *app = new QApplication(argc, argv.data());
         (void)app;
+        qInstallMessageHandler(previousHandler);
+        // Started after all: what the platform said goes out as usual.
+        for (const auto &m : heldBack) {
+            if (previousHandler)
+                previousHandler(m.first, QMessageLogContext(), QString::fromStdString(m.second));
+            else
+                fprintf(stderr, "%s\n", m.second.c_str());
+        }
+        heldBack.clear();
     }
     QApplication::setApplicationName(QStringLiteral("Quennick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quennick"));

@@ -152,6 +152,7 @@ int RunProgram(const std::string &folder, Script &script)
     std::string exe = ExeIn(folder);
     char *argv[] = {&exe[0], nullptr};
     script.Start();
+    ShellIgnoreRunningExecutable(true);
     const int result = QuennickMain(1, argv);
     ToolboxReset();
     FreeCatalogues();

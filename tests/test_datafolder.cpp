@@ -28,13 +28,17 @@ TEST(DataFolder, RelativePathStaysRelative)
     EXPECT_EQ(Folder("./App.app/Contents/MacOS/App"), "./");
 }
 
-TEST(DataFolder, ShortPathUsesTheRunningExecutable)
+TEST(DataFolder, TheRunningExecutableComesFirst)
 {
     const char *self = "/opt/quennick/Quennick/Contents/Linux/quennick";
     EXPECT_EQ(Folder("quennick", self), "/opt/quennick/");
     EXPECT_EQ(Folder("/usr/bin/quennick", self), "/opt/quennick/");
+    // A link with four or more slashes, or a roundabout path to the same file.
+    EXPECT_EQ(Folder("/home/u/.local/bin/quennick", self), "/opt/quennick/");
+    EXPECT_EQ(Folder("/opt/quennick/Quennick/Contents/Linux/../Linux/quennick", self),
+              "/opt/quennick/");
     EXPECT_EQ(Folder("quennick", nullptr), "");
-    EXPECT_EQ(Folder("quennick", "/usr/bin/quennick"), "");
+    EXPECT_EQ(Folder("/a/b/c/d/quennick", "/usr/bin/quennick"), "");
 }
 
 TEST(DataFolder, TooLongForTheBufferIsNoFolder)

@@ -17,9 +17,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d /tmp/quennick-e2e-XXXXXX)
 trap 'rm -rf "$work"' EXIT
-# The program looks for its catalogues beside its application folder.
+# The program looks for its catalogues beside its application folder, found
+# from where its executable really lies: a copy, not a link.
 mkdir -p "$work/Quennick/Contents/Linux"
-ln -s "$(readlink -f "$exe")" "$work/Quennick/Contents/Linux/quennick"
+cp "$(readlink -f "$exe")" "$work/Quennick/Contents/Linux/quennick"
 cp "$fixtures/rims.txt" "$fixtures/hubs.txt" "$work/"
 sums_before=$(cd "$work" && md5sum rims.txt hubs.txt)
 
