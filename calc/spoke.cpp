@@ -5,11 +5,12 @@
 namespace {
 
 // One side of the wheel. Every step is a separate double operation in this
-// order (the build turns off fused multiply-add), so results match the
-// published worked examples to the last bit.
+// order (the build turns off fused multiply-add), so that every build gives
+// the same result to the last bit and the worked examples round the same way.
 double SideLength(double D, double Z, double X, double R, double N, double H)
 {
-    // 4 x 3.141592654, written out: the historical constant, not 4 pi.
+    // 4 x 3.141592654, the angle constant to ten digits rather than 4 pi: the
+    // lengths that wheel builders compare against were worked out with it.
     const double angle = (12.566370616 * X) / N;
     const double q = (D * D * 0.25 + R * R * 0.25) + (R * D * -0.5) * cos(angle) + Z * Z;
     const double raw = 0.998 * sqrt(q) - 0.5 * H;

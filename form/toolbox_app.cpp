@@ -4,6 +4,7 @@
 
 #include <stdio.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -59,6 +60,25 @@ std::vector<std::string> CommandLine()
     return args;
 }
 
+// Qt needs a run-time folder and makes /tmp/runtime-USER when XDG_RUNTIME_DIR
+// is unset or unusable: the one file-system write of a run. A session started
+// without the variable (su, a service, a cron job) usually still has the
+// user's own folder, which is what a desktop session would point at; use it.
+// Without one, Qt makes its folder as before.
+void FindRuntimeFolder()
+{
+    struct stat st;
+    const char *given = getenv("XDG_RUNTIME_DIR");
+    if (given && given[0] && stat(given, &st) == 0 && S_ISDIR(st.st_mode) &&
+        st.st_uid == geteuid() && (st.st_mode & 0777) == 0700)
+        return;
+    char own[64];
+    snprintf(own, sizeof own, "/run/user/%u", (unsigned)geteuid());
+    if (stat(own, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() &&
+        (st.st_mode & 0777) == 0700)
+        setenv("XDG_RUNTIME_DIR", own, 1);
+}
+
 }  // namespace
 
 void XEnsureApp()
@@ -78,6 +98,7 @@ void XEnsureApp()
             argv.push_back(&a[0]);
         argv.push_back(nullptr);
         static int argc = (int)args.size();
+        FindRuntimeFolder();
         previousHandler = qInstallMessageHandler(StartUpMessages);
         static QApplication *app = new QApplication(argc, argv.data());
         (void)app;

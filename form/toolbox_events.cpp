@@ -3,6 +3,7 @@
 // WaitNextEvent hands the records to the loop, and DialogSelect gives each back to
 // Qt, so that Qt still decides which widget is hit, takes focus and types.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -370,6 +371,19 @@ bool Filter::eventFilter(QObject *obj, QEvent *ev)
 }
 
 // Gives one stored event back to Qt; the filter lets it through.
+// A Return or Enter that the dialog is handed (an auto-repeat: the program
+// acts on the first press itself) is no click: in the toolbox only a mouse
+// press or Space presses a button, whatever has the keyboard focus.
+bool ReturnToAButton(const Stored &st)
+{
+    if (st.type != QEvent::KeyPress && st.type != QEvent::KeyRelease)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(st.clone.get())->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    return qobject_cast<QAbstractButton *>(QApplication::focusWidget()) != nullptr;
+}
+
 void Replay(Stored &st)
 {
     State &s = S();
@@ -408,7 +422,7 @@ void Replay(Stored &st)
         break;
     }
     default:
-        if (st.clone)
+        if (st.clone && !ReturnToAButton(st))
             send(st.clone.get());
         break;
     }
@@ -707,6 +721,14 @@ Boolean TrackGoAway(WindowRef, Point pt)
         return TRUE;
     }
     return FALSE;
+}
+
+void ToolboxPostItemHit(DialogRef dialog, DialogItemIndex item)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(dialog, item, &control);
+    if (control)
+        XEventsItemHit(control);
 }
 
 int ToolboxQueuedEvents(void) { return (int)S().queue.size(); }

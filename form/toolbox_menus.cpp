@@ -338,6 +338,18 @@ SInt32 MenuKey(SInt16 ch)
 
 void HiliteMenu(MenuID id) { Hilite(id); }
 
+MenuID ToolboxHilitedMenu(void)
+{
+    Bar &b = B();
+    if (!b.bar)
+        return 0;
+    QAction *shown = b.bar->hilited ? b.bar->hilited : b.bar->activeAction();
+    for (OpaqueMenuRef *m : b.installed)
+        if (shown && m->qmenu && m->qmenu->menuAction() == shown)
+            return m->id;
+    return 0;
+}
+
 SInt16 SetMenuFont(MenuRef menu, SInt16, UInt16 size)
 {
     if (!XMenuIsLive(menu))

@@ -14,6 +14,14 @@ int ToolboxQueuedEvents(void);
 // should gets about twelve a second.
 long ToolboxNullEvents(void);
 
+// The menu whose title the menu bar shows highlighted now, by the program's
+// HiliteMenu or by Qt's own tracking; 0 when none is.
+MenuID ToolboxHilitedMenu(void);
+
+// Queues a hit on an item as the layer does when the user acts on it outside
+// the loop's replay (an assistive tool's press): the loop's next event.
+void ToolboxPostItemHit(DialogRef dialog, DialogItemIndex item);
+
 // Drops every queued event and every menu of the menu bar, so that one test
 // process can run the program more than once.
 void ToolboxReset(void);

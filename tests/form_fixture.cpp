@@ -85,6 +85,10 @@ void TypeText(const QString &text)
 
 void FocusItem(int n) { Item(n)->setFocus(Qt::OtherFocusReason); }
 
+Script::Script() : timers_(new QObject) {}
+
+Script::~Script() { delete timers_; }
+
 Script &Script::Then(std::function<void()> step, int delayMs)
 {
     steps_.push_back(Step{nullptr, std::move(step), delayMs});
@@ -97,32 +101,57 @@ Script &Script::When(std::function<bool()> ready, std::function<void()> step)
     return *this;
 }
 
+bool Script::Settled() const
+{
+    if (ToolboxQueuedEvents() != 0)
+        return false;
+    return ToolboxNullEvents() > idleMark_ || QApplication::activePopupWidget() ||
+           QApplication::activeModalWidget();
+}
+
 void Script::Start()
 {
     next_ = 0;
-    timedOut_ = false;
-    QTimer::singleShot(20000, [this] {
+    timedOut_ = didNotEnd_ = false;
+    QTimer::singleShot(10000, timers_, [this] {
         if (!Finished()) {
             timedOut_ = true;
             alive = FALSE;
         }
     });
     if (!steps_.empty())
-        QTimer::singleShot(steps_[0].delayMs, [this] { RunNext(); });
+        QTimer::singleShot(steps_[0].delayMs, timers_, [this] { RunNext(); });
+}
+
+void Script::Stop()
+{
+    delete timers_;
+    timers_ = new QObject;
 }
 
 void Script::RunNext()
 {
     if (timedOut_ || Finished())
         return;
-    if (steps_[next_].ready && !steps_[next_].ready()) {
-        QTimer::singleShot(20, [this] { RunNext(); });
+    const Step &now = steps_[next_];
+    if (now.ready ? !now.ready() : !Settled()) {
+        QTimer::singleShot(5, timers_, [this] { RunNext(); });
         return;
     }
-    auto step = steps_[next_].run;
+    auto step = now.run;
     next_++;
-    if (next_ < steps_.size())
-        QTimer::singleShot(steps_[next_].delayMs, [this] { RunNext(); });
+    idleMark_ = ToolboxNullEvents();
+    if (next_ < steps_.size()) {
+        QTimer::singleShot(steps_[next_].delayMs, timers_, [this] { RunNext(); });
+    } else {
+        // The last step: the program has five seconds to end.
+        QTimer::singleShot(5000, timers_, [this] {
+            didNotEnd_ = true;
+            alive = FALSE;
+            if (QWidget *popup = QApplication::activePopupWidget())
+                popup->close();
+        });
+    }
     step();
 }
 
@@ -154,6 +183,9 @@ int RunProgram(const std::string &folder, Script &script)
     script.Start();
     ShellIgnoreRunningExecutable(true);
     const int result = QuennickMain(1, argv);
+    script.Stop();
+    EXPECT_FALSE(script.TimedOut()) << "the script did not finish within its time";
+    EXPECT_FALSE(script.DidNotEnd()) << "the program did not end after the script's last step";
     ToolboxReset();
     FreeCatalogues();
     QApplication::processEvents();

@@ -3,6 +3,7 @@
 #define QUENNICK_TESTS_FORM_FIXTURE_H
 
 #include <QComboBox>
+#include <QObject>
 #include <QLineEdit>
 #include <QPoint>
 #include <QString>
@@ -39,18 +40,29 @@ void TypeText(const QString &text);
 void FocusItem(int n);
 
 // Steps run one after another from timers while the program's own loop runs.
-// A watchdog ends the run if the script has not finished in time.
+// A watchdog ends the run if the script has not finished within 10 seconds, or
+// if the program has not ended 5 seconds after its last step; RunProgram then
+// fails the test.
 class Script {
 public:
-    Script &Then(std::function<void()> step, int delayMs = 40);
+    Script();
+    ~Script();
+    // Runs the step once the program has handled everything the previous step
+    // did (its queue is empty and its loop has been idle since, or a pop-up or
+    // modal box is running its own loop), and at least `delayMs` after it.
+    Script &Then(std::function<void()> step, int delayMs = 0);
     // Waits until `ready` holds (checked every 20 ms), then runs the step.
     Script &When(std::function<bool()> ready, std::function<void()> step);
     void Start();
+    // Cancels whatever the script still had pending.
+    void Stop();
     bool Finished() const { return next_ >= steps_.size(); }
     bool TimedOut() const { return timedOut_; }
+    bool DidNotEnd() const { return didNotEnd_; }
 
 private:
     void RunNext();
+    bool Settled() const;
     struct Step {
         std::function<bool()> ready;
         std::function<void()> run;
@@ -58,7 +70,10 @@ private:
     };
     std::vector<Step> steps_;
     size_t next_ = 0;
+    long idleMark_ = 0;
     bool timedOut_ = false;
+    bool didNotEnd_ = false;
+    QObject *timers_;  // owns the script's timers: none outlives the script
 };
 
 // The pop-up list or menu that is open now, if any.

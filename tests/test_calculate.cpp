@@ -2,9 +2,12 @@
 #include <QApplication>
 
 #include <clocale>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "calc/calculate_hit.h"
+#include "calc/spoke.h"
 #include "form/items.h"
 #include "tests/form_fixture.h"
 #include "tests/locale_names.h"
@@ -65,19 +68,31 @@ TEST_F(Calculate, EmptyOrWordsCountAsZero)
     EXPECT_EQ(Text(iLength1), "-2,00");
 }
 
+// A length that is not a number or infinite shows "no result", never "nan" or
+// "inf"; the other side still shows its own.
 TEST_F(Calculate, NoFiniteLengthShowsNoResult)
 {
-    // Radial, no offset, flange and rim equal but for the last digit: q falls
-    // just below zero by rounding on side 1 only.
-    Fill("367.23231643288085", "367.2323164328809", "45", "0", "35", "0", 0, 3, 3);
-    DoCalculateHit(form);
-    EXPECT_EQ(Text(iLength1), kNoResultText);
-    EXPECT_NE(Text(iLength2), kNoResultText);
-    // Too large for a double.
-    Fill("1e200", "1e200", "1e200", "0", "0", "0", 1, 3, 3);
-    DoCalculateHit(form);
-    EXPECT_EQ(Text(iLength1), kNoResultText);
-    EXPECT_EQ(Text(iLength2), kNoResultText);
+    const struct {
+        const char *name, *rim, *d1, *d2;
+        bool side2Finite;
+        bool infinite;  // side 1's length overflows rather than being no number
+    } cases[] = {
+        // Radial, no offset, flange and rim equal but for the last digit: q falls
+        // just below zero by rounding on side 1 only.
+        {"square_root_of_less_than_zero", "367.23231643288085", "367.2323164328809", "45", true,
+         false},
+        {"infinity_minus_infinity", "1e200", "1e200", "1e200", false, false},
+        {"overflow_to_infinity", "1e200", "0", "45", false, true},
+    };
+    for (const auto &c : cases) {
+        Fill(c.rim, c.d1, c.d2, "0", "35", "0", 0, 3, 3);
+        double length1, length2;
+        DoCalculate(atof(c.d1), atof(c.d2), 0, 35, atof(c.rim), 0, 3, 32, 0, &length1, &length2);
+        EXPECT_EQ(std::isinf(length1), c.infinite) << c.name;
+        DoCalculateHit(form);
+        EXPECT_EQ(Text(iLength1), kNoResultText) << c.name;
+        EXPECT_EQ(Text(iLength2) != kNoResultText, c.side2Finite) << c.name;
+    }
 }
 
 class CalculateUnderLocale : public Calculate, public ::testing::WithParamInterface<const char *> {};

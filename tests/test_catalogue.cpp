@@ -219,6 +219,10 @@ TEST_F(Catalogue, SingleByteFilesAreShownInUtf8)
     LoadRims("h\r600\tCaf\xC3\xA9\t\xF0\x9F\x9A\xB2\tx\r");
     EXPECT_STREQ(rimt[0].text1, "Caf\xC3\xA9");
     EXPECT_STREQ(rimt[0].text2, "\xF0\x9F\x9A\xB2");
+    FreeCatalogues();
+    // A hub's menu entry joins its texts as shown: one Windows-1252, one UTF-8.
+    LoadHubs(kHubHeader + "2\t1\t2\t3\t4\tNab\xE9\tx\ty\tarri\xC3\xA8re\r");
+    EXPECT_EQ(Entry(hubMenu, 1), "Nab\xC3\xA9 arri\xC3\xA8re");
 }
 
 TEST_F(Catalogue, MoreRecordsThanAMenuCanChoose)

@@ -1,5 +1,6 @@
 // The form's buttons, keys and popups, the menus, the clipboard and the About
 // box, driven through the window while the program's own loop runs.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -85,22 +86,45 @@ TEST(Commands, ReturnAndEnterCalculateAndTypeNothing)
     EXPECT_EQ(enters.count, 0);
 }
 
-TEST(Commands, AutoRepeatedReturnDoesNotCalculateAgain)
+// Held keys: their auto-repeats reach the form and keep editing, but a held
+// Return or Enter never calculates again, whatever has the focus.
+TEST(Commands, AutoRepeatsEditButNeverCalculate)
 {
-    std::string after;
-    Script s;
-    s.When(FormShown, [&] {
-         FillWorkedExample();
-         FocusItem(iRimDiameter);
-         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-         QCoreApplication::sendEvent(FormWindow(), &repeat);
-     })
-        .Then([&] {
-            after = Text(iLength1);
-            Key(Qt::Key_Q, Qt::ControlModifier);
-        });
-    EXPECT_EQ(RunProgram(kFixtures, s), 0);
-    EXPECT_EQ(after, "");
+    const struct {
+        const char *name;
+        int focus;
+        Qt::Key key;
+        const char *text;
+        const char *diameter, *length1;
+    } cases[] = {
+        {"return_in_a_field", iRimDiameter, Qt::Key_Return, "\r", "600", ""},
+        {"return_on_calculate", iCalculate, Qt::Key_Return, "\r", "600", ""},
+        {"enter_on_calculate", iCalculate, Qt::Key_Enter, "\r", "600", ""},
+        {"backspace_deletes", iRimDiameter, Qt::Key_Backspace, "\b", "6", ""},
+        {"digit_types", iRimDiameter, Qt::Key_5, "5", "60055", ""},
+    };
+    for (const auto &c : cases) {
+        std::string diameter, length1;
+        Script s;
+        s.When(FormShown, [&] {
+             FillWorkedExample();
+             FocusItem(c.focus);
+             Field(iRimDiameter)->end(false);
+             for (int i = 0; i < 2; i++) {
+                 QKeyEvent repeat(QEvent::KeyPress, c.key, Qt::NoModifier,
+                                  QString::fromLatin1(c.text), true);
+                 QCoreApplication::sendEvent(FormWindow(), &repeat);
+             }
+         })
+            .Then([&] {
+                diameter = Text(iRimDiameter);
+                length1 = Text(iLength1);
+                Key(Qt::Key_Q, Qt::ControlModifier);
+            });
+        EXPECT_EQ(RunProgram(kFixtures, s), 0) << c.name;
+        EXPECT_EQ(diameter, c.diameter) << c.name;
+        EXPECT_EQ(length1, c.length1) << c.name;
+    }
 }
 
 TEST(Commands, EscapeEndsTheRunAndStillReachesTheForm)
@@ -185,6 +209,43 @@ TEST(Commands, ChoosingARimFillsItsFields)
     EXPECT_EQ(shown, expected);
 }
 
+// A chooser's hit fills the form from the chosen record, the first when no
+// entry was ever chosen; the list opens on the current entry, and Return
+// there chooses it again.
+TEST(Commands, ChooserHitsFillFromTheChosenRecord)
+{
+    std::string rimOfNoChoice, hubOfNoChoice, openedOn, chosenAgain;
+    Script s;
+    s.When(FormShown, [] {
+         ToolboxPostItemHit(theDialog, iRimMenu);
+         ToolboxPostItemHit(theDialog, iHubMenu);
+     })
+        .Then([&] {
+            rimOfNoChoice = Text(iRimText1) + "|" + Text(iRimDiameter);
+            hubOfNoChoice = Text(iHubText1) + "|" + Text(iFlangeDistance1);
+            ClickItem(iRimMenu);
+        })
+        .When(OpenPopup, [] { ChooseInList(2); })
+        .Then([] {
+            Field(iRimText1)->setText(QStringLiteral("edited"));
+            ClickItem(iRimMenu);
+        })
+        .When(OpenPopup, [&] {
+            auto *view = qobject_cast<QAbstractItemView *>(OpenPopup()->focusWidget());
+            openedOn = std::to_string(view->currentIndex().row() + 1);
+            QTest::keyClick(view, Qt::Key_Return);
+        })
+        .Then([&] {
+            chosenAgain = Text(iRimText1);
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_EQ(rimOfNoChoice, "Test road|600,00");
+    EXPECT_EQ(hubOfNoChoice, "Test small|35,00");
+    EXPECT_EQ(openedOn, "2");
+    EXPECT_EQ(chosenAgain, "Test mountain");
+}
+
 TEST(Commands, WholeSessionFromTheKeyboard)
 {
     // Rim 1 and hub 3 chosen with the keyboard alone, then Return.
@@ -252,6 +313,43 @@ TEST(Commands, ClipboardThroughTheEditMenuKeys)
     EXPECT_EQ(pasted, "601,5");
 }
 
+// A result is copied as a user with a mouse would: drag across it, then Copy
+// from the Edit menu or with Ctrl+C.
+TEST(Commands, ResultsCopyWithTheMouse)
+{
+    std::vector<std::string> copied;
+    auto dragAcross = [](int item) {
+        QWidget *w = Item(item);
+        const QPoint left = w->mapTo(FormWidget(), QPoint(2, w->height() / 2));
+        const QPoint right = w->mapTo(FormWidget(), QPoint(w->width() - 2, w->height() / 2));
+        QApplication::clipboard()->clear();
+        QTest::mousePress(FormWindow(), Qt::LeftButton, Qt::NoModifier, left);
+        QTest::mouseMove(FormWindow(), right);
+        QTest::mouseRelease(FormWindow(), Qt::LeftButton, Qt::NoModifier, right);
+    };
+    auto clip = [&] { copied.push_back(QApplication::clipboard()->text().toStdString()); };
+    Script s;
+    s.When(FormShown, [] {
+         FillWorkedExample();
+         Key(Qt::Key_Return);
+     })
+        .Then([&] { dragAcross(iLength1); })
+        .Then([] { Key(Qt::Key_C, Qt::ControlModifier); })
+        .Then([&] {
+            clip();
+            dragAcross(iLength2);
+        })
+        .Then([] { ClickMenuTitle(2); })
+        .When(OpenPopup, [] { ChooseMenuItem(3); })
+        .Then([&] {
+            clip();
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    const std::vector<std::string> expected = {"292,33", "289,10"};
+    EXPECT_EQ(copied, expected);
+}
+
 TEST(Commands, AboutBoxOpensFromTheMenuAndClosesWithOk)
 {
     bool opened = false, closed = false;
@@ -272,6 +370,42 @@ TEST(Commands, AboutBoxOpensFromTheMenuAndClosesWithOk)
     EXPECT_TRUE(opened);
     EXPECT_TRUE(closed);
     EXPECT_FALSE(s.TimedOut());
+}
+
+// A title stays highlighted only while its command runs: the first menu's
+// while the About box is open, none after a command key or a menu choice.
+TEST(Commands, MenuTitlesAreHighlightedOnlyWhileACommandRuns)
+{
+    MenuID afterKey = -1, afterChoice = -1, duringAbout = -1, afterAbout = -1;
+    Script s;
+    s.When(FormShown, [] {
+         FocusItem(iRimDiameter);
+         Key(Qt::Key_C, Qt::ControlModifier);
+     })
+        .Then([&] {
+            afterKey = ToolboxHilitedMenu();
+            ClickMenuTitle(2);
+        })
+        .When(OpenPopup, [] { ChooseMenuItem(3); })
+        .Then([&] {
+            afterChoice = ToolboxHilitedMenu();
+            ClickMenuTitle(0);
+        })
+        .When(OpenPopup, [] { ChooseMenuItem(0); })
+        .When([] { return AboutBox() && AboutBox()->isVisible(); }, [&] {
+            duringAbout = ToolboxHilitedMenu();
+            QTest::keyClick(AboutBox()->windowHandle(), Qt::Key_Return);
+        })
+        .When([] { return !AboutBox(); }, [] {})
+        .Then([&] {
+            afterAbout = ToolboxHilitedMenu();
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
+    EXPECT_EQ(RunProgram(kFixtures, s), 0);
+    EXPECT_EQ(afterKey, 0);
+    EXPECT_EQ(afterChoice, 0);
+    EXPECT_EQ(duringAbout, kProgramMenuID);
+    EXPECT_EQ(afterAbout, 0);
 }
 
 TEST(Commands, EscapeClosesTheAboutBoxThroughItsLoop)

@@ -95,7 +95,7 @@ TEST_P(AllZero, Shows)
 INSTANTIATE_TEST_SUITE_P(DoCalculate, AllZero, ::testing::ValuesIn(kAllZero),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(DoCalculate, UsesTheHistoricalConstantNotPi)
+TEST(DoCalculate, UsesTheTenDigitAngleConstantNotPi)
 {
     // A quarter turn on a huge wheel: the constant's last digits show in the result.
     Wheel w;
