@@ -24,6 +24,7 @@ ONLY = os.environ.get("QUENNICK_BENCH_ONLY", "")
 PROBE = os.path.join(BUILD, "bench", "quennick_probe")
 BARE = os.path.join(BUILD, "bench", "bare_probe")
 FORM = os.path.join(BUILD, "bench", "form_probe")
+QUENNICK = os.path.join(BUILD, "Quennick", "Contents", "Linux", "quennick")
 folders = []
 
 
@@ -109,14 +110,42 @@ def row(name, value, base, unit, goal, fmt="%.2f"):
     print("%-52s %10s %10s %7.2f  %s" % (name, fmt % value, fmt % base, ratio, goal))
 
 
+def check_ms(exe):
+    """Milliseconds that `quennick --check` takes on the probe's data folder,
+    with no display."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    folder = os.path.normpath(os.path.join(os.path.dirname(exe), "..", "..", ".."))
+    t0 = time.monotonic_ns()
+    subprocess.run([QUENNICK, "--check", folder], stdout=subprocess.DEVNULL, env=env, timeout=60)
+    return (time.monotonic_ns() - t0) / 1e6
+
+
 def big_catalogues(examples):
-    """Start-up with big generated catalogues against the examples, interleaved."""
+    """Start-up with big generated catalogues against the examples, interleaved;
+    then with files that are no catalogues as rims.txt."""
     for n in (1000, 10000, 32767):
         exe = app_folder(*generated(n))
         big, base = interleaved(lambda: startup([exe]), lambda: startup([examples]))
         added = median(big, 0) - median(base, 0)
         row("start-up with %d rims and hubs (ms)" % n, median(big, 0), median(base, 0), "ms",
             "added %+.1f ms (goal < +50 ms at 32767)" % added)
+
+    rims, hubs = generated(32767)
+    huge = rims + rims[rims.index(b"\r") + 1:] * 60  # about two million lines
+    hostile = {"two million lines": app_folder(huge, hubs)}
+    for name, make in (("a named pipe", lambda p: os.mkfifo(p)),
+                       ("a link to /dev/zero", lambda p: os.symlink("/dev/zero", p))):
+        exe = app_folder(b"", hubs)
+        rims_path = os.path.join(os.path.dirname(exe), "..", "..", "..", "rims.txt")
+        os.remove(rims_path)
+        make(rims_path)
+        hostile[name] = exe
+    for name, exe in hostile.items():
+        odd, base = interleaved(lambda: startup([exe]), lambda: startup([examples]))
+        row("start-up, rims.txt %s (ms)" % name, median(odd, 0), median(base, 0), "ms",
+            "(goal: within a second of a normal start)")
+        print("%-52s %10.2f" % ("  --check, rims.txt %s (ms)" % name,
+                                 statistics.median(check_ms(exe) for _ in range(RUNS))))
 
 
 def main():

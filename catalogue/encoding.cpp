@@ -93,10 +93,10 @@ bool IsUtf8(const char *text)
     return true;
 }
 
-void GuessLine(EncodingGuess *guess, const char *line)
+bool GuessLine(EncodingGuess *guess, const char *line)
 {
     if (IsUtf8(line))
-        return;
+        return true;
     guess->utf8 = false;
     const unsigned char *p = (const unsigned char *)line;
     for (size_t i = 0; p[i]; i++) {
@@ -112,6 +112,7 @@ void GuessLine(EncodingGuess *guess, const char *line)
                 guess->winLetters++;
         }
     }
+    return false;
 }
 
 TextEncoding GuessEncoding(const EncodingGuess *guess)

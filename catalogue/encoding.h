@@ -16,7 +16,8 @@ struct EncodingGuess {
 };
 
 bool IsUtf8(const char *text);
-void GuessLine(EncodingGuess *guess, const char *line);
+// Takes one line's evidence; returns whether the line is valid UTF-8.
+bool GuessLine(EncodingGuess *guess, const char *line);
 // The single-byte encoding that the non-UTF-8 lines' letters favour (Mac OS
 // Roman or Windows-1252); UTF-8 when every line was valid UTF-8.
 TextEncoding GuessEncoding(const EncodingGuess *guess);

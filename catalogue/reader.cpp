@@ -78,8 +78,7 @@ SInt32 CountRecords(FILE *file, const Format &format, CatalogueReport *report)
     while (records < kMaxRecords && ReadLine(file, line, &info)) {
         lines++;
         CountEnd(report, info);
-        GuessLine(&guess, line);
-        if (!IsUtf8(line))
+        if (!GuessLine(&guess, line))
             report->nonUtf8Lines++;
         if (lines <= format.headerLines)
             continue;
@@ -105,10 +104,11 @@ SInt32 CountRecords(FILE *file, const Format &format, CatalogueReport *report)
 }
 
 // A record's own copy of a text: a valid UTF-8 text as it is, any other through
-// the file's single-byte encoding.
-char *CopyText(const char *field, TextEncoding singleByte)
+// the file's single-byte encoding. `lineUtf8` says the whole line was valid
+// UTF-8, and so every field of it is.
+char *CopyText(const char *field, bool lineUtf8, TextEncoding singleByte)
 {
-    if (IsUtf8(field))
+    if (lineUtf8 || IsUtf8(field))
         return _strdup(field);
     char text[kUtf8LineSize];
     Text2Utf8(field, singleByte, text, sizeof text);
@@ -119,8 +119,15 @@ void AppendEntry(MenuRef menu, const char *first, const char *second)
 {
     if (!menu)
         return;
-    char entry[2 * kUtf8LineSize];
-    snprintf(entry, sizeof entry, "%s %s", first ? first : "", second ? second : "");
+    // Both texts come from one line, so the entry always fits.
+    char entry[2 * kUtf8LineSize + 2];
+    const size_t a = first ? strlen(first) : 0, b = second ? strlen(second) : 0;
+    if (a + b + 2 > sizeof entry)
+        return;
+    memcpy(entry, first, a);
+    entry[a] = ' ';
+    memcpy(entry + a + 1, second, b);
+    entry[a + 1 + b] = '\0';
     XMenuAppendItemStr(menu, entry);
 }
 
@@ -129,7 +136,8 @@ struct Reader {
     FILE *file;
     Format format;
     CatalogueReport *report;
-    SInt32 line;  // number of the line last read
+    SInt32 line;    // number of the line last read
+    bool lineUtf8;  // the line last read is valid UTF-8
     char text[kLineSize];
     char *fields[kMostFields];
 };
@@ -160,6 +168,7 @@ bool NextRecord(Reader *r, RecordNote *note)
     } while (IsBlankLine(r->text));
     note->line = r->line;
     note->cut = info.cut;
+    r->lineUtf8 = IsUtf8(r->text);
     note->fields = (SInt16)SplitFields(r->text, r->fields, r->format.fields);
     note->notNumber = note->emptyNumber = 0;
     return true;
@@ -224,7 +233,7 @@ void ReadRimsReport(FILE *file, MenuRef rimMenu, CatalogueReport *report)
 {
     const SInt32 capacity = CountRecords(file, kRims, report);
     RimRecord *table = (RimRecord *)AllocateTable(capacity, sizeof *table, report);
-    Reader r = {file, kRims, report, 0, {0}, {nullptr}};
+    Reader r = {file, kRims, report, 0, false, {0}, {nullptr}};
     SkipHeader(&r);
     if (!table)
         return;
@@ -234,9 +243,9 @@ void ReadRimsReport(FILE *file, MenuRef rimMenu, CatalogueReport *report)
     // Bounded by the count as well: the file may have grown between the passes.
     while (rimc < capacity && NextRecord(&r, &note)) {
         RimRecord *rim = &rimt[rimc];
-        rim->text3 = CopyText(r.fields[3], report->singleByte);
-        rim->text1 = CopyText(r.fields[1], report->singleByte);
-        rim->text2 = CopyText(r.fields[2], report->singleByte);
+        rim->text3 = CopyText(r.fields[3], r.lineUtf8, report->singleByte);
+        rim->text1 = CopyText(r.fields[1], r.lineUtf8, report->singleByte);
+        rim->text2 = CopyText(r.fields[2], r.lineUtf8, report->singleByte);
         AppendEntry(rimMenu, rim->text1, rim->text3);
         ReadNumber(&r, 0, &rim->diameter, &note);
         KeepNote(report, rimc, note);
@@ -248,7 +257,7 @@ void ReadHubsReport(FILE *file, MenuRef hubMenu, CatalogueReport *report)
 {
     const SInt32 capacity = CountRecords(file, kHubs, report);
     HubRecord *table = (HubRecord *)AllocateTable(capacity, sizeof *table, report);
-    Reader r = {file, kHubs, report, 0, {0}, {nullptr}};
+    Reader r = {file, kHubs, report, 0, false, {0}, {nullptr}};
     SkipHeader(&r);
     if (!table)
         return;
@@ -262,10 +271,10 @@ void ReadHubsReport(FILE *file, MenuRef hubMenu, CatalogueReport *report)
         ReadNumber(&r, 2, &hub->flangeDistance1, &note);
         ReadNumber(&r, 3, &hub->flangeDiameter2, &note);
         ReadNumber(&r, 4, &hub->flangeDistance2, &note);
-        hub->text1 = CopyText(r.fields[5], report->singleByte);
-        hub->text2 = CopyText(r.fields[6], report->singleByte);
-        hub->text3 = CopyText(r.fields[7], report->singleByte);
-        hub->text4 = CopyText(r.fields[8], report->singleByte);
+        hub->text1 = CopyText(r.fields[5], r.lineUtf8, report->singleByte);
+        hub->text2 = CopyText(r.fields[6], r.lineUtf8, report->singleByte);
+        hub->text3 = CopyText(r.fields[7], r.lineUtf8, report->singleByte);
+        hub->text4 = CopyText(r.fields[8], r.lineUtf8, report->singleByte);
         AppendEntry(hubMenu, hub->text1, hub->text4);
         KeepNote(report, hubc, note);
         hubc++;
