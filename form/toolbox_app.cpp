@@ -81,7 +81,7 @@ void FindRuntimeFolder()
 
 }  // namespace
 
-void XEnsureApp()
+void tbx::EnsureApp()
 {
     // Called at every toolbox entry that needs Qt, so the common case must cost
     // nothing: the loop comes through here twelve times a second.
@@ -120,14 +120,14 @@ void XEnsureApp()
     ready = QCoreApplication::instance();
 }
 
-QString XPas2QString(ConstStr255Param text)
+QString tbx::Pas2QString(ConstStr255Param text)
 {
     if (!text)
         return QString();
     return QString::fromUtf8(reinterpret_cast<const char *>(text + 1), text[0]);
 }
 
-void XQString2Pas(const QString &s, Str255 out)
+void tbx::QString2Pas(const QString &s, Str255 out)
 {
     const QByteArray bytes = s.toUtf8();
     int n = (int)bytes.size();

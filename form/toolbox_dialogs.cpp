@@ -41,7 +41,7 @@ const Template kTemplates[] = {
          return w;
      }},
     {129, []() -> QWidget * {
-         auto *w = new XModalBox(nullptr);
+         auto *w = new tbx::ModalBox(nullptr);
          Ui_AboutBox().setupUi(w);
          return w;
      }},
@@ -59,66 +59,13 @@ QWidget *MakeTemplate(SInt16 id)
 
 }  // namespace
 
-void XMenuButton::mousePressEvent(QMouseEvent *e)
+void tbx::ModalBox::reject()
 {
-    if (e->button() == Qt::LeftButton) {
-        e->accept();
-        Open();
-    } else {
-        QPushButton::mousePressEvent(e);
-    }
-}
-
-void XMenuButton::keyPressEvent(QKeyEvent *e)
-{
-    const bool altDown = e->key() == Qt::Key_Down && (e->modifiers() & Qt::AltModifier);
-    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Down || e->key() == Qt::Key_F4 || altDown) {
-        e->accept();
-        Open();
-    } else {
-        QPushButton::keyPressEvent(e);
-    }
-}
-
-void XMenuButton::keyReleaseEvent(QKeyEvent *e)
-{
-    // The button acts on the press; a plain button's release would "click" it.
-    if (e->key() == Qt::Key_Space)
-        e->accept();
-    else
-        QPushButton::keyReleaseEvent(e);
-}
-
-void XMenuButton::paintEvent(QPaintEvent *)
-{
-    QStylePainter p(this);
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    opt.features |= QStyleOptionButton::HasMenu;
-    p.drawControl(QStyle::CE_PushButton, opt);
-}
-
-void XMenuButton::Open()
-{
-    OpaqueControlRef *item = XItemOfWidget(this);
-    if (!item || !item->menu)
-        return;
-    setDown(true);
-    const SInt16 chosen = XMenuPopupList(item->menu, this, item->menuValue);
-    setDown(false);
-    if (chosen > 0) {
-        item->menuValue = chosen;
-        XEventsItemHit(item);
-    }
-}
-
-void XModalBox::reject()
-{
-    if (OpaqueDialogPtr *d = XDialogOfWidget(this))
+    if (OpaqueDialogPtr *d = tbx::DialogOfWidget(this))
         d->modalHit = 1;
 }
 
-void XModalBox::closeEvent(QCloseEvent *e)
+void tbx::ModalBox::closeEvent(QCloseEvent *e)
 {
     if (ownClose) {
         QDialog::closeEvent(e);
@@ -142,12 +89,12 @@ QWidget *WidgetOf(Handle h)
 void ConnectHits(OpaqueControlRef *item)
 {
     QWidget *w = item->widget;
-    if (dynamic_cast<XMenuButton *>(w))
+    if (dynamic_cast<tbx::MenuButton *>(w))
         return;  // reports its own choice
     if (auto *b = qobject_cast<QAbstractButton *>(w))
-        QObject::connect(b, &QAbstractButton::clicked, [item] { XEventsItemHit(item); });
+        QObject::connect(b, &QAbstractButton::clicked, [item] { tbx::ItemHit(item); });
     else if (auto *c = qobject_cast<QComboBox *>(w))
-        QObject::connect(c, qOverload<int>(&QComboBox::activated), [item] { XEventsItemHit(item); });
+        QObject::connect(c, qOverload<int>(&QComboBox::activated), [item] { tbx::ItemHit(item); });
 }
 
 void CollectItems(OpaqueDialogPtr *d)
@@ -167,8 +114,8 @@ void CollectItems(OpaqueDialogPtr *d)
         item->dialog = d;
         item->number = (DialogItemIndex)n;
         item->widget = w;
-        if (dynamic_cast<XMenuButton *>(w))
-            item->menu = XMenuNewList();
+        if (dynamic_cast<tbx::MenuButton *>(w))
+            item->menu = tbx::NewMenu(OpaqueMenuRef::kButtonList);
         if (auto *edit = qobject_cast<QLineEdit *>(w))
             edit->setMaxLength(255);
         d->items[n - 1] = std::move(item);
@@ -186,32 +133,10 @@ void ToolboxHideTemplate(SInt16 templateID, Boolean hidden)
         hiddenTemplates.push_back(templateID);
 }
 
-std::vector<OpaqueDialogPtr *> &XDialogs()
-{
-    static std::vector<OpaqueDialogPtr *> dialogs;
-    return dialogs;
-}
-
-OpaqueDialogPtr *XDialogOfWidget(const QWidget *widget)
-{
-    for (OpaqueDialogPtr *d : XDialogs())
-        if (d->widget == widget)
-            return d;
-    return nullptr;
-}
-
-OpaqueControlRef *XItemOfWidget(const QWidget *widget)
-{
-    for (OpaqueDialogPtr *d : XDialogs())
-        for (auto &item : d->items)
-            if (item && item->widget == widget)
-                return item.get();
-    return nullptr;
-}
 
 DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
 {
-    XEnsureApp();
+    tbx::EnsureApp();
     QWidget *w = MakeTemplate(templateID);
     if (!w)
         return nullptr;
@@ -230,10 +155,10 @@ DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
     CollectItems(d);
-    XDialogs().push_back(d);
+    tbx::Dialogs().push_back(d);
     if (!d->modal) {
-        XEventsWatch(d);
-        XMenuBarAttach(d);
+        tbx::WatchDialog(d);
+        tbx::AttachMenuBar(d);
     }
     return d;
 }
@@ -242,13 +167,13 @@ void DisposeDialog(DialogRef d)
 {
     if (!d)
         return;
-    auto &all = XDialogs();
+    auto &all = tbx::Dialogs();
     all.erase(std::remove(all.begin(), all.end(), d), all.end());
     if (currentPort == &d->port)
         currentPort = nullptr;
-    XEventsForget(d);
-    XMenuBarDetach(d);
-    if (auto *box = dynamic_cast<XModalBox *>(d->widget.data()))
+    tbx::ForgetDialog(d);
+    tbx::DetachMenuBar(d);
+    if (auto *box = dynamic_cast<tbx::ModalBox *>(d->widget.data()))
         box->ownClose = true;
     delete d->widget.data();
     delete d;
@@ -297,7 +222,7 @@ SInt16 GetDialogItemAsControl(DialogRef d, DialogItemIndex n, ControlRef *contro
 void SetDialogItemText(Handle h, ConstStr255Param text)
 {
     QWidget *w = WidgetOf(h);
-    const QString s = XPas2QString(text);
+    const QString s = tbx::Pas2QString(text);
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         edit->setText(s);
         edit->setCursorPosition(0);
@@ -318,7 +243,7 @@ void GetDialogItemText(Handle h, Str255 text)
         s = label->text();
     else if (auto *button = qobject_cast<QAbstractButton *>(w))
         s = button->text();
-    XQString2Pas(s, text);
+    tbx::QString2Pas(s, text);
 }
 
 SInt16 SetDialogDefaultItem(DialogRef d, DialogItemIndex n)
@@ -364,7 +289,7 @@ void DialogPaste(DialogRef d)
 void ModalDialog(ModalFilterUPP, DialogItemIndex *itemHit)
 {
     OpaqueDialogPtr *box = nullptr;
-    for (OpaqueDialogPtr *d : XDialogs())
+    for (OpaqueDialogPtr *d : tbx::Dialogs())
         if (d->modal && d->widget && d->widget->isVisible())
             box = d;
     if (!box) {
@@ -415,7 +340,7 @@ void SetWTitle(WindowRef w, ConstStr255Param title)
 {
     OpaqueDialogPtr *d = DialogOf(w);
     if (d && d->widget)
-        d->widget->setWindowTitle(XPas2QString(title));
+        d->widget->setWindowTitle(tbx::Pas2QString(title));
 }
 
 void ShowWindow(WindowRef w)
@@ -496,3 +421,4 @@ void InitCursor(void)
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
+

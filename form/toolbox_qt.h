@@ -27,8 +27,15 @@ struct OpaqueGrafPtr {
     OpaqueDialogPtr *dialog;
 };
 
-// A menu: either one of the menu bar's (loaded by ID) or a menu button's list.
+// A menu, of one of two kinds: a menu of the menu bar, loaded by ID, with its
+// entries and their command keys; or a menu button's list, one text per entry.
 struct OpaqueMenuRef {
+    enum Kind { kBarMenu, kButtonList };
+    Kind kind = kBarMenu;
+    QFont font;  // set by SetMenuFont
+    bool hasFont = false;
+
+    // kBarMenu
     SInt16 id = 0;
     QString title;
     struct Entry {
@@ -37,12 +44,12 @@ struct OpaqueMenuRef {
         bool enabled = true;
         bool separator = false;
     };
-    std::vector<Entry> entries;  // bar menus
-    QStringList list;            // menu-button lists: one text per entry
-    int listWidth = -1;          // widest entry in pixels, -1 until measured
-    QFont font;
-    bool hasFont = false;
-    QMenu *qmenu = nullptr;      // the bar's popup, once installed
+    std::vector<Entry> entries;
+    QMenu *qmenu = nullptr;  // the bar's popup, once installed
+
+    // kButtonList
+    QStringList list;
+    int listWidth = -1;  // widest entry in pixels, -1 until measured
 };
 
 // One numbered item of a dialog.
@@ -64,34 +71,46 @@ struct OpaqueDialogPtr {
     OpaqueGrafPtr port{this};
 };
 
-// The application object, made on first use so that the system needs no set-up call.
-void XEnsureApp();
+// The layer's own functions, which the program never calls: the X prefix is
+// the program's (its helpers over the toolbox), tbx:: is the layer's.
+namespace tbx {
 
-// Texts between the system's length-prefixed UTF-8 and Qt.
-QString XPas2QString(ConstStr255Param text);
-void XQString2Pas(const QString &s, Str255 out);
+// toolbox_app.cpp: the application object, made on first use so that the
+// system needs no set-up call; texts between the system's length-prefixed
+// UTF-8 and Qt.
+void EnsureApp();
+QString Pas2QString(ConstStr255Param text);
+void QString2Pas(const QString &s, Str255 out);
 
-// Every live dialog, front-most last.
-std::vector<OpaqueDialogPtr *> &XDialogs();
-OpaqueDialogPtr *XDialogOfWindow(const QWindow *window);
-OpaqueDialogPtr *XDialogOfWidget(const QWidget *widget);
-OpaqueControlRef *XItemOfWidget(const QWidget *widget);
+// toolbox_registry.cpp: every live dialog (front-most last) and menu.
+std::vector<OpaqueDialogPtr *> &Dialogs();
+OpaqueDialogPtr *DialogOfWidget(const QWidget *widget);
+OpaqueControlRef *ItemOfWidget(const QWidget *widget);
+OpaqueMenuRef *NewMenu(OpaqueMenuRef::Kind kind);
+void DropNewestMenu();  // a menu that could not be loaded after all
+bool IsLiveMenu(const OpaqueMenuRef *menu);
 
-// Events: the layer's queue. Called when a dialog is made or goes away, and by a
-// control whose signal fired (a hit).
-void XEventsWatch(OpaqueDialogPtr *dialog);
-void XEventsForget(OpaqueDialogPtr *dialog);
-void XEventsItemHit(OpaqueControlRef *item);
-void XEventsReset();
+// toolbox_eventqueue.cpp: a control whose signal fired reports a hit on its item.
+void ItemHit(OpaqueControlRef *item);
+// toolbox_capture.cpp: a modeless dialog's window is watched from when it is
+// made until it goes away.
+void WatchDialog(OpaqueDialogPtr *dialog);
+void ForgetDialog(OpaqueDialogPtr *dialog);
+// toolbox_events.cpp: drops every queued event (tests).
+void ResetEvents();
 
-// Menus: the menu bar lives in the first modeless dialog.
-void XMenuBarAttach(OpaqueDialogPtr *dialog);
-void XMenuBarDetach(OpaqueDialogPtr *dialog);
-QWidget *XMenuBarWidget();
-bool XMenuIsLive(const OpaqueMenuRef *menu);
-MenuRef XMenuNewList();
-// Shows a menu button's list below the button and returns the entry chosen (from
-// 1), or 0 when the user cancelled. Runs its own loop until the list closes.
-SInt16 XMenuPopupList(OpaqueMenuRef *menu, QWidget *button, SInt16 current);
+// toolbox_menubar.cpp: the menu bar lives in the first modeless dialog.
+void AttachMenuBar(OpaqueDialogPtr *dialog);
+void DetachMenuBar(OpaqueDialogPtr *dialog);
+QWidget *MenuBarWidget();
+void AppendBarEntry(OpaqueMenuRef *menu, const QString &text);
+void ResetMenuBar();  // tests: no menu installed
+
+// toolbox_menubutton.cpp: shows a menu button's list below the button and
+// returns the entry chosen (from 1), or 0 when the user cancelled. Runs its
+// own loop until the list closes.
+SInt16 PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current);
+
+}  // namespace tbx
 
 #endif

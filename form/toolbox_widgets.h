@@ -1,15 +1,18 @@
-// The layer's own widgets, named in the dialog templates.
+// The layer's own widgets, named in the dialog templates (toolbox_menubutton.cpp,
+// toolbox_dialogs.cpp).
 #ifndef QUENNICK_FORM_TOOLBOX_WIDGETS_H
 #define QUENNICK_FORM_TOOLBOX_WIDGETS_H
 
 #include <QDialog>
 #include <QPushButton>
 
+namespace tbx {
+
 // A button with a pop-up list: pressing it, or Space or Down while it has the
 // focus, shows its menu's entries and keeps the one chosen as its value.
-class XMenuButton : public QPushButton {
+class MenuButton : public QPushButton {
 public:
-    explicit XMenuButton(QWidget *parent) : QPushButton(parent) {}
+    explicit MenuButton(QWidget *parent) : QPushButton(parent) {}
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
@@ -23,14 +26,16 @@ private:
 
 // A modal box (the About box): Escape and the window's close box report item 1
 // to ModalDialog instead of hiding the box behind its loop.
-class XModalBox : public QDialog {
+class ModalBox : public QDialog {
 public:
-    explicit XModalBox(QWidget *parent) : QDialog(parent) {}
+    explicit ModalBox(QWidget *parent) : QDialog(parent) {}
     bool ownClose = false;
 
 protected:
     void reject() override;
     void closeEvent(QCloseEvent *e) override;
 };
+
+}  // namespace tbx
 
 #endif

@@ -1,0 +1,19 @@
+// The hooks that only tests and benchmarks use and that reach across the
+// layer: the top of its include graph.
+
+#include "form/toolbox_qt.h"
+#include "form/toolbox_testing.h"
+
+void ToolboxReset(void)
+{
+    tbx::ResetEvents();
+    tbx::ResetMenuBar();
+}
+
+void ToolboxPostItemHit(DialogRef dialog, DialogItemIndex item)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(dialog, item, &control);
+    if (control)
+        tbx::ItemHit(control);
+}
