@@ -78,11 +78,11 @@ void DoDlgEvt(EventRecord *event)
             HiliteMenu(0);
             return;
         }
-        if (c == 3 || c == 13) {
+        if (c == kEnterCharCode || c == kReturnCharCode) {
             DoCalculateHit(theDialog);
             return;
         }
-        if (c == 27)
+        if (c == kEscapeCharCode)
             alive = FALSE;  // and the form still sees the key
     }
     DialogRef dialog = nullptr;
@@ -105,19 +105,19 @@ void DoMenuCommand(SInt32 choice)
     const SInt16 item = (SInt16)(choice & 0xFFFF);
     switch (menu) {
     case kProgramMenuID:
-        if (item == 1)
+        if (item == kAboutItem)
             DisplayAbout();
         break;
     case kFileMenuID:
-        if (item == 1)
+        if (item == kQuitItem)
             alive = FALSE;
         break;
     case kEditMenuID:
-        if (item == 3)
+        if (item == kCutItem)
             DialogCut(theDialog);
-        else if (item == 4)
+        else if (item == kCopyItem)
             DialogCopy(theDialog);
-        else if (item == 5)
+        else if (item == kPasteItem)
             DialogPaste(theDialog);
         break;
     default: break;
@@ -134,7 +134,7 @@ void DisplayAbout(void)
                      kWindowShowTransitionAction, nullptr);
     SetPort(GetDialogPort(about));
     DialogItemIndex hit = 0;
-    while (hit != 1)
+    while (hit != kAboutOK)
         ModalDialog(nullptr, &hit);
     TransitionWindow(GetDialogWindow(about), kWindowZoomTransitionEffect,
                      kWindowHideTransitionAction, nullptr);

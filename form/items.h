@@ -7,34 +7,47 @@
 
 // Item numbers of the main form (template 128).
 enum {
-    iQuit = 1,
-    iClear = 2,
-    iCalculate = 3,
-    iRimMenu = 4,
-    iHubMenu = 5,
-    iCrossings1 = 6,
-    iCrossings2 = 7,
-    iSpokes = 8,
-    iRimText3 = 9,
-    iRimDiameter = 10,
-    iRimText1 = 11,
-    iRimText2 = 12,
-    iHubText4 = 13,
-    iFlangeDiameter1 = 14,
+    iQuit = 1,             // button
+    iClear = 2,            // button
+    iCalculate = 3,        // button, the default one
+    iRimMenu = 4,          // menu button: the rim catalogue
+    iHubMenu = 5,          // menu button: the hub catalogue
+    iCrossings1 = 6,       // popup: crossings of side 1, value 1 for 0 crossings
+    iCrossings2 = 7,       // popup: crossings of side 2
+    iSpokes = 8,           // popup: spokes, values 1 to 4 for 24, 28, 32, 36
+    iRimText3 = 9,         // rim size
+    iRimDiameter = 10,     // number: rim diameter at the spoke ends (ERD)
+    iRimText1 = 11,        // rim name
+    iRimText2 = 12,        // rim notes
+    iHubText4 = 13,        // hub position (front, rear)
+    iFlangeDiameter1 = 14, // numbers: the hub's flanges and spoke hole
     iFlangeDiameter2 = 15,
     iFlangeDistance1 = 16,
     iFlangeDistance2 = 17,
     iHoleDiameter = 18,
-    iHubText1 = 19,
-    iHubText2 = 20,
-    iHubText3 = 21,
-    iLength1 = 22,
+    iHubText1 = 19,        // hub name
+    iHubText2 = 20,        // hub axle
+    iHubText3 = 21,        // hub notes
+    iLength1 = 22,         // read-only results: side 1 and side 2 spoke lengths
     iLength2 = 23
 };
 
 // Dialog templates and menus loaded by number.
 enum { kMainFormID = 128, kAboutBoxID = 129 };
 enum { kProgramMenuID = 128, kFileMenuID = 129, kEditMenuID = 130 };
+
+// The About box's item that closes it.
+enum { kAboutOK = 1 };
+
+// Items of the menus that have an effect, by position (from 1, separators
+// counted): resources/menus.txt keeps them in these places.
+enum {
+    kAboutItem = 1,  // menu 128
+    kQuitItem = 1,   // menu 129
+    kCutItem = 3,    // menu 130
+    kCopyItem = 4,
+    kPasteItem = 5
+};
 
 // Makes a length-prefixed text from a NUL-terminated one (null gives the empty
 // text). At most 255 bytes are kept, cut before an incomplete UTF-8 character.

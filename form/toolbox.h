@@ -73,6 +73,15 @@ enum {
 
 enum { charCodeMask = 0x000000FF, keyCodeMask = 0x0000FF00 };
 
+// Character codes of the keys the program treats specially.
+enum {
+    kEnterCharCode = 3,  // the keypad's Enter
+    kBackspaceCharCode = 8,
+    kTabCharCode = 9,
+    kReturnCharCode = 13,
+    kEscapeCharCode = 27
+};
+
 // Window parts reported by FindWindow.
 enum {
     inDesk = 0,
@@ -97,59 +106,133 @@ enum { kWindowShowTransitionAction = 1, kWindowHideTransitionAction = 2 };
 
 #define kFirstWindowOfClass ((WindowRef)-1)
 
-// Dialogs
+// Dialogs. A dialog is made from a numbered template; its item N is the
+// template's widget named "itemN".
+
+// Makes a dialog from template `templateID`, hidden; null when there is no such
+// template. A modeless dialog's window is watched for events from now on; the
+// first one made also holds the menu bar. `storage` and `behind` are ignored.
 DialogRef GetNewDialog(SInt16 templateID, void *storage, WindowRef behind);
+// Closes and frees the dialog; its queued events are dropped. Null is ignored.
 void DisposeDialog(DialogRef dialog);
+// The dialog's window and drawing port: never null for a live dialog.
 WindowRef GetDialogWindow(DialogRef dialog);
 CGrafPtr GetDialogPort(DialogRef dialog);
+// An item's kind (editText, statText for a read-only field or label, ctrlItem +
+// btnCtrl for any control), its handle (null for no such item) and its box in
+// window coordinates. Any output may be null.
 void GetDialogItem(DialogRef dialog, DialogItemIndex item, DialogItemType *type, Handle *handle,
                    Rect *box);
+// An item as a control (the same handle); returns 0, or -1 with null for no such item.
 SInt16 GetDialogItemAsControl(DialogRef dialog, DialogItemIndex item, ControlRef *control);
+// An item's text (a field's, a label's or a button's title), as UTF-8. Setting
+// a field's text puts its caret at the start; getting never changes it.
 void SetDialogItemText(Handle item, ConstStr255Param text);
 void GetDialogItemText(Handle item, Str255 text);
+// Whether the loop should hand this event to the front modeless dialog: key
+// events and null events while one is shown, and presses in its content. A
+// press in the menu bar, on the title bar or the close box is not the dialog's.
 Boolean IsDialogEvent(const EventRecord *event);
+// Hands the event to the dialog: the layer gives the stored Qt event back to
+// Qt (which picks the widget, moves the focus, types), so an event record is
+// acted on once, when it is handed here. Returns true with the dialog and item
+// when an item was hit: a button clicked (on release), a popup's value chosen,
+// a menu button's entry chosen. A null event returns false.
 Boolean DialogSelect(const EventRecord *event, DialogRef *dialog, DialogItemIndex *item);
+// Runs the shown modal dialog (the About box) until one of its items is hit
+// and returns that item; Escape and its close box report item 1. With no modal
+// dialog shown it returns item 1 at once. The filter is ignored.
 void ModalDialog(ModalFilterUPP filter, DialogItemIndex *item);
+// Shows the button item as the default button (its look only: Return and
+// Enter are the program's to act on). Returns 0, or -1 for an item that is no
+// push button.
 SInt16 SetDialogDefaultItem(DialogRef dialog, DialogItemIndex item);
+// Edit commands on the dialog's focused field, with the desktop's clipboard.
+// Cut and Paste do nothing to a read-only field; Copy copies its selection.
 void DialogCut(DialogRef dialog);
 void DialogCopy(DialogRef dialog);
 void DialogPaste(DialogRef dialog);
 
 // Controls
+
+// A popup's chosen entry (from 1; 0 when none), or a menu button's value.
 SInt16 GetControlValue(ControlRef control);
+// A menu button's list; returns 0, or -1 with null for any other control.
 SInt16 GetBevelButtonMenuHandle(ControlRef control, MenuHandle *menu);
+// A menu button's value: the entry last chosen in its list (from 1), 0 while
+// none has been chosen. Opening the list and closing it without a choice
+// leaves the value as it was and reports no hit.
 SInt16 GetBevelButtonMenuValue(ControlRef control, SInt16 *value);
+// Nothing to do: Qt animates controls and blinks the caret on its own.
 void IdleControls(WindowRef window);
 
-// Menus
+// Menus: the bar's menus come from resources/menus.txt by ID; a menu button's
+// list is made with its dialog.
+
+// Loads menu `menuID`; null when there is none. Not shown until inserted.
 MenuRef GetMenu(SInt16 menuID);
+// Adds the menu at the end of the menu bar (beforeID is ignored); shown by DrawMenuBar.
 void InsertMenu(MenuRef menu, MenuID beforeID);
 void DrawMenuBar(void);
+// Tracks a click on the menu bar at `startPt` (screen coordinates) in a loop
+// of its own until the menu closes. Returns the choice, menu ID in the high 16
+// bits and item in the low 16 bits, or 0 when nothing was chosen; the chosen
+// menu's title stays highlighted until HiliteMenu(0).
 SInt32 MenuSelect(Point startPt);
+// The enabled menu item whose command key is `ch` (any case), as MenuSelect's
+// result, with its title highlighted; 0 when no item has that key. Command
+// keys are shown in the menus and never handled by Qt itself.
 SInt32 MenuKey(SInt16 ch);
+// Highlights the title of menu `menuID`; 0 highlights none.
 void HiliteMenu(MenuID menuID);
+// A menu button list's font: the desktop's own face at `size` points (every
+// family is the same face here). Returns 0, or -1 for a menu that is not live.
 SInt16 SetMenuFont(MenuRef menu, SInt16 family, UInt16 size);
+// Whether `menu` is a live menu of this layer (null is not).
 Boolean IsValidMenu(MenuRef menu);
+// Appends an entry; the text is shown literally ("&", tabs and markup as
+// themselves). A menu button's list holds at most 32,767 entries: beyond that,
+// and for a menu that is not live, returns -1 and appends nothing.
 SInt16 AppendMenuItemText(MenuRef menu, ConstStr255Param text);
+// The number of entries, and entry `item`'s text (from 1; "" for none).
 UInt16 CountMenuItems(MenuRef menu);
 void GetMenuItemText(MenuRef menu, MenuItemIndex item, Str255 text);
 
 // Events and windows
+
+// The next event of the form's windows, waiting at most `sleepTicks` (1/60 s)
+// while Qt runs; false with a null event (`what` 0) when none came. Key
+// presses, mouse presses and releases are queued in the order the user made
+// them; key releases and mouse moves are given to Qt directly. The mask and
+// region are ignored.
 Boolean WaitNextEvent(EventMask mask, EventRecord *event, UInt32 sleepTicks, RgnHandle mouseRgn);
+// Which part of which window lies under `where` (screen coordinates): inMenuBar,
+// inContent, or the title bar (inDrag) and close box (inGoAway) for the events
+// the layer queues when the window manager moves or closes a window; inDesk
+// when none.
 WindowPartCode FindWindow(Point where, WindowRef *window);
+// The window manager has moved the window already; keeps it within `bounds`.
 void DragWindow(WindowRef window, Point start, const Rect *bounds);
+// True when the close box was clicked: for the press FindWindow reported as inGoAway.
 Boolean TrackGoAway(WindowRef window, Point pt);
 void SetWTitle(WindowRef window, ConstStr255Param title);
+// Shows the window at its template's size, which it keeps (no resizing), and
+// puts the keyboard focus on the first item of the Tab order.
 void ShowWindow(WindowRef window);
+// Repaints that part of the window.
 void InvalWindowRect(WindowRef window, const Rect *bounds);
+// Shows or hides the window (no animation); returns 0, or -1 for no window.
 SInt16 TransitionWindow(WindowRef window, SInt16 effect, SInt16 action, const Rect *rect);
 
-// Drawing ports
+// Drawing ports: only the current port is kept; drawing is Qt's.
 void GetPort(GrafPtr *port);
 void SetPort(GrafPtr port);
+// The port's window size as a rectangle at (0, 0).
 Rect *GetPortBounds(CGrafPtr port, Rect *bounds);
+// Repaints that part of the current port's window.
 void EraseRect(const Rect *r);
 void SetRect(Rect *r, SInt16 left, SInt16 top, SInt16 right, SInt16 bottom);
+// Restores the arrow cursor.
 void InitCursor(void);
 
 #endif

@@ -23,9 +23,9 @@ namespace {
 UInt32 CharCode(const QKeyEvent *e)
 {
     switch (e->key()) {
-    case Qt::Key_Return: return 13;
-    case Qt::Key_Enter: return 3;
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Return: return kReturnCharCode;
+    case Qt::Key_Enter: return kEnterCharCode;
+    case Qt::Key_Escape: return kEscapeCharCode;
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab:
     case Qt::Key_Backtab: return 9;

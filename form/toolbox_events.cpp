@@ -51,11 +51,11 @@ void Synthesize(const EventRecord *e, Stored &st)
         int key = c;
         QString text(QChar((ushort)c));
         switch (c) {
-        case 13: key = Qt::Key_Return; text = QStringLiteral("\r"); break;
-        case 3: key = Qt::Key_Enter; text = QStringLiteral("\r"); break;
-        case 27: key = Qt::Key_Escape; break;
-        case 8: key = Qt::Key_Backspace; break;
-        case 9: key = Qt::Key_Tab; break;
+        case kReturnCharCode: key = Qt::Key_Return; text = QStringLiteral("\r"); break;
+        case kEnterCharCode: key = Qt::Key_Enter; text = QStringLiteral("\r"); break;
+        case kEscapeCharCode: key = Qt::Key_Escape; break;
+        case kBackspaceCharCode: key = Qt::Key_Backspace; break;
+        case kTabCharCode: key = Qt::Key_Tab; break;
         default:
             if (c >= 'a' && c <= 'z')
                 key = Qt::Key_A + (c - 'a');
