@@ -143,11 +143,11 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
     return warnings;
 }
 
-}  // namespace
+} // namespace
 
 int CheckCatalogues(const char *folder, FILE *out)
 {
-    static CatalogueReport rims, hubs;  // 12 KB: kept off the stack
+    static CatalogueReport rims, hubs; // 12 KB: kept off the stack
     memset(&rims, 0, sizeof rims);
     memset(&hubs, 0, sizeof hubs);
     rims.keepNotes = hubs.keepNotes = true;

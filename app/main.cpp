@@ -1,3 +1,6 @@
 #include "app/shell.h"
 
-int main(int argc, char **argv) { return QuennickMain(argc, argv); }
+int main(int argc, char **argv)
+{
+    return QuennickMain(argc, argv);
+}

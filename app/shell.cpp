@@ -24,9 +24,12 @@ int CountSlashes(const char *s)
 // Tests run the program in-process: the running executable is the test's own.
 bool ignoreRunningExecutable = false;
 
-}  // namespace
+} // namespace
 
-void ShellIgnoreRunningExecutable(bool ignore) { ignoreRunningExecutable = ignore; }
+void ShellIgnoreRunningExecutable(bool ignore)
+{
+    ignoreRunningExecutable = ignore;
+}
 
 void DataFolder(const char *exe, const char *self, char *folder, size_t size)
 {
@@ -37,7 +40,7 @@ void DataFolder(const char *exe, const char *self, char *folder, size_t size)
     if (self)
         exe = self;
     if (!exe || CountSlashes(exe) < 4 || strlen(exe) >= size)
-        return;  // no data folder: the catalogues are simply not found
+        return; // no data folder: the catalogues are simply not found
     memcpy(folder, exe, strlen(exe) + 1);
     for (int i = 0; i < 3; i++)
         *strrchr(folder, '/') = '\0';
@@ -92,7 +95,8 @@ void EventLoop(void)
 int QuennickMain(int argc, char **argv)
 {
     char self[PATH_MAX];
-    const ssize_t n = ignoreRunningExecutable ? -1 : readlink("/proc/self/exe", self, sizeof self - 1);
+    const ssize_t n =
+        ignoreRunningExecutable ? -1 : readlink("/proc/self/exe", self, sizeof self - 1);
     self[n > 0 ? n : 0] = '\0';
     DataFolder(argc > 0 ? argv[0] : nullptr, n > 0 ? self : nullptr, path, sizeof path);
     int status = 0;

@@ -17,7 +17,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     DialogRef form = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
     const char *values[][2] = {{"10", "600"}, {"14", "45"}, {"15", "57"},
-                               {"16", "35"}, {"17", "20"}, {"18", "2,6"}};
+                               {"16", "35"},  {"17", "20"}, {"18", "2,6"}};
     for (auto &v : values)
         XDlgSetStr(form, (DialogItemIndex)atoi(v[0]), v[1]);
     const int n = 200000;

@@ -38,11 +38,14 @@ std::string RimFile(int n)
     return s;
 }
 
-double Ms(const QElapsedTimer &t) { return (double)t.nsecsElapsed() / 1e6; }
+double Ms(const QElapsedTimer &t)
+{
+    return (double)t.nsecsElapsed() / 1e6;
+}
 
 // Time from a press on the menu button until its list has been painted.
 class ShowClock : public QObject {
-public:
+  public:
     QElapsedTimer clock;
     double shownAfter = -1;
     bool eventFilter(QObject *obj, QEvent *e) override
@@ -52,7 +55,7 @@ public:
         QWidget *popup = static_cast<QWidget *>(obj)->window();
         if (popup->windowType() != Qt::Popup)
             return false;
-        const bool handled = obj->event(e);  // the paint itself counts
+        const bool handled = obj->event(e); // the paint itself counts
         shownAfter = Ms(clock);
         QTimer::singleShot(0, [popup] { popup->hide(); });
         return handled;
@@ -96,7 +99,8 @@ Row Measure(int n)
         DialogRef form = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
         ShowWindow(GetDialogWindow(form));
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("MainForm") && !QTest::qWaitForWindowExposed(w->windowHandle()))
+            if (w->objectName() == QLatin1String("MainForm") &&
+                !QTest::qWaitForWindowExposed(w->windowHandle()))
                 fprintf(stderr, "the form did not show\n");
         ControlRef control = nullptr;
         GetDialogItemAsControl(form, iRimMenu, &control);
@@ -140,7 +144,7 @@ Row Measure(int n)
     return Row{n, Median(load), Median(fill), Median(popup), Median(qfill), Median(qpopup)};
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

@@ -12,10 +12,12 @@ int main(int argc, char **argv)
 {
     const ProbeOptions options = ProbeOptions::Parse(argc, argv);
     QApplication app(argc, argv);
-    FirstPaint watch("MainForm", options, [] { QApplication::quit(); }, [](QWidget *w) {
-        if (auto *field = w->findChild<QLineEdit *>(QStringLiteral("item10")))
-            field->setFocus();
-    });
+    FirstPaint watch(
+        "MainForm", options, [] { QApplication::quit(); },
+        [](QWidget *w) {
+            if (auto *field = w->findChild<QLineEdit *>(QStringLiteral("item10")))
+                field->setFocus();
+        });
     app.installEventFilter(&watch);
     QTimer tick;
     for (int i = 1; i < argc; i++)

@@ -54,10 +54,12 @@ struct ProbeOptions {
 };
 
 class FirstPaint : public QObject {
-public:
+  public:
     FirstPaint(const char *windowName, ProbeOptions options, std::function<void()> end,
                std::function<void(QWidget *)> shown = nullptr)
-        : name_(windowName), options_(options), end_(std::move(end)), shown_(std::move(shown)) {}
+        : name_(windowName), options_(options), end_(std::move(end)), shown_(std::move(shown))
+    {
+    }
     bool eventFilter(QObject *obj, QEvent *e) override
     {
         if (done_ || e->type() != QEvent::Paint || !obj->isWidgetType())
@@ -65,7 +67,7 @@ public:
         QWidget *w = static_cast<QWidget *>(obj)->window();
         if (w->objectName() != QLatin1String(name_))
             return false;
-        const bool handled = obj->event(e);  // the paint itself counts
+        const bool handled = obj->event(e); // the paint itself counts
         done_ = true;
         printf("paint_ms=%.2f\n", (double)(NowNs() - options_.t0) / 1e6);
         fflush(stdout);
@@ -80,7 +82,7 @@ public:
         return handled;
     }
 
-private:
+  private:
     const char *name_;
     ProbeOptions options_;
     std::function<void()> end_;

@@ -10,11 +10,13 @@ int main(int argc, char **argv)
 {
     const ProbeOptions options = ProbeOptions::Parse(argc, argv);
     QApplication app(argc, argv);
-    FirstPaint watch("MainForm", options, [] { alive = FALSE; }, [](QWidget *form) {
-        // The caret blinks in the rim diameter, as in a user's idle form.
-        if (auto *field = form->findChild<QLineEdit *>(QStringLiteral("item10")))
-            field->setFocus();
-    });
+    FirstPaint watch(
+        "MainForm", options, [] { alive = FALSE; },
+        [](QWidget *form) {
+            // The caret blinks in the rim diameter, as in a user's idle form.
+            if (auto *field = form->findChild<QLineEdit *>(QStringLiteral("item10")))
+                field->setFocus();
+        });
     app.installEventFilter(&watch);
     return QuennickMain(argc, argv);
 }

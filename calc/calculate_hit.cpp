@@ -18,7 +18,7 @@ void ShowLength(DialogRef dialog, DialogItemIndex item, double length)
         XDlgSetStr(dialog, item, kNoResultText);
 }
 
-}  // namespace
+} // namespace
 
 void DoCalculateHit(DialogRef dialog)
 {
@@ -37,8 +37,8 @@ void DoCalculateHit(DialogRef dialog)
     double length1 = NAN, length2 = NAN;
     // A spoke-count value the popup cannot hold stands for no wheel at all.
     if (spokes > 0)
-        DoCalculate(flangeDiameter1, flangeDiameter2, flangeDistance1, flangeDistance2,
-                    rimDiameter, crossings1, crossings2, spokes, holeDiameter, &length1, &length2);
+        DoCalculate(flangeDiameter1, flangeDiameter2, flangeDistance1, flangeDistance2, rimDiameter,
+                    crossings1, crossings2, spokes, holeDiameter, &length1, &length2);
     ShowLength(dialog, iLength1, length1);
     ShowLength(dialog, iLength2, length2);
 }

@@ -92,7 +92,7 @@ bool ScanDouble(const char *text, double *value)
     return end != text;
 }
 
-}  // namespace
+} // namespace
 
 Boolean Str2Double(char *text, double *value)
 {

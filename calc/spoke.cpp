@@ -17,17 +17,16 @@ double SideLength(double D, double Z, double X, double R, double N, double H)
     return round(raw * 100) / 100;
 }
 
-}  // namespace
+} // namespace
 
 void DoCalculate(double flangeDiameter1, double flangeDiameter2, double flangeDistance1,
-                 double flangeDistance2, double rimDiameter, double crossings1,
-                 double crossings2, double spokes, double holeDiameter, double *length1,
-                 double *length2)
+                 double flangeDistance2, double rimDiameter, double crossings1, double crossings2,
+                 double spokes, double holeDiameter, double *length1, double *length2)
 {
-    *length1 = SideLength(flangeDiameter1, flangeDistance1, crossings1, rimDiameter, spokes,
-                          holeDiameter);
-    *length2 = SideLength(flangeDiameter2, flangeDistance2, crossings2, rimDiameter, spokes,
-                          holeDiameter);
+    *length1 =
+        SideLength(flangeDiameter1, flangeDistance1, crossings1, rimDiameter, spokes, holeDiameter);
+    *length2 =
+        SideLength(flangeDiameter2, flangeDistance2, crossings2, rimDiameter, spokes, holeDiameter);
 }
 
 double SpokeCount(int value)

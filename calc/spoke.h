@@ -7,9 +7,8 @@
 // checked: a side can come out negative, or not finite for degenerate or huge
 // inputs (the caller decides how to show that).
 void DoCalculate(double flangeDiameter1, double flangeDiameter2, double flangeDistance1,
-                 double flangeDistance2, double rimDiameter, double crossings1,
-                 double crossings2, double spokes, double holeDiameter, double *length1,
-                 double *length2);
+                 double flangeDistance2, double rimDiameter, double crossings1, double crossings2,
+                 double spokes, double holeDiameter, double *length1, double *length2);
 
 // The spoke count that the spoke-count popup's value (from 1) stands for:
 // 24, 28, 32 or 36; 0 for any value outside 1 to 4.

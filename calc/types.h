@@ -4,7 +4,7 @@
 
 #include <stdint.h>
 
-typedef unsigned char Boolean;  // one byte: 0 false, anything else true
+typedef unsigned char Boolean; // one byte: 0 false, anything else true
 typedef int16_t SInt16;
 typedef int32_t SInt32;
 typedef uint16_t UInt16;

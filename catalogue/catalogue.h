@@ -10,23 +10,23 @@
 // One line of "rims.txt". Texts are UTF-8, owned, never null once read (a
 // copy that could not be allocated is null and shows as "").
 struct RimRecord {
-    double diameter;  // field 1: rim diameter at the spoke ends (ERD), item 10
-    char *text1;      // field 2: name, first part of the menu entry, item 11
-    char *text2;      // field 3: notes, item 12
-    char *text3;      // field 4: size, second part of the menu entry, item 9
+    double diameter; // field 1: rim diameter at the spoke ends (ERD), item 10
+    char *text1;     // field 2: name, first part of the menu entry, item 11
+    char *text2;     // field 3: notes, item 12
+    char *text3;     // field 4: size, second part of the menu entry, item 9
 };
 
 // One line of "hubs.txt", fields in file order.
 struct HubRecord {
-    double holeDiameter;     // field 1: spoke hole diameter, item 18
-    double flangeDiameter1;  // field 2: side 1 flange diameter, item 14
-    double flangeDistance1;  // field 3: side 1 flange distance from the centre plane, item 16
-    double flangeDiameter2;  // field 4: side 2 flange diameter, item 15
-    double flangeDistance2;  // field 5: side 2 flange distance, item 17
-    char *text1;             // field 6: name, first part of the menu entry, item 19
-    char *text2;             // field 7: axle, item 20
-    char *text3;             // field 8: notes, item 21
-    char *text4;             // field 9: position (front, rear), second part of the entry, item 13
+    double holeDiameter;    // field 1: spoke hole diameter, item 18
+    double flangeDiameter1; // field 2: side 1 flange diameter, item 14
+    double flangeDistance1; // field 3: side 1 flange distance from the centre plane, item 16
+    double flangeDiameter2; // field 4: side 2 flange diameter, item 15
+    double flangeDistance2; // field 5: side 2 flange distance, item 17
+    char *text1;            // field 6: name, first part of the menu entry, item 19
+    char *text2;            // field 7: axle, item 20
+    char *text3;            // field 8: notes, item 21
+    char *text4;            // field 9: position (front, rear), second part of the entry, item 13
 };
 
 // The tables, filled once by DoReadData and never changed: rimt holds rimc
@@ -36,7 +36,7 @@ extern SInt32 rimc;
 extern HubRecord *hubt;
 extern SInt32 hubc;
 
-enum { kLineSize = 256 };  // a line holds at most 254 bytes before its line end
+enum { kLineSize = 256 }; // a line holds at most 254 bytes before its line end
 
 // Reads one line into `line` (kLineSize bytes) without its line end: CR, LF or
 // CR LF. Returns true when a line was read, a last line with no line end

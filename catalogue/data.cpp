@@ -31,7 +31,7 @@ void ReadOne(const char *folder, const char *name, MenuRef menu, CatalogueReport
     fclose(file);
 }
 
-}  // namespace
+} // namespace
 
 void ReadCatalogues(const char *folder, MenuRef rimMenu, MenuRef hubMenu, CatalogueReport *rims,
                     CatalogueReport *hubs)

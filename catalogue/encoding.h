@@ -10,9 +10,9 @@ enum TextEncoding { kEncodingUtf8, kEncodingMacRoman, kEncodingWindows1252 };
 // not valid UTF-8 count: a valid UTF-8 text is shown as it is, whatever the
 // rest of the file holds.
 struct EncodingGuess {
-    bool utf8 = true;      // every line so far is valid UTF-8
-    long macLetters = 0;   // 0x80-0x9F bytes next to a letter: accented letters in Mac OS Roman
-    long winLetters = 0;   // 0xC0-0xFF bytes next to a letter: accented letters in Windows-1252
+    bool utf8 = true;    // every line so far is valid UTF-8
+    long macLetters = 0; // 0x80-0x9F bytes next to a letter: accented letters in Mac OS Roman
+    long winLetters = 0; // 0xC0-0xFF bytes next to a letter: accented letters in Windows-1252
 };
 
 bool IsUtf8(const char *text);

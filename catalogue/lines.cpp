@@ -27,7 +27,7 @@ void TrimCutCharacter(char *line, size_t n)
         line[start - 1] = kept;
 }
 
-}  // namespace
+} // namespace
 
 bool ReadLine(FILE *file, char *line, LineInfo *info)
 {

@@ -11,7 +11,7 @@ enum LineEnd { kEndOfFile, kEndCR, kEndLF, kEndCRLF };
 
 struct LineInfo {
     LineEnd end;
-    bool cut;  // the line was longer than 254 bytes; the rest was skipped
+    bool cut; // the line was longer than 254 bytes; the rest was skipped
 };
 
 // Reads one line into `line` (256 bytes) without its line end. CR, LF and CR LF

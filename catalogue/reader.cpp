@@ -136,8 +136,8 @@ struct Reader {
     FILE *file;
     Format format;
     CatalogueReport *report;
-    SInt32 line;    // number of the line last read
-    bool lineUtf8;  // the line last read is valid UTF-8
+    SInt32 line;   // number of the line last read
+    bool lineUtf8; // the line last read is valid UTF-8
     char text[kLineSize];
     char *fields[kMostFields];
 };
@@ -201,7 +201,7 @@ void KeepNote(CatalogueReport *report, SInt32 index, const RecordNote &note)
         report->notes[index] = note;
 }
 
-}  // namespace
+} // namespace
 
 FILE *OpenCatalogueFile(const char *name, FileProblem *problem, int *error)
 {

@@ -21,29 +21,29 @@ enum { kCatalogueNameSize = 512 + 16 };
 enum FileProblem { kFileRead, kFileMissing, kFileUnreadable, kFileNotRegular };
 
 struct RecordNote {
-    SInt32 line;         // line number in the file, from 1
-    SInt16 fields;       // fields found (tabs + 1), at most the format's count
-    UInt16 notNumber;    // bit i: number field i + 1 holds text that is no number
-    UInt16 emptyNumber;  // bit i: number field i + 1 is empty
-    bool cut;            // the line was longer than 254 bytes
+    SInt32 line;        // line number in the file, from 1
+    SInt16 fields;      // fields found (tabs + 1), at most the format's count
+    UInt16 notNumber;   // bit i: number field i + 1 holds text that is no number
+    UInt16 emptyNumber; // bit i: number field i + 1 is empty
+    bool cut;           // the line was longer than 254 bytes
 };
 
 struct CatalogueReport {
-    char file[kCatalogueNameSize];  // where the file was looked for
+    char file[kCatalogueNameSize]; // where the file was looked for
     FileProblem problem;
-    int error;                // errno when the file could not be opened
-    SInt32 lines;             // lines read, header and blank lines included
+    int error;    // errno when the file could not be opened
+    SInt32 lines; // lines read, header and blank lines included
     SInt32 crLines, lfLines, crlfLines;
-    bool unterminated;        // the last line had no line end
-    SInt32 nonUtf8Lines;      // lines that are not valid UTF-8
-    TextEncoding singleByte;  // how the texts of those lines are shown
+    bool unterminated;       // the last line had no line end
+    SInt32 nonUtf8Lines;     // lines that are not valid UTF-8
+    TextEncoding singleByte; // how the texts of those lines are shown
     SInt32 headerCount;
-    char header[kMaxHeaderLines][kUtf8LineSize];  // the header lines, in UTF-8
-    SInt32 blankLines;        // blank lines among the records, skipped
-    SInt32 stoppedAtLine;     // the line after the last record read when the
-                              // record limit was reached; 0 when the whole file was read
-    bool keepNotes;           // set by the caller: fill `notes`
-    RecordNote *notes;        // one per record of the table; freed by FreeReport
+    char header[kMaxHeaderLines][kUtf8LineSize]; // the header lines, in UTF-8
+    SInt32 blankLines;                           // blank lines among the records, skipped
+    SInt32 stoppedAtLine;                        // the line after the last record read when the
+                          // record limit was reached; 0 when the whole file was read
+    bool keepNotes;    // set by the caller: fill `notes`
+    RecordNote *notes; // one per record of the table; freed by FreeReport
 };
 
 // Opens a catalogue for reading: only a regular file (or a link to one) is

@@ -42,7 +42,7 @@ void ShowRim(DialogRef d)
 {
     const SInt32 i = ChosenRecord(d, iRimMenu, rimt ? rimc : 0);
     if (i < 0)
-        return;  // no such rim: the form stays as it is
+        return; // no such rim: the form stays as it is
     const RimRecord &r = rimt[i];
     XDlgSetStr(d, iRimText3, r.text3);
     XDlgSetDouble(d, iRimDiameter, 2, r.diameter);
@@ -67,7 +67,7 @@ void ShowHub(DialogRef d)
     XDlgSetStr(d, iHubText3, h.text3);
 }
 
-}  // namespace
+} // namespace
 
 void DoDlgEvt(EventRecord *event)
 {
@@ -83,7 +83,7 @@ void DoDlgEvt(EventRecord *event)
             return;
         }
         if (c == kEscapeCharCode)
-            alive = FALSE;  // and the form still sees the key
+            alive = FALSE; // and the form still sees the key
     }
     DialogRef dialog = nullptr;
     DialogItemIndex item = 0;
@@ -129,7 +129,7 @@ void DisplayAbout(void)
     InitCursor();
     DialogRef about = GetNewDialog(kAboutBoxID, nullptr, kFirstWindowOfClass);
     if (!about)
-        return;  // no About box to show; the program goes on
+        return; // no About box to show; the program goes on
     TransitionWindow(GetDialogWindow(about), kWindowZoomTransitionEffect,
                      kWindowShowTransitionAction, nullptr);
     SetPort(GetDialogPort(about));

@@ -25,10 +25,10 @@ enum {
     iFlangeDistance1 = 16,
     iFlangeDistance2 = 17,
     iHoleDiameter = 18,
-    iHubText1 = 19,        // hub name
-    iHubText2 = 20,        // hub axle
-    iHubText3 = 21,        // hub notes
-    iLength1 = 22,         // read-only results: side 1 and side 2 spoke lengths
+    iHubText1 = 19, // hub name
+    iHubText2 = 20, // hub axle
+    iHubText3 = 21, // hub notes
+    iLength1 = 22,  // read-only results: side 1 and side 2 spoke lengths
     iLength2 = 23
 };
 
@@ -42,9 +42,9 @@ enum { kAboutOK = 1 };
 // Items of the menus that have an effect, by position (from 1, separators
 // counted): resources/menus.txt keeps them in these places.
 enum {
-    kAboutItem = 1,  // menu 128
-    kQuitItem = 1,   // menu 129
-    kCutItem = 3,    // menu 130
+    kAboutItem = 1, // menu 128
+    kQuitItem = 1,  // menu 129
+    kCutItem = 3,   // menu 130
     kCopyItem = 4,
     kPasteItem = 5
 };

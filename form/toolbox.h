@@ -35,8 +35,8 @@ struct Rect {
 // An event as the loop sees it. `where` is in screen coordinates.
 struct EventRecord {
     EventKind what;
-    UInt32 message;    // key events: character code in the low byte
-    UInt32 when;       // ticks (1/60 s) since start-up
+    UInt32 message; // key events: character code in the low byte
+    UInt32 when;    // ticks (1/60 s) since start-up
     Point where;
     EventModifiers modifiers;
 };
@@ -75,7 +75,7 @@ enum { charCodeMask = 0x000000FF, keyCodeMask = 0x0000FF00 };
 
 // Character codes of the keys the program treats specially.
 enum {
-    kEnterCharCode = 3,  // the keypad's Enter
+    kEnterCharCode = 3, // the keypad's Enter
     kBackspaceCharCode = 8,
     kTabCharCode = 9,
     kReturnCharCode = 13,
@@ -83,23 +83,10 @@ enum {
 };
 
 // Window parts reported by FindWindow.
-enum {
-    inDesk = 0,
-    inMenuBar = 1,
-    inContent = 3,
-    inDrag = 4,
-    inGrow = 5,
-    inGoAway = 6
-};
+enum { inDesk = 0, inMenuBar = 1, inContent = 3, inDrag = 4, inGrow = 5, inGoAway = 6 };
 
 // Dialog item kinds reported by GetDialogItem.
-enum {
-    ctrlItem = 4,
-    btnCtrl = 0,
-    statText = 8,
-    editText = 16,
-    itemDisable = 128
-};
+enum { ctrlItem = 4, btnCtrl = 0, statText = 8, editText = 16, itemDisable = 128 };
 
 enum { kWindowZoomTransitionEffect = 1 };
 enum { kWindowShowTransitionAction = 1, kWindowHideTransitionAction = 2 };

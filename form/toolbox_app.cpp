@@ -23,9 +23,8 @@ std::vector<std::pair<QtMsgType, std::string>> heldBack;
 void StartUpMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
-        fprintf(stderr,
-                "quennick: cannot open a window: no display could be reached (DISPLAY and "
-                "WAYLAND_DISPLAY are unset, or the display refused the connection)\n");
+        fprintf(stderr, "quennick: cannot open a window: no display could be reached (DISPLAY and "
+                        "WAYLAND_DISPLAY are unset, or the display refused the connection)\n");
         _exit(1);
     }
     const char *category = context.category ? context.category : "";
@@ -79,7 +78,7 @@ void FindRuntimeFolder()
         setenv("XDG_RUNTIME_DIR", own, 1);
 }
 
-}  // namespace
+} // namespace
 
 void tbx::EnsureApp()
 {

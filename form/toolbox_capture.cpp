@@ -74,7 +74,10 @@ QWindow *WatchedWindow(QObject *obj)
     return nullptr;
 }
 
-bool PopupOpen() { return QApplication::activePopupWidget() != nullptr; }
+bool PopupOpen()
+{
+    return QApplication::activePopupWidget() != nullptr;
+}
 
 void QueueMouse(QWindow *w, QMouseEvent *e, EventKind what)
 {
@@ -94,7 +97,7 @@ void QueueMouse(QWindow *w, QMouseEvent *e, EventKind what)
     st.mods = e->modifiers();
     st.timestamp = e->timestamp();
     if (what == mouseDown)
-        st.clone.reset(e->clone());  // kept in case a double click joins it
+        st.clone.reset(e->clone()); // kept in case a double click joins it
     s.lastMouse = e->globalPosition().toPoint();
     Push(std::move(st));
 }
@@ -138,7 +141,7 @@ void QueueWindowPart(QWindow *w, bool goAway)
         if (st.record && st.rec.what == mouseDown &&
             SamePoint(st.rec.where, goAway ? s.goAwayAt : s.dragAt) &&
             (goAway ? s.goAwayPending : s.dragPending))
-            return;  // one is enough
+            return; // one is enough
     const QRect frame = w->frameGeometry();
     Stored st;
     st.rec.what = mouseDown;
@@ -152,7 +155,7 @@ void QueueWindowPart(QWindow *w, bool goAway)
     Push(std::move(st));
 }
 
-}  // namespace
+} // namespace
 
 bool Filter::eventFilter(QObject *obj, QEvent *ev)
 {
@@ -165,8 +168,8 @@ bool Filter::eventFilter(QObject *obj, QEvent *ev)
     // the loop's business, never Qt's, so nothing may claim the key here.
     if (t == QEvent::ShortcutOverride) {
         QWidget *widget = qobject_cast<QWidget *>(obj);
-        if (WatchedWindow(obj) || (widget && widget->window() &&
-                                   WatchedWindow(widget->window()->windowHandle()))) {
+        if (WatchedWindow(obj) ||
+            (widget && widget->window() && WatchedWindow(widget->window()->windowHandle()))) {
             ev->accept();
             return true;
         }
@@ -187,7 +190,7 @@ bool Filter::eventFilter(QObject *obj, QEvent *ev)
             return true;
         }
         if (ev->spontaneous())
-            QueueWindowPart(w, false);  // the window manager moved it
+            QueueWindowPart(w, false); // the window manager moved it
         return false;
     }
 
@@ -273,8 +276,7 @@ bool Filter::eventFilter(QObject *obj, QEvent *ev)
             return false;
         QueueOther(w, ev);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -295,7 +297,7 @@ void WatchDialog(OpaqueDialogPtr *d)
 {
     State &s = S();
     EnsureFilter();
-    d->widget->winId();  // makes the window, so that it can be watched now
+    d->widget->winId(); // makes the window, so that it can be watched now
     if (QWindow *w = d->widget->windowHandle())
         s.windows.push_back(w);
 }
@@ -317,4 +319,4 @@ void ForgetDialog(OpaqueDialogPtr *d)
         s.current.hitDialog = nullptr;
 }
 
-}  // namespace tbx
+} // namespace tbx

@@ -25,7 +25,7 @@
 namespace {
 
 GrafPtr currentPort = nullptr;
-std::vector<SInt16> hiddenTemplates;  // tests: templates that seem to be missing
+std::vector<SInt16> hiddenTemplates; // tests: templates that seem to be missing
 
 // The dialog templates, compiled from their Designer files: a template is made
 // by number as the toolbox would load it, without parsing XML at run time.
@@ -35,12 +35,14 @@ struct Template {
 };
 
 const Template kTemplates[] = {
-    {128, [] {
+    {128,
+     [] {
          auto *w = new QWidget;
          Ui_MainForm().setupUi(w);
          return w;
      }},
-    {129, []() -> QWidget * {
+    {129,
+     []() -> QWidget * {
          auto *w = new tbx::ModalBox(nullptr);
          Ui_AboutBox().setupUi(w);
          return w;
@@ -57,7 +59,7 @@ QWidget *MakeTemplate(SInt16 id)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void tbx::ModalBox::reject()
 {
@@ -77,7 +79,10 @@ void tbx::ModalBox::closeEvent(QCloseEvent *e)
 
 namespace {
 
-OpaqueDialogPtr *DialogOf(WindowRef w) { return w ? w->dialog : nullptr; }
+OpaqueDialogPtr *DialogOf(WindowRef w)
+{
+    return w ? w->dialog : nullptr;
+}
 
 QWidget *WidgetOf(Handle h)
 {
@@ -90,7 +95,7 @@ void ConnectHits(OpaqueControlRef *item)
 {
     QWidget *w = item->widget;
     if (dynamic_cast<tbx::MenuButton *>(w))
-        return;  // reports its own choice
+        return; // reports its own choice
     if (auto *b = qobject_cast<QAbstractButton *>(w))
         QObject::connect(b, &QAbstractButton::clicked, [item] { tbx::ItemHit(item); });
     else if (auto *c = qobject_cast<QComboBox *>(w))
@@ -123,7 +128,7 @@ void CollectItems(OpaqueDialogPtr *d)
     }
 }
 
-}  // namespace
+} // namespace
 
 void ToolboxHideTemplate(SInt16 templateID, Boolean hidden)
 {
@@ -132,7 +137,6 @@ void ToolboxHideTemplate(SInt16 templateID, Boolean hidden)
     if (hidden)
         hiddenTemplates.push_back(templateID);
 }
-
 
 DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
 {
@@ -179,9 +183,15 @@ void DisposeDialog(DialogRef d)
     delete d;
 }
 
-WindowRef GetDialogWindow(DialogRef d) { return d ? &d->window : nullptr; }
+WindowRef GetDialogWindow(DialogRef d)
+{
+    return d ? &d->window : nullptr;
+}
 
-CGrafPtr GetDialogPort(DialogRef d) { return d ? &d->port : nullptr; }
+CGrafPtr GetDialogPort(DialogRef d)
+{
+    return d ? &d->port : nullptr;
+}
 
 void GetDialogItem(DialogRef d, DialogItemIndex n, DialogItemType *type, Handle *handle, Rect *box)
 {
@@ -266,7 +276,7 @@ QLineEdit *ActiveField(DialogRef d)
     return qobject_cast<QLineEdit *>(d->widget->focusWidget());
 }
 
-}  // namespace
+} // namespace
 
 void DialogCut(DialogRef d)
 {
@@ -387,9 +397,15 @@ SInt16 TransitionWindow(WindowRef w, SInt16, SInt16 action, const Rect *)
     return 0;
 }
 
-void GetPort(GrafPtr *port) { *port = currentPort; }
+void GetPort(GrafPtr *port)
+{
+    *port = currentPort;
+}
 
-void SetPort(GrafPtr port) { currentPort = port; }
+void SetPort(GrafPtr port)
+{
+    currentPort = port;
+}
 
 Rect *GetPortBounds(CGrafPtr port, Rect *bounds)
 {
@@ -421,4 +437,3 @@ void InitCursor(void)
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
-

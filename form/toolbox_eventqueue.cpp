@@ -35,7 +35,10 @@ Point ToPoint(const QPoint &p)
     return pt;
 }
 
-bool SamePoint(Point a, Point b) { return a.h == b.h && a.v == b.v; }
+bool SamePoint(Point a, Point b)
+{
+    return a.h == b.h && a.v == b.v;
+}
 
 EventModifiers ToModifiers(Qt::KeyboardModifiers m)
 {
@@ -73,7 +76,7 @@ bool ReturnToAButton(const Stored &st)
     return qobject_cast<QAbstractButton *>(QApplication::focusWidget()) != nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void Replay(Stored &st)
 {
@@ -146,8 +149,14 @@ void ItemHit(OpaqueControlRef *item)
     Push(std::move(st));
 }
 
-}  // namespace tbx
+} // namespace tbx
 
-int ToolboxQueuedEvents(void) { return (int)tbx::S().queue.size(); }
+int ToolboxQueuedEvents(void)
+{
+    return (int)tbx::S().queue.size();
+}
 
-long ToolboxNullEvents(void) { return tbx::S().nullEvents; }
+long ToolboxNullEvents(void)
+{
+    return tbx::S().nullEvents;
+}

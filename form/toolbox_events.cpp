@@ -51,8 +51,14 @@ void Synthesize(const EventRecord *e, Stored &st)
         int key = c;
         QString text(QChar((ushort)c));
         switch (c) {
-        case kReturnCharCode: key = Qt::Key_Return; text = QStringLiteral("\r"); break;
-        case kEnterCharCode: key = Qt::Key_Enter; text = QStringLiteral("\r"); break;
+        case kReturnCharCode:
+            key = Qt::Key_Return;
+            text = QStringLiteral("\r");
+            break;
+        case kEnterCharCode:
+            key = Qt::Key_Enter;
+            text = QStringLiteral("\r");
+            break;
         case kEscapeCharCode: key = Qt::Key_Escape; break;
         case kBackspaceCharCode: key = Qt::Key_Backspace; break;
         case kTabCharCode: key = Qt::Key_Tab; break;
@@ -73,7 +79,7 @@ void Synthesize(const EventRecord *e, Stored &st)
     }
 }
 
-}  // namespace
+} // namespace
 
 Boolean WaitNextEvent(EventMask, EventRecord *event, UInt32 sleepTicks, RgnHandle)
 {
@@ -123,15 +129,13 @@ Boolean WaitNextEvent(EventMask, EventRecord *event, UInt32 sleepTicks, RgnHandl
     return FALSE;
 }
 
-
 Boolean IsDialogEvent(const EventRecord *e)
 {
     switch (e->what) {
     case nullEvent:
     case keyDown:
     case keyUp:
-    case autoKey:
-        return FrontDialog() != nullptr;
+    case autoKey: return FrontDialog() != nullptr;
     case mouseDown:
     case mouseUp: {
         State &s = S();
@@ -140,8 +144,7 @@ Boolean IsDialogEvent(const EventRecord *e)
         WindowRef w = nullptr;
         return FindWindow(e->where, &w) == inContent && w && !w->dialog->modal;
     }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -167,7 +170,7 @@ Boolean DialogSelect(const EventRecord *e, DialogRef *dialog, DialogItemIndex *i
     Replay(*st);
     s.replayDepth--;
     if (st == &s.current)
-        s.haveCurrent = false;  // each record is given back once
+        s.haveCurrent = false; // each record is given back once
     if (!s.hitDialog)
         return FALSE;
     *dialog = s.hitDialog;
@@ -251,4 +254,3 @@ void tbx::ResetEvents()
     s.current = Stored();
     s.goAwayPending = s.dragPending = false;
 }
-

@@ -23,41 +23,41 @@ namespace tbx {
 // One event as it came from Qt, with what is needed to give it back.
 struct Stored {
     EventRecord rec{};
-    bool record = true;  // false: not for the loop, given back in order by WaitNextEvent
+    bool record = true; // false: not for the loop, given back in order by WaitNextEvent
     QPointer<QWindow> window;
-    QPointer<QWidget> target;           // input method text: the widget it was for
-    std::unique_ptr<QEvent> clone;      // keys, input method, and presses joined to a double click
-    std::unique_ptr<QEvent> dblClick;   // the double click that followed this press
+    QPointer<QWidget> target;         // input method text: the widget it was for
+    std::unique_ptr<QEvent> clone;    // keys, input method, and presses joined to a double click
+    std::unique_ptr<QEvent> dblClick; // the double click that followed this press
     QEvent::Type type = QEvent::None;
     QPointF local, global;
     Qt::MouseButton button = Qt::NoButton;
     Qt::MouseButtons buttons;
     Qt::KeyboardModifiers mods;
     quint64 timestamp = 0;
-    QPoint angle, pixel;                // wheel
+    QPoint angle, pixel; // wheel
     Qt::ScrollPhase phase = Qt::NoScrollPhase;
     bool inverted = false;
-    OpaqueDialogPtr *hitDialog = nullptr;  // an item hit that came outside a replay
+    OpaqueDialogPtr *hitDialog = nullptr; // an item hit that came outside a replay
     DialogItemIndex hitItem = 0;
 };
 
 // Takes the input meant for a watched window out of Qt's hands (toolbox_capture.cpp).
 class Filter : public QObject {
-public:
+  public:
     bool eventFilter(QObject *obj, QEvent *ev) override;
 };
 
 struct State {
     Filter *filter = nullptr;
-    std::vector<QWindow *> windows;     // the watched windows: modeless dialogs'
+    std::vector<QWindow *> windows; // the watched windows: modeless dialogs'
     std::deque<Stored> queue;
-    Stored current;                     // the record last handed out
+    Stored current; // the record last handed out
     bool haveCurrent = false;
-    const QEvent *replaying = nullptr;  // passes the filter
+    const QEvent *replaying = nullptr; // passes the filter
     int replayDepth = 0;
     OpaqueDialogPtr *hitDialog = nullptr;
     DialogItemIndex hitItem = 0;
-    QPoint lastMouse;                   // screen position of the last mouse event
+    QPoint lastMouse; // screen position of the last mouse event
     QElapsedTimer clock;
     QTimer *wake = nullptr;
     bool woke = false;
@@ -79,6 +79,6 @@ void Replay(Stored &st);
 // Installs the filter and the wake-up timer, once.
 void EnsureFilter();
 
-}  // namespace tbx
+} // namespace tbx
 
 #endif

@@ -23,11 +23,11 @@ namespace {
 // The menu bar that shows a title as chosen ("highlighted") until the program
 // says otherwise, as the loop expects while a command runs.
 class MenuBar : public QMenuBar {
-public:
+  public:
     explicit MenuBar(QWidget *parent) : QMenuBar(parent) { setNativeMenuBar(false); }
     QAction *hilited = nullptr;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *e) override
     {
         QMenuBar::paintEvent(e);
@@ -43,7 +43,7 @@ protected:
 };
 
 struct Bar {
-    std::vector<OpaqueMenuRef *> installed;            // in menu bar order
+    std::vector<OpaqueMenuRef *> installed; // in menu bar order
     OpaqueDialogPtr *host = nullptr;
     QPointer<MenuBar> bar;
     MenuID hilite = 0;
@@ -93,7 +93,7 @@ void AddAction(OpaqueMenuRef *m, int index)
     }
     QString text = Literal(e.text);
     if (!e.commandKey.isNull())
-        text += QStringLiteral("\tCtrl+") + e.commandKey;  // shown, never registered
+        text += QStringLiteral("\tCtrl+") + e.commandKey; // shown, never registered
     QAction *a = m->qmenu->addAction(text);
     a->setEnabled(e.enabled);
     const SInt32 choice = ((SInt32)m->id << 16) | (SInt32)(index + 1);
@@ -169,7 +169,7 @@ bool LoadMenu(SInt16 id, OpaqueMenuRef *m)
     }
     return found;
 }
-}  // namespace
+} // namespace
 
 void tbx::AttachMenuBar(OpaqueDialogPtr *d)
 {
@@ -187,12 +187,15 @@ void tbx::DetachMenuBar(OpaqueDialogPtr *d)
     if (b.host != d)
         return;
     b.host = nullptr;
-    b.bar = nullptr;  // goes with its window
+    b.bar = nullptr; // goes with its window
     for (OpaqueMenuRef *m : b.installed)
         m->qmenu = nullptr;
 }
 
-QWidget *tbx::MenuBarWidget() { return B().bar; }
+QWidget *tbx::MenuBarWidget()
+{
+    return B().bar;
+}
 
 void tbx::ResetMenuBar()
 {
@@ -226,13 +229,16 @@ MenuRef GetMenu(SInt16 id)
 void InsertMenu(MenuRef menu, MenuID)
 {
     Bar &b = B();
-    if (!tbx::IsLiveMenu(menu) || std::find(b.installed.begin(), b.installed.end(), menu) !=
-                                  b.installed.end())
+    if (!tbx::IsLiveMenu(menu) ||
+        std::find(b.installed.begin(), b.installed.end(), menu) != b.installed.end())
         return;
     b.installed.push_back(menu);
 }
 
-void DrawMenuBar(void) { BuildBar(); }
+void DrawMenuBar(void)
+{
+    BuildBar();
+}
 
 SInt32 MenuSelect(Point start)
 {
@@ -270,7 +276,10 @@ SInt32 MenuKey(SInt16 ch)
     return 0;
 }
 
-void HiliteMenu(MenuID id) { Hilite(id); }
+void HiliteMenu(MenuID id)
+{
+    Hilite(id);
+}
 
 MenuID ToolboxHilitedMenu(void)
 {

@@ -25,9 +25,11 @@ namespace {
 
 // Closes the loop of a pop-up list when the list goes away, chosen or not.
 class ListWatcher : public QObject {
-public:
+  public:
     ListWatcher(QEventLoop *loop, QListView *view, SInt16 *chosen)
-        : loop_(loop), view_(view), chosen_(chosen) {}
+        : loop_(loop), view_(view), chosen_(chosen)
+    {
+    }
     bool eventFilter(QObject *obj, QEvent *ev) override
     {
         if (ev->type() == QEvent::Hide && obj != view_)
@@ -43,7 +45,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QEventLoop *loop_;
     QListView *view_;
     SInt16 *chosen_;
@@ -67,7 +69,7 @@ int ListWidth(OpaqueMenuRef *m, const QFontMetrics &fm)
     m->listWidth = width;
     return width;
 }
-}  // namespace
+} // namespace
 
 void tbx::MenuButton::mousePressEvent(QMouseEvent *e)
 {
@@ -82,7 +84,8 @@ void tbx::MenuButton::mousePressEvent(QMouseEvent *e)
 void tbx::MenuButton::keyPressEvent(QKeyEvent *e)
 {
     const bool altDown = e->key() == Qt::Key_Down && (e->modifiers() & Qt::AltModifier);
-    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Down || e->key() == Qt::Key_F4 || altDown) {
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Down || e->key() == Qt::Key_F4 ||
+        altDown) {
         e->accept();
         Open();
     } else {
@@ -146,9 +149,9 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     const int rowHeight = std::max(view->sizeHintForRow(0), 1);
     const int textWidth = ListWidth(menu, view->fontMetrics());
     const QRect screen = button->screen()->availableGeometry();
-    const int width = std::min(screen.width(),
-                               std::max(button->width(),
-                                        textWidth + view->verticalScrollBar()->sizeHint().width() + 16));
+    const int width = std::min(
+        screen.width(),
+        std::max(button->width(), textWidth + view->verticalScrollBar()->sizeHint().width() + 16));
     const int height = rows * rowHeight + 2 * view->frameWidth() + 2 * popup.frameWidth() + 2;
     QPoint at = button->mapToGlobal(QPoint(0, button->height()));
     if (at.y() + height > screen.bottom())
@@ -156,7 +159,8 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - width)));
     popup.setGeometry(QRect(at, QSize(width, height)));
 
-    const QModelIndex start = model.index(current > 0 && current <= menu->list.size() ? current - 1 : 0, 0);
+    const QModelIndex start =
+        model.index(current > 0 && current <= menu->list.size() ? current - 1 : 0, 0);
     view->setCurrentIndex(start);
     view->scrollTo(start, QAbstractItemView::PositionAtCenter);
 
@@ -179,4 +183,3 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
         loop.exec();
     return chosen;
 }
-

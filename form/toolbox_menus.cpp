@@ -18,7 +18,10 @@ SInt16 SetMenuFont(MenuRef menu, SInt16, UInt16 size)
     return 0;
 }
 
-Boolean IsValidMenu(MenuRef menu) { return tbx::IsLiveMenu(menu); }
+Boolean IsValidMenu(MenuRef menu)
+{
+    return tbx::IsLiveMenu(menu);
+}
 
 SInt16 AppendMenuItemText(MenuRef menu, ConstStr255Param text)
 {
@@ -42,7 +45,7 @@ UInt16 CountMenuItems(MenuRef menu)
     if (!tbx::IsLiveMenu(menu))
         return 0;
     return (UInt16)(menu->kind == OpaqueMenuRef::kButtonList ? menu->list.size()
-                                                              : (int)menu->entries.size());
+                                                             : (int)menu->entries.size());
 }
 
 void GetMenuItemText(MenuRef menu, MenuItemIndex item, Str255 text)

@@ -32,7 +32,7 @@ struct OpaqueGrafPtr {
 struct OpaqueMenuRef {
     enum Kind { kBarMenu, kButtonList };
     Kind kind = kBarMenu;
-    QFont font;  // set by SetMenuFont
+    QFont font; // set by SetMenuFont
     bool hasFont = false;
 
     // kBarMenu
@@ -40,16 +40,16 @@ struct OpaqueMenuRef {
     QString title;
     struct Entry {
         QString text;
-        QChar commandKey;  // upper case; null for none
+        QChar commandKey; // upper case; null for none
         bool enabled = true;
         bool separator = false;
     };
     std::vector<Entry> entries;
-    QMenu *qmenu = nullptr;  // the bar's popup, once installed
+    QMenu *qmenu = nullptr; // the bar's popup, once installed
 
     // kButtonList
     QStringList list;
-    int listWidth = -1;  // widest entry in pixels, -1 until measured
+    int listWidth = -1; // widest entry in pixels, -1 until measured
 };
 
 // One numbered item of a dialog.
@@ -57,16 +57,16 @@ struct OpaqueControlRef {
     OpaqueDialogPtr *dialog = nullptr;
     DialogItemIndex number = 0;
     QPointer<QWidget> widget;
-    OpaqueMenuRef *menu = nullptr;  // menu buttons only
-    SInt16 menuValue = 0;           // menu buttons: last chosen entry, 0 for none
+    OpaqueMenuRef *menu = nullptr; // menu buttons only
+    SInt16 menuValue = 0;          // menu buttons: last chosen entry, 0 for none
 };
 
 struct OpaqueDialogPtr {
     SInt16 templateID = 0;
     QPointer<QWidget> widget;
-    bool modal = false;                    // runs under ModalDialog
-    std::vector<std::unique_ptr<OpaqueControlRef>> items;  // index 0 is item 1
-    DialogItemIndex modalHit = 0;          // ModalDialog's pending hit
+    bool modal = false;                                   // runs under ModalDialog
+    std::vector<std::unique_ptr<OpaqueControlRef>> items; // index 0 is item 1
+    DialogItemIndex modalHit = 0;                         // ModalDialog's pending hit
     OpaqueWindowPtr window{this};
     OpaqueGrafPtr port{this};
 };
@@ -87,7 +87,7 @@ std::vector<OpaqueDialogPtr *> &Dialogs();
 OpaqueDialogPtr *DialogOfWidget(const QWidget *widget);
 OpaqueControlRef *ItemOfWidget(const QWidget *widget);
 OpaqueMenuRef *NewMenu(OpaqueMenuRef::Kind kind);
-void DropNewestMenu();  // a menu that could not be loaded after all
+void DropNewestMenu(); // a menu that could not be loaded after all
 bool IsLiveMenu(const OpaqueMenuRef *menu);
 
 // toolbox_eventqueue.cpp: a control whose signal fired reports a hit on its item.
@@ -104,13 +104,13 @@ void AttachMenuBar(OpaqueDialogPtr *dialog);
 void DetachMenuBar(OpaqueDialogPtr *dialog);
 QWidget *MenuBarWidget();
 void AppendBarEntry(OpaqueMenuRef *menu, const QString &text);
-void ResetMenuBar();  // tests: no menu installed
+void ResetMenuBar(); // tests: no menu installed
 
 // toolbox_menubutton.cpp: shows a menu button's list below the button and
 // returns the entry chosen (from 1), or 0 when the user cancelled. Runs its
 // own loop until the list closes.
 SInt16 PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current);
 
-}  // namespace tbx
+} // namespace tbx
 
 #endif

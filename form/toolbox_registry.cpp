@@ -14,7 +14,7 @@ std::vector<std::unique_ptr<OpaqueMenuRef>> &LiveMenus()
     return live;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<OpaqueDialogPtr *> &tbx::Dialogs()
 {

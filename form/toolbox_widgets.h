@@ -11,31 +11,31 @@ namespace tbx {
 // A button with a pop-up list: pressing it, or Space or Down while it has the
 // focus, shows its menu's entries and keeps the one chosen as its value.
 class MenuButton : public QPushButton {
-public:
+  public:
     explicit MenuButton(QWidget *parent) : QPushButton(parent) {}
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void keyReleaseEvent(QKeyEvent *e) override;
     void paintEvent(QPaintEvent *) override;
 
-private:
+  private:
     void Open();
 };
 
 // A modal box (the About box): Escape and the window's close box report item 1
 // to ModalDialog instead of hiding the box behind its loop.
 class ModalBox : public QDialog {
-public:
+  public:
     explicit ModalBox(QWidget *parent) : QDialog(parent) {}
     bool ownClose = false;
 
-protected:
+  protected:
     void reject() override;
     void closeEvent(QCloseEvent *e) override;
 };
 
-}  // namespace tbx
+} // namespace tbx
 
 #endif

@@ -31,6 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     fclose(f);
     if (lines != expected)
-        abort();  // one line for every line end, however long
+        abort(); // one line for every line end, however long
     return 0;
 }

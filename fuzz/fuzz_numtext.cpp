@@ -27,16 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     double value = 1;
     const Boolean ok = Str2Double(text, &value);
-    if (len > 0) {  // the empty text is 0 and true by the program's own rule
+    if (len > 0) { // the empty text is 0 and true by the program's own rule
         if ((bool)ok != expectedOk)
             abort();
-        if (ok && memcmp(&value, &expected, sizeof value) != 0 && !(isnan(value) && isnan(expected)))
+        if (ok && memcmp(&value, &expected, sizeof value) != 0 &&
+            !(isnan(value) && isnan(expected)))
             abort();
     }
     if (!ok && value != 0.0)
         abort();
     if (strchr(text, ','))
-        abort();  // every comma became a point
+        abort(); // every comma became a point
 
     // Double2Str on arbitrary doubles and decimal counts.
     if (size >= sizeof(double) + sizeof(SInt16)) {
@@ -49,15 +50,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Double2Str(v, decimals, out);
         const char *end = (const char *)memchr(out, '\0', kNumTextSize);
         if (!end)
-            abort();  // no NUL inside the 256 bytes
+            abort(); // no NUL inside the 256 bytes
         if (out[kNumTextSize] != 'X')
-            abort();  // wrote past the buffer
+            abort(); // wrote past the buffer
         if (strchr(out, '.'))
-            abort();  // a point the library wrote was left
+            abort(); // a point the library wrote was left
         if (isfinite(v)) {
             double back;
             if (!Str2Double(out, &back))
-                abort();  // the text must read back as a number
+                abort(); // the text must read back as a number
         }
     }
     return 0;

@@ -35,9 +35,15 @@ QWidget *Item(int n)
     return form ? form->findChild<QWidget *>(QStringLiteral("item%1").arg(n)) : nullptr;
 }
 
-QLineEdit *Field(int n) { return qobject_cast<QLineEdit *>(Item(n)); }
+QLineEdit *Field(int n)
+{
+    return qobject_cast<QLineEdit *>(Item(n));
+}
 
-QComboBox *Popup(int n) { return qobject_cast<QComboBox *>(Item(n)); }
+QComboBox *Popup(int n)
+{
+    return qobject_cast<QComboBox *>(Item(n));
+}
 
 std::string Text(int n)
 {
@@ -73,9 +79,15 @@ void FillWorkedExample()
     Popup(iSpokes)->setCurrentIndex(2);
 }
 
-void ClickItem(int n) { QTest::mouseClick(FormWindow(), Qt::LeftButton, Qt::NoModifier, Centre(n)); }
+void ClickItem(int n)
+{
+    QTest::mouseClick(FormWindow(), Qt::LeftButton, Qt::NoModifier, Centre(n));
+}
 
-void Key(Qt::Key key, Qt::KeyboardModifiers mods) { QTest::keyClick(FormWindow(), key, mods); }
+void Key(Qt::Key key, Qt::KeyboardModifiers mods)
+{
+    QTest::keyClick(FormWindow(), key, mods);
+}
 
 void TypeText(const QString &text)
 {
@@ -83,11 +95,17 @@ void TypeText(const QString &text)
         QTest::keyClick(FormWindow(), c.toLatin1());
 }
 
-void FocusItem(int n) { Item(n)->setFocus(Qt::OtherFocusReason); }
+void FocusItem(int n)
+{
+    Item(n)->setFocus(Qt::OtherFocusReason);
+}
 
 Script::Script() : timers_(new QObject) {}
 
-Script::~Script() { delete timers_; }
+Script::~Script()
+{
+    delete timers_;
+}
 
 Script &Script::Then(std::function<void()> step, int delayMs)
 {
@@ -155,7 +173,10 @@ void Script::RunNext()
     step();
 }
 
-QWidget *OpenPopup() { return QApplication::activePopupWidget(); }
+QWidget *OpenPopup()
+{
+    return QApplication::activePopupWidget();
+}
 
 void ChooseInList(int k)
 {
@@ -172,9 +193,15 @@ QWidget *AboutBox()
     return nullptr;
 }
 
-std::string FixturePath(const std::string &name) { return std::string(QUENNICK_FIXTURES) + "/" + name; }
+std::string FixturePath(const std::string &name)
+{
+    return std::string(QUENNICK_FIXTURES) + "/" + name;
+}
 
-std::string ExeIn(const std::string &folder) { return folder + "Quennick/Contents/Linux/quennick"; }
+std::string ExeIn(const std::string &folder)
+{
+    return folder + "Quennick/Contents/Linux/quennick";
+}
 
 int RunProgram(const std::string &folder, Script &script)
 {

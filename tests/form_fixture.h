@@ -44,7 +44,7 @@ void FocusItem(int n);
 // if the program has not ended 5 seconds after its last step; RunProgram then
 // fails the test.
 class Script {
-public:
+  public:
     Script();
     ~Script();
     // Runs the step once the program has handled everything the previous step
@@ -60,7 +60,7 @@ public:
     bool TimedOut() const { return timedOut_; }
     bool DidNotEnd() const { return didNotEnd_; }
 
-private:
+  private:
     void RunNext();
     bool Settled() const;
     struct Step {
@@ -73,7 +73,7 @@ private:
     long idleMark_ = 0;
     bool timedOut_ = false;
     bool didNotEnd_ = false;
-    QObject *timers_;  // owns the script's timers: none outlives the script
+    QObject *timers_; // owns the script's timers: none outlives the script
 };
 
 // The pop-up list or menu that is open now, if any.
@@ -94,20 +94,20 @@ int RunProgram(const std::string &folder, Script &script);
 
 // A temporary folder with the given catalogue files (null: no such file).
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     void Write(const std::string &name, const std::string &bytes);
-    const std::string &Path() const { return path_; }  // ends in a slash
+    const std::string &Path() const { return path_; } // ends in a slash
 
-private:
+  private:
     std::string path_;
 };
 
 // The main form made from template 128, shown, with the menus installed; torn
 // down after the test.
 class FormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
     DialogRef form = nullptr;

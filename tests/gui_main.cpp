@@ -16,7 +16,7 @@ void Quiet(QtMsgType type, const QMessageLogContext &context, const QString &msg
     previous(type, context, msg);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

@@ -13,7 +13,10 @@
 
 namespace {
 
-bool FormShown() { return FormWidget() && FormWidget()->isVisible(); }
+bool FormShown()
+{
+    return FormWidget() && FormWidget()->isVisible();
+}
 
 std::string Focused()
 {
@@ -44,7 +47,8 @@ TEST(Access, EveryItemHasANameThatSaysWhatItIs)
     Script s;
     s.When(FormShown, [&] {
         // Walk the form's accessibility tree as a screen reader would.
-        std::vector<QAccessibleInterface *> todo = {QAccessible::queryAccessibleInterface(FormWidget())};
+        std::vector<QAccessibleInterface *> todo = {
+            QAccessible::queryAccessibleInterface(FormWidget())};
         while (!todo.empty()) {
             QAccessibleInterface *node = todo.back();
             todo.pop_back();
@@ -55,8 +59,9 @@ TEST(Access, EveryItemHasANameThatSaysWhatItIs)
                 const int n = object.mid(4).toInt();
                 // On Linux a combo box's name is its value; what it is, a
                 // screen reader reads from its description.
-                const QAccessible::Text what =
-                    node->role() == QAccessible::ComboBox ? QAccessible::Description : QAccessible::Name;
+                const QAccessible::Text what = node->role() == QAccessible::ComboBox
+                                                   ? QAccessible::Description
+                                                   : QAccessible::Name;
                 names[n] = node->text(what).toStdString();
                 roles[n] = node->role();
             }
@@ -66,30 +71,29 @@ TEST(Access, EveryItemHasANameThatSaysWhatItIs)
         Key(Qt::Key_Escape);
     });
     EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
-    const std::map<int, std::string> expected = {
-        {1, "Quit"},
-        {2, "Clear the form"},
-        {3, "Calculate the spoke lengths"},
-        {4, "Choose a rim"},
-        {5, "Choose a hub"},
-        {6, "Side 1 crossings"},
-        {7, "Side 2 crossings"},
-        {8, "Spokes in the wheel"},
-        {9, "Rim size"},
-        {10, "Rim diameter at the spoke ends"},
-        {11, "Rim name"},
-        {12, "Rim notes"},
-        {13, "Hub position"},
-        {14, "Side 1 flange diameter"},
-        {15, "Side 2 flange diameter"},
-        {16, "Side 1 flange distance from the centre"},
-        {17, "Side 2 flange distance from the centre"},
-        {18, "Spoke hole diameter"},
-        {19, "Hub name"},
-        {20, "Hub axle"},
-        {21, "Hub notes"},
-        {22, "Side 1 spoke length"},
-        {23, "Side 2 spoke length"}};
+    const std::map<int, std::string> expected = {{1, "Quit"},
+                                                 {2, "Clear the form"},
+                                                 {3, "Calculate the spoke lengths"},
+                                                 {4, "Choose a rim"},
+                                                 {5, "Choose a hub"},
+                                                 {6, "Side 1 crossings"},
+                                                 {7, "Side 2 crossings"},
+                                                 {8, "Spokes in the wheel"},
+                                                 {9, "Rim size"},
+                                                 {10, "Rim diameter at the spoke ends"},
+                                                 {11, "Rim name"},
+                                                 {12, "Rim notes"},
+                                                 {13, "Hub position"},
+                                                 {14, "Side 1 flange diameter"},
+                                                 {15, "Side 2 flange diameter"},
+                                                 {16, "Side 1 flange distance from the centre"},
+                                                 {17, "Side 2 flange distance from the centre"},
+                                                 {18, "Spoke hole diameter"},
+                                                 {19, "Hub name"},
+                                                 {20, "Hub axle"},
+                                                 {21, "Hub notes"},
+                                                 {22, "Side 1 spoke length"},
+                                                 {23, "Side 2 spoke length"}};
     EXPECT_EQ(names, expected);
     EXPECT_EQ(roles[iCalculate], QAccessible::Button);
     EXPECT_EQ(roles[iSpokes], QAccessible::ComboBox);
@@ -107,12 +111,11 @@ TEST(Access, ReturnCalculatesFromAnyItem)
              Field(iLength1)->clear();
              FocusItem(item);
              Key(Qt::Key_Return);
-         })
-            .Then([&] { results.push_back(Text(iLength1)); }, 80);
+         }).Then([&] { results.push_back(Text(iLength1)); }, 80);
     }
     s.Then([] { Key(Qt::Key_Escape); });
     EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
     EXPECT_EQ(results, std::vector<std::string>(4, "292,33"));
 }
 
-}  // namespace
+} // namespace

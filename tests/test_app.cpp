@@ -16,17 +16,21 @@ namespace {
 
 const std::string kFixtures = FixturePath("");
 
-bool FormShown() { return FormWidget() && FormWidget()->isVisible(); }
+bool FormShown()
+{
+    return FormWidget() && FormWidget()->isVisible();
+}
 
 // Notes what had been loaded when the form first showed.
 class ShowWatcher : public QObject {
-public:
+  public:
     SInt32 rims = -1, hubs = -1;
     int rimEntries = -1;
     std::string title;
     bool eventFilter(QObject *obj, QEvent *e) override
     {
-        if (e->type() == QEvent::Show && obj->objectName() == QLatin1String("MainForm") && rims < 0) {
+        if (e->type() == QEvent::Show && obj->objectName() == QLatin1String("MainForm") &&
+            rims < 0) {
             rims = rimc;
             hubs = hubc;
             title = static_cast<QWidget *>(obj)->windowTitle().toStdString();
@@ -108,13 +112,13 @@ TEST_P(EndsWithZero, Ends)
     EXPECT_EQ(FormWidget(), nullptr) << "the form is disposed of";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    App, EndsWithZero,
-    ::testing::Values(WayOut{"ctrl_q", [] { Key(Qt::Key_Q, Qt::ControlModifier); }},
-                      WayOut{"escape", [] { Key(Qt::Key_Escape); }},
-                      WayOut{"quit_button", [] { ClickItem(iQuit); }},
-                      WayOut{"close_box", [] { FormWidget()->close(); }}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(App, EndsWithZero,
+                         ::testing::Values(WayOut{"ctrl_q",
+                                                  [] { Key(Qt::Key_Q, Qt::ControlModifier); }},
+                                           WayOut{"escape", [] { Key(Qt::Key_Escape); }},
+                                           WayOut{"quit_button", [] { ClickItem(iQuit); }},
+                                           WayOut{"close_box", [] { FormWidget()->close(); }}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(App, MissingFormTemplateEndsAtOnceWithMinusOne)
 {
@@ -146,15 +150,16 @@ TEST(App, IdleLoopSleepsBetweenEvents)
     long before = 0, during = 0;
     Script s;
     s.When(FormShown, [&] { before = ToolboxNullEvents(); })
-        .Then([&] {
-            during = ToolboxNullEvents() - before;
-            Key(Qt::Key_Escape);
-        },
-              1000);
+        .Then(
+            [&] {
+                during = ToolboxNullEvents() - before;
+                Key(Qt::Key_Escape);
+            },
+            1000);
     RunProgram(kFixtures, s);
     // Five ticks a wait: about twelve passes a second, not thousands.
     EXPECT_GT(during, 2);
     EXPECT_LT(during, 40);
 }
 
-}  // namespace
+} // namespace

@@ -15,7 +15,7 @@
 namespace {
 
 class Calculate : public FormTest {
-protected:
+  protected:
     void Fill(const char *rim, const char *d1, const char *d2, const char *z1, const char *z2,
               const char *hole, int crossings1, int crossings2, int spokesValue)
     {
@@ -51,7 +51,7 @@ TEST_F(Calculate, PointAndCommaAreTheSame)
 TEST_F(Calculate, SpokeCountOutsideThePopupShowsNoResult)
 {
     Fill("600", "45", "57", "35", "20", "2,6", 3, 3, 3);
-    Popup(iSpokes)->setCurrentIndex(-1);  // no entry: value 0
+    Popup(iSpokes)->setCurrentIndex(-1); // no entry: value 0
     DoCalculateHit(form);
     EXPECT_EQ(Text(iLength1), kNoResultText);
     EXPECT_EQ(Text(iLength2), kNoResultText);
@@ -75,7 +75,7 @@ TEST_F(Calculate, NoFiniteLengthShowsNoResult)
     const struct {
         const char *name, *rim, *d1, *d2;
         bool side2Finite;
-        bool infinite;  // side 1's length overflows rather than being no number
+        bool infinite; // side 1's length overflows rather than being no number
     } cases[] = {
         // Radial, no offset, flange and rim equal but for the last digit: q falls
         // just below zero by rounding on side 1 only.
@@ -95,7 +95,8 @@ TEST_F(Calculate, NoFiniteLengthShowsNoResult)
     }
 }
 
-class CalculateUnderLocale : public Calculate, public ::testing::WithParamInterface<const char *> {};
+class CalculateUnderLocale : public Calculate,
+                             public ::testing::WithParamInterface<const char *> {};
 
 TEST_P(CalculateUnderLocale, SameResults)
 {
@@ -113,4 +114,4 @@ INSTANTIATE_TEST_SUITE_P(Locales, CalculateUnderLocale,
                          ::testing::Values("C", "en_US.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"),
                          LocaleName());
 
-}  // namespace
+} // namespace

@@ -14,7 +14,7 @@ namespace {
 const std::string kHubHeader = "h1\rh2\rh3\rh4\rh5\rh6\rh7\rh8\r";
 
 class Catalogue : public FormTest {
-protected:
+  protected:
     void SetUp() override
     {
         FormTest::SetUp();
@@ -143,7 +143,7 @@ TEST_F(Catalogue, OverLongLineIsCutAndTheRestStillLoads)
     std::string rims = "h\r600\t" + std::string(400, 'L') + "\tB\tC\r601\tNext\tB\tC\r";
     LoadRims(rims);
     ASSERT_EQ(rimc, 2);
-    EXPECT_EQ(strlen(rimt[0].text1), 254u - 4u);  // the line keeps 254 bytes
+    EXPECT_EQ(strlen(rimt[0].text1), 254u - 4u); // the line keeps 254 bytes
     EXPECT_STREQ(rimt[0].text3, "");
     EXPECT_STREQ(rimt[1].text1, "Next");
     EXPECT_EQ(rimt[1].diameter, 601);
@@ -206,10 +206,12 @@ TEST_F(Catalogue, AnyFolderThatFitsThePathIsRead)
 
 TEST_F(Catalogue, SingleByteFilesAreShownInUtf8)
 {
-    LoadRims("h\r600\tCaf\x8E\tGr\x9A\xA7" "e\t28\xA1\r");
+    LoadRims("h\r600\tCaf\x8E\tGr\x9A\xA7"
+             "e\t28\xA1\r");
     ASSERT_EQ(rimc, 1);
     EXPECT_STREQ(rimt[0].text1, "Caf\xC3\xA9");
-    EXPECT_STREQ(rimt[0].text2, "Gr\xC3\xB6\xC3\x9F" "e");
+    EXPECT_STREQ(rimt[0].text2, "Gr\xC3\xB6\xC3\x9F"
+                                "e");
     EXPECT_STREQ(rimt[0].text3, "28\xC2\xB0");
     FreeCatalogues();
     LoadRims("h\r600\tCaf\xE9\tM\xFCller\t\x80 9\r");
@@ -273,4 +275,4 @@ TEST(StrDup, CopiesTheText)
     free(copy);
 }
 
-}  // namespace
+} // namespace

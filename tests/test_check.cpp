@@ -30,12 +30,14 @@ TEST(Check, ReportsRecordsWarningsAndMissingFiles)
         int status;
         std::vector<std::string> says;
     } cases[] = {
-        {QUENNICK_EXAMPLES "/", kCheckClean,
+        {QUENNICK_EXAMPLES "/",
+         kCheckClean,
          {"13 record(s):\n    line 2: Road box section 622x15 | ERD 602,00\n",
           "line 11: Road high flange drive side rear | hole 2,60 | flange 1 45,00 at 35,00 | "
           "flange 2 57,00 at 20,00\n",
           "26 record(s), 0 warning(s).\n"}},
-        {QUENNICK_FIXTURES "/broken/", kCheckMissing,
+        {QUENNICK_FIXTURES "/broken/",
+         kCheckMissing,
          {"line ends: CR LF 6\n", "1 blank line(s) skipped\n",
           "warning: line 4: field 1 (ERD) is not a number; it counts as 0\n",
           "warning: line 5: 2 of 4 fields; the missing ones are empty or 0\n",
@@ -53,8 +55,9 @@ TEST(Check, ReportsRecordsWarningsAndMissingFiles)
 
 TEST(Check, AnswersOnlyItsOwnOptions)
 {
-    char arg0[] = "quennick", check[] = "--check", platform[] = "-platform", offscreen[] = "offscreen";
-    char folder[] = QUENNICK_FIXTURES;  // no final slash
+    char arg0[] = "quennick", check[] = "--check", platform[] = "-platform",
+         offscreen[] = "offscreen";
+    char folder[] = QUENNICK_FIXTURES; // no final slash
     char *checkArgs[] = {arg0, check, folder};
     char *qtArgs[] = {arg0, platform, offscreen};
     int status = -1;
@@ -65,4 +68,4 @@ TEST(Check, AnswersOnlyItsOwnOptions)
     fclose(out);
 }
 
-}  // namespace
+} // namespace

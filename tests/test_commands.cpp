@@ -25,7 +25,7 @@ const std::string kFixtures = FixturePath("");
 
 // Counts the key presses of one key that reach a widget.
 class KeyCounter : public QObject {
-public:
+  public:
     explicit KeyCounter(int key) : key_(key) {}
     int count = 0;
     bool eventFilter(QObject *, QEvent *e) override
@@ -35,11 +35,14 @@ public:
         return false;
     }
 
-private:
+  private:
     int key_;
 };
 
-bool FormShown() { return FormWidget() && FormWidget()->isVisible(); }
+bool FormShown()
+{
+    return FormWidget() && FormWidget()->isVisible();
+}
 
 void ClickMenuTitle(int index)
 {
@@ -61,13 +64,14 @@ TEST(Commands, ReturnAndEnterCalculateAndTypeNothing)
     KeyCounter returns(Qt::Key_Return), enters(Qt::Key_Enter);
     std::string afterReturn, afterEnter;
     Script s;
-    s.When(FormShown, [&] {
-         FillWorkedExample();
-         FocusItem(iHoleDiameter);
-         Field(iHoleDiameter)->installEventFilter(&returns);
-         Field(iHoleDiameter)->installEventFilter(&enters);
-         Key(Qt::Key_Return);
-     })
+    s.When(FormShown,
+           [&] {
+               FillWorkedExample();
+               FocusItem(iHoleDiameter);
+               Field(iHoleDiameter)->installEventFilter(&returns);
+               Field(iHoleDiameter)->installEventFilter(&enters);
+               Key(Qt::Key_Return);
+           })
         .Then([&] {
             afterReturn = Text(iLength1) + " " + Text(iLength2);
             Field(iLength1)->clear();
@@ -115,12 +119,11 @@ TEST(Commands, AutoRepeatsEditButNeverCalculate)
                                   QString::fromLatin1(c.text), true);
                  QCoreApplication::sendEvent(FormWindow(), &repeat);
              }
-         })
-            .Then([&] {
-                diameter = Text(iRimDiameter);
-                length1 = Text(iLength1);
-                Key(Qt::Key_Q, Qt::ControlModifier);
-            });
+         }).Then([&] {
+            diameter = Text(iRimDiameter);
+            length1 = Text(iLength1);
+            Key(Qt::Key_Q, Qt::ControlModifier);
+        });
         EXPECT_EQ(RunProgram(kFixtures, s), 0) << c.name;
         EXPECT_EQ(diameter, c.diameter) << c.name;
         EXPECT_EQ(length1, c.length1) << c.name;
@@ -157,16 +160,14 @@ TEST(Commands, ClearEmptiesTextsAndZeroesNumbers)
          for (int n = 9; n <= 23; n++)
              Field(n)->setText(QStringLiteral("12,5 x"));
          ClickItem(iClear);
-     })
-        .Then([&] {
-            for (int n = 9; n <= 23; n++)
-                shown.push_back(Text(n));
-            ClickItem(iQuit);
-        });
+     }).Then([&] {
+        for (int n = 9; n <= 23; n++)
+            shown.push_back(Text(n));
+        ClickItem(iQuit);
+    });
     EXPECT_EQ(RunProgram(kFixtures, s), 0);
-    const std::vector<std::string> expected = {
-        "",     "0,00", "",     "",     "",     "0,00", "0,00", "0,00",
-        "0,00", "0,00", "",     "",     "",     "0,00", "0,00"};
+    const std::vector<std::string> expected = {"",     "0,00", "", "", "", "0,00", "0,00", "0,00",
+                                               "0,00", "0,00", "", "", "", "0,00", "0,00"};
     EXPECT_EQ(shown, expected);
 }
 
@@ -174,11 +175,12 @@ TEST(Commands, ChoosingHubThreeFillsItsFieldsAndLeavesTheResults)
 {
     std::vector<std::string> shown;
     Script s;
-    s.When(FormShown, [] {
-         Field(iLength1)->setText(QStringLiteral("111,11"));
-         Field(iLength2)->setText(QStringLiteral("222,22"));
-         ClickItem(iHubMenu);
-     })
+    s.When(FormShown,
+           [] {
+               Field(iLength1)->setText(QStringLiteral("111,11"));
+               Field(iLength2)->setText(QStringLiteral("222,22"));
+               ClickItem(iHubMenu);
+           })
         .When(OpenPopup, [] { ChooseInList(3); })
         .Then([&] {
             for (int n = 13; n <= 23; n++)
@@ -187,8 +189,8 @@ TEST(Commands, ChoosingHubThreeFillsItsFieldsAndLeavesTheResults)
         });
     EXPECT_EQ(RunProgram(kFixtures, s), 0);
     const std::vector<std::string> expected = {
-        "rear",  "45,00",  "57,00", "35,00",  "20,00", "2,60",
-        "Test high flange", "130 QR", "third hub", "111,11", "222,22"};
+        "rear",   "45,00",     "57,00",  "35,00", "20,00", "2,60", "Test high flange",
+        "130 QR", "third hub", "111,11", "222,22"};
     EXPECT_EQ(shown, expected);
 }
 
@@ -205,7 +207,8 @@ TEST(Commands, ChoosingARimFillsItsFields)
             ClickItem(iQuit);
         });
     EXPECT_EQ(RunProgram(kFixtures, s), 0);
-    const std::vector<std::string> expected = {"559x21", "541,50", "Test mountain", "second rim", ""};
+    const std::vector<std::string> expected = {"559x21", "541,50", "Test mountain", "second rim",
+                                               ""};
     EXPECT_EQ(shown, expected);
 }
 
@@ -216,10 +219,11 @@ TEST(Commands, ChooserHitsFillFromTheChosenRecord)
 {
     std::string rimOfNoChoice, hubOfNoChoice, openedOn, chosenAgain;
     Script s;
-    s.When(FormShown, [] {
-         ToolboxPostItemHit(theDialog, iRimMenu);
-         ToolboxPostItemHit(theDialog, iHubMenu);
-     })
+    s.When(FormShown,
+           [] {
+               ToolboxPostItemHit(theDialog, iRimMenu);
+               ToolboxPostItemHit(theDialog, iHubMenu);
+           })
         .Then([&] {
             rimOfNoChoice = Text(iRimText1) + "|" + Text(iRimDiameter);
             hubOfNoChoice = Text(iHubText1) + "|" + Text(iFlangeDistance1);
@@ -230,11 +234,12 @@ TEST(Commands, ChooserHitsFillFromTheChosenRecord)
             Field(iRimText1)->setText(QStringLiteral("edited"));
             ClickItem(iRimMenu);
         })
-        .When(OpenPopup, [&] {
-            auto *view = qobject_cast<QAbstractItemView *>(OpenPopup()->focusWidget());
-            openedOn = std::to_string(view->currentIndex().row() + 1);
-            QTest::keyClick(view, Qt::Key_Return);
-        })
+        .When(OpenPopup,
+              [&] {
+                  auto *view = qobject_cast<QAbstractItemView *>(OpenPopup()->focusWidget());
+                  openedOn = std::to_string(view->currentIndex().row() + 1);
+                  QTest::keyClick(view, Qt::Key_Return);
+              })
         .Then([&] {
             chosenAgain = Text(iRimText1);
             Key(Qt::Key_Q, Qt::ControlModifier);
@@ -251,21 +256,24 @@ TEST(Commands, WholeSessionFromTheKeyboard)
     // Rim 1 and hub 3 chosen with the keyboard alone, then Return.
     std::string lengths;
     Script s;
-    s.When(FormShown, [] {
-         FocusItem(iRimMenu);
-         Key(Qt::Key_Space);
-     })
+    s.When(FormShown,
+           [] {
+               FocusItem(iRimMenu);
+               Key(Qt::Key_Space);
+           })
         .When(OpenPopup, [] { QTest::keyClick(OpenPopup()->focusWidget(), Qt::Key_Return); })
-        .When([] { return !OpenPopup(); }, [] {
-            FocusItem(iHubMenu);
-            Key(Qt::Key_Down);
-        })
-        .When(OpenPopup, [] {
-            QWidget *list = OpenPopup()->focusWidget();
-            QTest::keyClick(list, Qt::Key_Down);
-            QTest::keyClick(list, Qt::Key_Down);
-            QTest::keyClick(list, Qt::Key_Enter);
-        })
+        .When([] { return !OpenPopup(); },
+              [] {
+                  FocusItem(iHubMenu);
+                  Key(Qt::Key_Down);
+              })
+        .When(OpenPopup,
+              [] {
+                  QWidget *list = OpenPopup()->focusWidget();
+                  QTest::keyClick(list, Qt::Key_Down);
+                  QTest::keyClick(list, Qt::Key_Down);
+                  QTest::keyClick(list, Qt::Key_Enter);
+              })
         .Then([] {
             Popup(iCrossings1)->setCurrentIndex(3);
             Popup(iCrossings2)->setCurrentIndex(3);
@@ -284,13 +292,14 @@ TEST(Commands, ClipboardThroughTheEditMenuKeys)
 {
     std::string copied, afterCut, pasted, typed;
     Script s;
-    s.When(FormShown, [] {
-         Field(iRimDiameter)->setText(QStringLiteral("601,5"));
-         FocusItem(iRimDiameter);
-         Field(iRimDiameter)->selectAll();
-         QApplication::clipboard()->clear();
-         Key(Qt::Key_C, Qt::ControlModifier);
-     })
+    s.When(FormShown,
+           [] {
+               Field(iRimDiameter)->setText(QStringLiteral("601,5"));
+               FocusItem(iRimDiameter);
+               Field(iRimDiameter)->selectAll();
+               QApplication::clipboard()->clear();
+               Key(Qt::Key_C, Qt::ControlModifier);
+           })
         .Then([&] {
             copied = QApplication::clipboard()->text().toStdString();
             typed = Text(iRimDiameter);
@@ -329,10 +338,11 @@ TEST(Commands, ResultsCopyWithTheMouse)
     };
     auto clip = [&] { copied.push_back(QApplication::clipboard()->text().toStdString()); };
     Script s;
-    s.When(FormShown, [] {
-         FillWorkedExample();
-         Key(Qt::Key_Return);
-     })
+    s.When(FormShown,
+           [] {
+               FillWorkedExample();
+               Key(Qt::Key_Return);
+           })
         .Then([&] { dragAcross(iLength1); })
         .Then([] { Key(Qt::Key_C, Qt::ControlModifier); })
         .Then([&] {
@@ -356,16 +366,18 @@ TEST(Commands, AboutBoxOpensFromTheMenuAndClosesWithOk)
     Script s;
     s.When(FormShown, [] { ClickMenuTitle(0); })
         .When(OpenPopup, [] { ChooseMenuItem(0); })
-        .When([] { return AboutBox() && AboutBox()->isVisible(); }, [&] {
-            opened = true;
-            QWidget *ok = AboutBox()->findChild<QWidget *>(QStringLiteral("item1"));
-            QTest::mouseClick(AboutBox()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                              ok->mapTo(AboutBox(), ok->rect().center()));
-        })
-        .When([] { return !AboutBox(); }, [&] {
-            closed = true;
-            Key(Qt::Key_Q, Qt::ControlModifier);
-        });
+        .When([] { return AboutBox() && AboutBox()->isVisible(); },
+              [&] {
+                  opened = true;
+                  QWidget *ok = AboutBox()->findChild<QWidget *>(QStringLiteral("item1"));
+                  QTest::mouseClick(AboutBox()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                                    ok->mapTo(AboutBox(), ok->rect().center()));
+              })
+        .When([] { return !AboutBox(); },
+              [&] {
+                  closed = true;
+                  Key(Qt::Key_Q, Qt::ControlModifier);
+              });
     EXPECT_EQ(RunProgram(kFixtures, s), 0);
     EXPECT_TRUE(opened);
     EXPECT_TRUE(closed);
@@ -378,10 +390,11 @@ TEST(Commands, MenuTitlesAreHighlightedOnlyWhileACommandRuns)
 {
     MenuID afterKey = -1, afterChoice = -1, duringAbout = -1, afterAbout = -1;
     Script s;
-    s.When(FormShown, [] {
-         FocusItem(iRimDiameter);
-         Key(Qt::Key_C, Qt::ControlModifier);
-     })
+    s.When(FormShown,
+           [] {
+               FocusItem(iRimDiameter);
+               Key(Qt::Key_C, Qt::ControlModifier);
+           })
         .Then([&] {
             afterKey = ToolboxHilitedMenu();
             ClickMenuTitle(2);
@@ -392,10 +405,11 @@ TEST(Commands, MenuTitlesAreHighlightedOnlyWhileACommandRuns)
             ClickMenuTitle(0);
         })
         .When(OpenPopup, [] { ChooseMenuItem(0); })
-        .When([] { return AboutBox() && AboutBox()->isVisible(); }, [&] {
-            duringAbout = ToolboxHilitedMenu();
-            QTest::keyClick(AboutBox()->windowHandle(), Qt::Key_Return);
-        })
+        .When([] { return AboutBox() && AboutBox()->isVisible(); },
+              [&] {
+                  duringAbout = ToolboxHilitedMenu();
+                  QTest::keyClick(AboutBox()->windowHandle(), Qt::Key_Return);
+              })
         .When([] { return !AboutBox(); }, [] {})
         .Then([&] {
             afterAbout = ToolboxHilitedMenu();
@@ -415,10 +429,11 @@ TEST(Commands, EscapeClosesTheAboutBoxThroughItsLoop)
     s.When(FormShown, [] { DoMenuCommand((kProgramMenuID << 16) | 1); })
         .When([] { return AboutBox() && AboutBox()->isVisible(); },
               [] { QTest::keyClick(AboutBox()->windowHandle(), Qt::Key_Escape); })
-        .When([] { return !AboutBox(); }, [&] {
-            closed = true;
-            ClickItem(iQuit);
-        });
+        .When([] { return !AboutBox(); },
+              [&] {
+                  closed = true;
+                  ClickItem(iQuit);
+              });
     EXPECT_EQ(RunProgram(kFixtures, s), 0);
     EXPECT_TRUE(closed);
 }
@@ -427,18 +442,20 @@ TEST(Commands, MenuChoiceOfNothingDoesNothing)
 {
     bool stillRunning = false;
     Script s;
-    s.When(FormShown, [] {
-         DoMenuCommand(0);
-         DoMenuCommand(5);            // menu 0, item 5
-         DoMenuCommand((131 << 16) | 1);
-         DoMenuCommand((kEditMenuID << 16) | 1);
-         ClickMenuTitle(1);
-     })
+    s.When(FormShown,
+           [] {
+               DoMenuCommand(0);
+               DoMenuCommand(5); // menu 0, item 5
+               DoMenuCommand((131 << 16) | 1);
+               DoMenuCommand((kEditMenuID << 16) | 1);
+               ClickMenuTitle(1);
+           })
         .When(OpenPopup, [] { QTest::keyClick(OpenPopup(), Qt::Key_Escape); })
-        .When([] { return !OpenPopup(); }, [&] {
-            stillRunning = alive;
-            Key(Qt::Key_Escape);
-        });
+        .When([] { return !OpenPopup(); },
+              [&] {
+                  stillRunning = alive;
+                  Key(Qt::Key_Escape);
+              });
     EXPECT_EQ(RunProgram(kFixtures, s), 0);
     EXPECT_TRUE(stillRunning);
 }
@@ -456,11 +473,10 @@ TEST(Commands, MissingAboutTemplateLeavesTheProgramRunning)
     ToolboxHideTemplate(kAboutBoxID, TRUE);
     bool stillRunning = false;
     Script s;
-    s.When(FormShown, [] { DoMenuCommand((kProgramMenuID << 16) | 1); })
-        .Then([&] {
-            stillRunning = alive && !AboutBox();
-            Key(Qt::Key_Q, Qt::ControlModifier);
-        });
+    s.When(FormShown, [] { DoMenuCommand((kProgramMenuID << 16) | 1); }).Then([&] {
+        stillRunning = alive && !AboutBox();
+        Key(Qt::Key_Q, Qt::ControlModifier);
+    });
     const int result = RunProgram(kFixtures, s);
     ToolboxHideTemplate(kAboutBoxID, FALSE);
     EXPECT_EQ(result, 0);
@@ -496,4 +512,4 @@ TEST_F(NoRecord, ChoosingAnEntryWithNoRecordChangesNothing)
     EXPECT_EQ(Text(iRimDiameter), "");
 }
 
-}  // namespace
+} // namespace

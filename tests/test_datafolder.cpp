@@ -52,4 +52,4 @@ TEST(DataFolder, TooLongForTheBufferIsNoFolder)
     EXPECT_EQ(Folder("/a/b/c/d", nullptr, 9), "/");
 }
 
-}  // namespace
+} // namespace

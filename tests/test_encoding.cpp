@@ -32,7 +32,9 @@ TEST(Encoding, ValidUtf8FileIsUtf8)
 TEST(Encoding, AccentsInTheLowHighRangeMeanMacRoman)
 {
     // "Café" and "Größe" as Mac OS Roman wrote them.
-    EXPECT_EQ(Guess({"Caf\x8E", "Gr\x9A\xA7" "e"}), kEncodingMacRoman);
+    EXPECT_EQ(Guess({"Caf\x8E", "Gr\x9A\xA7"
+                                "e"}),
+              kEncodingMacRoman);
     // The degree sign alone decides nothing; the file's letters do.
     EXPECT_EQ(Guess({"28\xA1", "Caf\x8E"}), kEncodingMacRoman);
 }
@@ -46,9 +48,9 @@ TEST(Encoding, LatinLettersMeanWindows1252)
 
 TEST(Encoding, InvalidUtf8IsNotUtf8)
 {
-    EXPECT_FALSE(IsUtf8("\xC3"));            // cut short
-    EXPECT_FALSE(IsUtf8("\xC0\xAF"));        // overlong
-    EXPECT_FALSE(IsUtf8("\xED\xA0\x80"));    // surrogate
+    EXPECT_FALSE(IsUtf8("\xC3"));             // cut short
+    EXPECT_FALSE(IsUtf8("\xC0\xAF"));         // overlong
+    EXPECT_FALSE(IsUtf8("\xED\xA0\x80"));     // surrogate
     EXPECT_FALSE(IsUtf8("\xF5\x80\x80\x80")); // beyond U+10FFFF
     EXPECT_TRUE(IsUtf8("\xF0\x9F\x9A\xB2"));  // a bicycle
 }
@@ -57,7 +59,7 @@ TEST(Encoding, ConvertsToUtf8)
 {
     EXPECT_EQ(Convert("Caf\x8E", kEncodingMacRoman), "Caf\xC3\xA9");
     EXPECT_EQ(Convert("Caf\xE9", kEncodingWindows1252), "Caf\xC3\xA9");
-    EXPECT_EQ(Convert("\x80", kEncodingWindows1252), "\xE2\x82\xAC");  // euro sign
+    EXPECT_EQ(Convert("\x80", kEncodingWindows1252), "\xE2\x82\xAC"); // euro sign
     EXPECT_EQ(Convert("\xDB", kEncodingMacRoman), "\xE2\x82\xAC");
     EXPECT_EQ(Convert("a&b\tc", kEncodingUtf8), "a&b\tc");
 }
@@ -72,4 +74,4 @@ TEST(Encoding, ConversionNeverOverrunsAndCutsWholeCharacters)
     EXPECT_EQ(Convert("ab\xC3\xA9", kEncodingUtf8, 4), "ab");
 }
 
-}  // namespace
+} // namespace

@@ -97,4 +97,4 @@ TEST(C2Pas, CutsAt255BytesOnACharacterBoundary)
     EXPECT_EQ(out[0], 0);
 }
 
-}  // namespace
+} // namespace

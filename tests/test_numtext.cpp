@@ -57,11 +57,33 @@ INSTANTIATE_TEST_SUITE_P(Str2Double, Read, ::testing::ValuesIn(kReads),
 // division by a power of ten rounds exactly.
 TEST(Str2Double, AgreesWithScanfToTheBit)
 {
-    const char *texts[] = {"inf", "infi", "infin", "infini", "infinit", "Infinite", "infinity",
-                           "-INFINITY", "+iNf5", "in", "nan", "NaNx", "nan(12)", "n", "0.1",
-                           "602.35", "-0", "123456789012345", "1234567890123456", ".5", "5.",
-                           "0.30000000000000004", "9007199254740993", "1.0000000000000000000001",
-                           "0.0000000000000000000001", "0.00000000000000000000001", "4.35 mm"};
+    const char *texts[] = {"inf",
+                           "infi",
+                           "infin",
+                           "infini",
+                           "infinit",
+                           "Infinite",
+                           "infinity",
+                           "-INFINITY",
+                           "+iNf5",
+                           "in",
+                           "nan",
+                           "NaNx",
+                           "nan(12)",
+                           "n",
+                           "0.1",
+                           "602.35",
+                           "-0",
+                           "123456789012345",
+                           "1234567890123456",
+                           ".5",
+                           "5.",
+                           "0.30000000000000004",
+                           "9007199254740993",
+                           "1.0000000000000000000001",
+                           "0.0000000000000000000001",
+                           "0.00000000000000000000001",
+                           "4.35 mm"};
     for (const char *t : texts) {
         char text[64];
         snprintf(text, sizeof text, "%s", t);
@@ -164,7 +186,7 @@ TEST(Double2Str, NotANumber)
 // The windowing library sets the user's locale; the decimal comma must be the
 // program's own rule all the same.
 class UnderLocale : public ::testing::TestWithParam<const char *> {
-protected:
+  protected:
     void SetUp() override
     {
         saved_ = setlocale(LC_ALL, nullptr);
@@ -195,4 +217,4 @@ INSTANTIATE_TEST_SUITE_P(Locales, UnderLocale,
                                            "fr_FR.UTF-8"),
                          LocaleName());
 
-}  // namespace
+} // namespace

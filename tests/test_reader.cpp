@@ -29,13 +29,15 @@ std::string Records()
     char n[160];
     for (SInt32 i = 0; i < rimc; i++) {
         snprintf(n, sizeof n, "%.17g", rimt[i].diameter);
-        s += std::string(n) + "\t" + rimt[i].text1 + "\t" + rimt[i].text2 + "\t" + rimt[i].text3 + "\n";
+        s += std::string(n) + "\t" + rimt[i].text1 + "\t" + rimt[i].text2 + "\t" + rimt[i].text3 +
+             "\n";
     }
     for (SInt32 i = 0; i < hubc; i++) {
         const HubRecord &h = hubt[i];
-        snprintf(n, sizeof n, "%.17g\t%.17g\t%.17g\t%.17g\t%.17g", h.holeDiameter, h.flangeDiameter1,
-                 h.flangeDistance1, h.flangeDiameter2, h.flangeDistance2);
-        s += std::string(n) + "\t" + h.text1 + "\t" + h.text2 + "\t" + h.text3 + "\t" + h.text4 + "\n";
+        snprintf(n, sizeof n, "%.17g\t%.17g\t%.17g\t%.17g\t%.17g", h.holeDiameter,
+                 h.flangeDiameter1, h.flangeDistance1, h.flangeDiameter2, h.flangeDistance2);
+        s += std::string(n) + "\t" + h.text1 + "\t" + h.text2 + "\t" + h.text3 + "\t" + h.text4 +
+             "\n";
     }
     return s;
 }
@@ -106,16 +108,20 @@ TEST(Reader, EncodingIsDecidedPerText)
     const std::string cut = std::string(242, 'x') + "\xC3\xA9\xE2\x82\xAC tail";
     const TextCase cases[] = {
         {"UTF-8 file with one Windows-1252 line",
-         "h\r600\tCaf\xC3\xA9\tGr\xC3\xB6\xC3\x9F" "e\tx\r601\tCaf\xE9\tM\xFCller\ty\r",
-         false, "600\tCaf\xC3\xA9\tGr\xC3\xB6\xC3\x9F" "e\tx\n601\tCaf\xC3\xA9\tM\xC3\xBCller\ty\n"},
-        {"Mac OS Roman line among UTF-8 lines", "h\r600\tCaf\x8E\tx\ty\r601\t\xF0\x9F\x9A\xB2\tx\ty\r",
-         false, "600\tCaf\xC3\xA9\tx\ty\n601\t\xF0\x9F\x9A\xB2\tx\ty\n"},
+         "h\r600\tCaf\xC3\xA9\tGr\xC3\xB6\xC3\x9F"
+         "e\tx\r601\tCaf\xE9\tM\xFCller\ty\r",
+         false,
+         "600\tCaf\xC3\xA9\tGr\xC3\xB6\xC3\x9F"
+         "e\tx\n601\tCaf\xC3\xA9\tM\xC3\xBCller\ty\n"},
+        {"Mac OS Roman line among UTF-8 lines",
+         "h\r600\tCaf\x8E\tx\ty\r601\t\xF0\x9F\x9A\xB2\tx\ty\r", false,
+         "600\tCaf\xC3\xA9\tx\ty\n601\t\xF0\x9F\x9A\xB2\tx\ty\n"},
         {"ASCII last line after an invalid one", "h\r600\tCaf\xE9\tx\ty\r601\tplain\tx\ty\r", false,
          "600\tCaf\xC3\xA9\tx\ty\n601\tplain\tx\ty\n"},
         {"UTF-8 line cut inside a character", "h\r600\tx\ty\t" + cut + "\r", false,
          "600\tx\ty\t" + std::string(242, 'x') + "\xC3\xA9\n"},
-        {"hub texts", kHubHeader + "2\t1\t2\t3\t4\tNab\xE9\t\xC3\xA9\tM\xFCnster\tarri\xE8re\r", true,
-         "2\t1\t2\t3\t4\tNab\xC3\xA9\t\xC3\xA9\tM\xC3\xBCnster\tarri\xC3\xA8re\n"},
+        {"hub texts", kHubHeader + "2\t1\t2\t3\t4\tNab\xE9\t\xC3\xA9\tM\xFCnster\tarri\xE8re\r",
+         true, "2\t1\t2\t3\t4\tNab\xC3\xA9\t\xC3\xA9\tM\xC3\xBCnster\tarri\xC3\xA8re\n"},
     };
     for (const TextCase &c : cases)
         EXPECT_EQ(Load(c.bytes, c.hubs), c.records) << c.name;
@@ -193,4 +199,4 @@ TEST(Reader, FilesThatAreNoCataloguesGiveNothingAtOnce)
     rmdir(folder.c_str());
 }
 
-}  // namespace
+} // namespace

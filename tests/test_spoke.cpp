@@ -61,7 +61,7 @@ TEST(DoCalculate, SidesAreIndependent)
     double l1, l2;
     Lengths(w, &l1, &l2);
     EXPECT_EQ(l1, same1);
-    EXPECT_LT(l2, l1);  // fewer crossings: shorter spokes
+    EXPECT_LT(l2, l1); // fewer crossings: shorter spokes
 }
 
 // Edge results, shown as the form shows them.
@@ -84,7 +84,7 @@ class AllZero : public ::testing::TestWithParam<Shape> {};
 TEST_P(AllZero, Shows)
 {
     Wheel w;
-    w.x1 = 2, w.x2 = 4;  // crossings do not matter when everything is 0
+    w.x1 = 2, w.x2 = 4; // crossings do not matter when everything is 0
     w.hole = GetParam().hole;
     double l1, l2;
     Lengths(w, &l1, &l2);
@@ -132,4 +132,4 @@ TEST(SpokeCount, PopupValues)
     EXPECT_EQ(SpokeCount(-1), 0);
 }
 
-}  // namespace
+} // namespace

@@ -93,7 +93,8 @@ TEST_F(Toolbox, ClickGivesFocusToTheFieldHit)
 TEST_F(Toolbox, DoubleClickSelectsAWord)
 {
     Field(iRimText2)->setText(QStringLiteral("alloy rim"));
-    const QPoint at = Field(iRimText2)->mapTo(FormWidget(), QPoint(12, Field(iRimText2)->height() / 2));
+    const QPoint at =
+        Field(iRimText2)->mapTo(FormWidget(), QPoint(12, Field(iRimText2)->height() / 2));
     QTest::mouseDClick(FormWindow(), Qt::LeftButton, Qt::NoModifier, at);
     for (EventRecord e; (e = Next()).what != nullEvent;) {
         DialogRef d;
@@ -337,4 +338,4 @@ TEST(ToolboxTemplates, MissingTemplateGivesNoDialog)
     DisposeDialog(d);
 }
 
-}  // namespace
+} // namespace
