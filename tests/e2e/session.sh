@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A whole session with the real program on a real X server (Xvfb and a window
-# manager), from the keyboard alone: choose a rim and a hub, calculate, copy both
+# manager), from the keyboard, every field found by its accessible name over
+# AT-SPI (tests/e2e/session.py): choose a rim and a hub, calculate, copy both
 # results out through the clipboard, clear, paste, open and close the About box,
 # quit. Checks the lengths and the exit status.
 #
@@ -8,15 +9,25 @@
 #
 # With TRACE, the program runs under strace and every file it opens for writing,
 # creates, renames or removes is checked against the short list in
-# tests/e2e/allowed-writes.txt. Run it inside xvfb-run.
+# tests/e2e/allowed-writes.txt. Run it inside xvfb-run; it starts a private
+# session bus and the accessibility bus itself.
 set -euo pipefail
+if [ -z "${QUENNICK_E2E_BUS:-}" ]; then
+  export QUENNICK_E2E_BUS=1
+  exec dbus-run-session -- "$0" "$@"
+fi
 exe=$1
 fixtures=$2
 trace=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d /tmp/quennick-e2e-XXXXXX)
-trap 'rm -rf "$work"' EXIT
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
 # The program looks for its catalogues beside its application folder, found
 # from where its executable really lies: a copy, not a link.
 mkdir -p "$work/Quennick/Contents/Linux"
@@ -24,10 +35,29 @@ cp "$(readlink -f "$exe")" "$work/Quennick/Contents/Linux/quennick"
 cp "$fixtures/rims.txt" "$fixtures/hubs.txt" "$work/"
 sums_before=$(cd "$work" && md5sum rims.txt hubs.txt)
 
+# The accessibility bus, as a desktop session has it.
+/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null 2>&1 && break
+  sleep 0.05
+done
+/usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
+pids+=($!)
 openbox >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
+pids+=($!)
+# A window mapped while the window manager is still starting can be lost to
+# it: wait until it announces itself on the root window.
+for _ in $(seq 1 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.05
+done
 
+# Qt registers with the accessibility bus only when asked to here; it must not
+# be given the bus's address itself, or it never registers.
+unset AT_SPI_BUS_ADDRESS
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 if [ -n "$trace" ]; then
   strace -f -qq -e trace=openat,open,creat,rename,renameat,renameat2,unlink,unlinkat,truncate,mkdir,mkdirat \
     -o "$trace" "$work/Quennick/Contents/Linux/quennick" &
@@ -36,46 +66,9 @@ else
 fi
 app=$!
 
-fail() { echo "FAIL: $*"; kill "$app" "$wm" 2>/dev/null || true; exit 1; }
+fail() { echo "FAIL: $*"; kill "$app" 2>/dev/null || true; exit 1; }
 
-win=""
-for _ in $(seq 1 100); do
-  win=$(xdotool search --onlyvisible --name '^Quennick$' 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no window titled Quennick appeared"
-xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
-sleep 0.3
-
-k() { xdotool key --delay 60 "$@"; sleep 0.25; }
-clip() { xclip -o -selection clipboard 2>/dev/null || true; }
-
-# The rim button has the focus first: its list, the first rim.
-k space; k Return
-# Five tabs to the hub button: its list, the third hub; then calculate.
-k Tab Tab Tab Tab Tab; k space; k Down Down Return; k Return
-# Thirteen tabs to the side 1 result, which Tab selects whole: copy it out.
-k Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab; k ctrl+c
-length1=$(clip)
-k Tab; k ctrl+c
-length2=$(clip)
-# Two tabs to Clear (past Quit), press it; then eleven back to the hole diameter
-# and paste a 4 there from another program.
-k Tab Tab; k space
-k shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-printf 4 | xclip -selection clipboard
-k ctrl+v
-# All zeros but a hole of 4: side 1 is -2,00. Eight tabs to the result.
-k Return
-k Tab Tab Tab Tab Tab Tab Tab Tab; k ctrl+c
-pasted=$(clip)
-# The About box from the first menu, closed with Return.
-xdotool mousemove --window "$win" 20 10 click 1; sleep 0.4
-k Down; k Return; sleep 0.3
-about=$(xdotool search --onlyvisible --name '^About Quennick' 2>/dev/null | head -1 || true)
-k Return
-k ctrl+q
+/usr/bin/python3 "$here/session.py" || fail "the session did not go as it should"
 
 status=0
 for _ in $(seq 1 50); do
@@ -84,13 +77,7 @@ for _ in $(seq 1 50); do
 done
 if kill -0 "$app" 2>/dev/null; then fail "the program did not end on Ctrl+Q"; fi
 wait "$app" || status=$?
-kill "$wm" 2>/dev/null || true
-
-echo "lengths: '$length1' '$length2', after clear and paste: '$pasted', about box: ${about:-none}, exit status: $status"
-[ "$length1" = "292,33" ] || fail "side 1 length '$length1', expected 292,33"
-[ "$length2" = "289,10" ] || fail "side 2 length '$length2', expected 289,10"
-[ "$pasted" = "-2,00" ] || fail "after clear and paste '$pasted', expected -2,00"
-[ -n "$about" ] || fail "the About box did not open"
+echo "exit status: $status"
 [ "$status" = 0 ] || fail "exit status $status"
 [ "$(cd "$work" && md5sum rims.txt hubs.txt)" = "$sums_before" ] || fail "a catalogue changed"
 
