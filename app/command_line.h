@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options that the program answers on the command line without a window:
 // --help, --version and --check [DIR]. Every other argument is left to the
 // windowing library (its own options, such as -platform, keep working).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's few globals, shared by the commands and the application shell.
 #ifndef QUENNICK_APP_GLOBALS_H
 #define QUENNICK_APP_GLOBALS_H

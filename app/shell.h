@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, the event loop and shutdown.
 #ifndef QUENNICK_APP_SHELL_H
 #define QUENNICK_APP_SHELL_H

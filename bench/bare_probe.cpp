@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline for start-up and memory: a bare Qt Widgets window of the form's
 // size, linked against Qt Widgets alone, under a plain QApplication::exec().
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculation, for the record: Calculate command round trips per second
 // through the real form's fields, against the bare formula.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads generated catalogues of 1,000, 10,000 and 32,767 records and prints the
 // median load time (tables only), menu fill time and first popup time, next to
 // the same entries put into a plain QMenu one action at a time.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline for idle cost: the program's own form, made from its template,
 // with the caret blinking in a field, under a plain QApplication::exec() instead
 // of the program's event loop. With --tick, a timer also wakes it every five

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quennick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Quennick's performance figures against baselines measured in the same run.
 
 Run it through scripts/bench, which starts Xvfb and a window manager. Prints a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared by the start-up probes: when the watched window first paints, say how
 // long it took since the time the driver passed in, and what the process holds.
 #ifndef QUENNICK_BENCH_PROBE_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program, with a watch on its first paint: start-up time and memory.
 // The driver places it three folders deep beside the catalogues it should load.
 #include <QLineEdit>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Calculate command: from the form's fields to the two spoke lengths.
 #ifndef QUENNICK_CALC_CALCULATE_HIT_H
 #define QUENNICK_CALC_CALCULATE_HIT_H

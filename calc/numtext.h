@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number text with the decimal comma: the one place where the separator is decided.
 #ifndef QUENNICK_CALC_NUMTEXT_H
 #define QUENNICK_CALC_NUMTEXT_H

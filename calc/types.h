@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The plain integer types that the system's interfaces are written in.
 #ifndef QUENNICK_CALC_TYPES_H
 #define QUENNICK_CALC_TYPES_H

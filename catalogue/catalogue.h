@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rim and hub catalogues: "rims.txt" and "hubs.txt" in the data folder, read
 // once at start-up into two tables that live until the process ends.
 #ifndef QUENNICK_CATALOGUE_CATALOGUE_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which encoding a catalogue file's texts are in, and their conversion to UTF-8.
 #ifndef QUENNICK_CATALOGUE_ENCODING_H
 #define QUENNICK_CATALOGUE_ENCODING_H

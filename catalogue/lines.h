@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue files' lines: what ends them, what is cut, which are blank.
 #ifndef QUENNICK_CATALOGUE_LINES_H
 #define QUENNICK_CATALOGUE_LINES_H

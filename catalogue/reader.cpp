@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <errno.h>
 #include <fcntl.h>
 #include <stdlib.h>

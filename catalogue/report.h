@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the reader found in a catalogue file, for `quennick --check`: the file's
 // line ends, its text encoding, its header, and for every record the line it
 // came from and what the form would show oddly.

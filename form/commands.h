@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user asks of the program: the form's events and the menu commands.
 #ifndef QUENNICK_FORM_COMMANDS_H
 #define QUENNICK_FORM_COMMANDS_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main form's numbered items, and the helpers through which every item text,
 // number, popup value and catalogue menu entry goes in and out.
 #ifndef QUENNICK_FORM_ITEMS_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolbox operations the system relies on, carried out on Qt by form/toolbox_*.cpp.
 // Names and arguments follow the classic dialog toolbox; the types are our own and
 // only as rich as the system needs. This header includes no Qt.

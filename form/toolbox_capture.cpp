@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capture: one application-wide filter takes the input meant for a
 // modeless dialog's window out of Qt's hands and keeps it as event records, so
 // that the loop sees them in order; WaitNextEvent hands them out and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dialogs, their numbered items, controls, windows and ports, on Qt Widgets.
 // A dialog is built from a Designer template; item N is the widget named "itemN".
 

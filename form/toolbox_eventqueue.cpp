@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The layer's event queue: the records waiting for the loop, the clock, and
 // the replay that gives a stored event back to Qt. The lowest of the event
 // files: the capture fills the queue and the loop's calls empty it.

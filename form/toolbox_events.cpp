@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The loop's side of events: WaitNextEvent hands out the queued records, and
 // DialogSelect gives each back to Qt under a bypass, so that Qt still decides
 // which widget is hit, takes focus and types; the window parts that the loop

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Inside the layer's event side: the stored events and the queue that the
 // capture (toolbox_capture.cpp) fills and the loop's calls (toolbox_events.cpp)
 // empty. Only the layer's event files include this.

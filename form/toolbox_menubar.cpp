@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu bar inside the main window: menus loaded by ID from the built-in
 // definitions (resources/menus.txt), choices by click (MenuSelect) and by
 // command key (MenuKey), and the highlighted title.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu button: a button whose pop-up list holds a catalogue's entries. The
 // list is a plain text list in a pop-up window, run in a loop of its own, so
 // that tens of thousands of entries cost next to nothing to add and little to

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Inside the toolbox layer: the records behind the opaque references, and the
 // helpers that the layer's files share. Only toolbox_*.cpp include this.
 #ifndef QUENNICK_FORM_TOOLBOX_QT_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The layer's registries: every live dialog with its items, and every live
 // menu, so that a reference the program holds can be checked and a Qt widget
 // traced back to its dialog or item. Depends on no other file of the layer.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hooks that only tests and benchmarks use and that reach across the
 // layer: the top of its include graph.
 

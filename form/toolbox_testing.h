@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hooks into the toolbox layer that only tests and benchmarks use.
 #ifndef QUENNICK_FORM_TOOLBOX_TESTING_H
 #define QUENNICK_FORM_TOOLBOX_TESTING_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The layer's own widgets, named in the dialog templates (toolbox_menubutton.cpp,
 // toolbox_dialogs.cpp).
 #ifndef QUENNICK_FORM_TOOLBOX_WIDGETS_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole catalogue reader on arbitrary file contents. The first byte says
 // which file the rest is: even for "rims.txt", odd for "hubs.txt".
 #include <stdint.h>

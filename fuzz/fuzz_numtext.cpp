@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number text in both directions on arbitrary input.
 #include <math.h>
 #include <stdint.h>

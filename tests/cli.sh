@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quennick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line without a display: --help, --version, --check on the
 # examples and on a broken catalogue, and a plain one-line failure when no
 # display can be reached.

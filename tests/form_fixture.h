@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared ground for the tests that run the real form on Qt's offscreen platform.
 #ifndef QUENNICK_TESTS_FORM_FIXTURE_H
 #define QUENNICK_TESTS_FORM_FIXTURE_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the form tests on Qt's offscreen platform unless told otherwise.
 #include <QApplication>
 

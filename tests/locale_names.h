@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test names for cases that run under each of several locales.
 #ifndef QUENNICK_TESTS_LOCALE_NAMES_H
 #define QUENNICK_TESTS_LOCALE_NAMES_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard use and screen readers: the Tab order in reading order, and the
 // names that assistive tools read for every item.
 #include <QAccessible>

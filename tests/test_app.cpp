@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole program in this process: start-up, the loop's routing, the ways out.
 #include <QApplication>
 #include <QMenuBar>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading "rims.txt" and "hubs.txt" into the tables and the choice menus.
 #include <cstring>
 #include <random>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form's buttons, keys and popups, the menus, the clipboard and the About
 // box, driven through the window while the program's own loop runs.
 #include <QAbstractItemView>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Catalogue text encodings: which one a file is in, and its conversion to UTF-8.
 #include <cstring>
 #include <string>

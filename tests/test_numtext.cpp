@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number text: the decimal comma in both directions, whatever the process locale.
 #include <clocale>
 #include <cfloat>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue reader without a window: line ends, blank lines, text encodings,
 // files that are not catalogues, and files read as they always were.
 #include <stdlib.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolbox layer's event side at its own level: input held as event records
 // and given back to Qt by DialogSelect.
 #include <QApplication>

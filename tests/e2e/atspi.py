@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quennick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Finding and working the program's controls over AT-SPI, by the names that
 screen readers read. libatspi caches what it has read, so every look-up starts
 again from the desktop and every wait polls until its condition holds, with a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quennick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lists what a strace log shows the program writing: files opened for writing or
 # created, renames, removals, truncations and new folders. Each one must match a
 # pattern of the allowed list (one extended regular expression a line; # starts

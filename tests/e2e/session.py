@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quennick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole session with the real program, from the keyboard, each field found by
 its accessible name: choose a rim and a hub, calculate, copy both results out
 through the clipboard, clear, paste, open and close the About box, quit.

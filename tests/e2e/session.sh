@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quennick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A whole session with the real program on a real X server (Xvfb and a window
 # manager), from the keyboard, every field found by its accessible name over
 # AT-SPI (tests/e2e/session.py): choose a rim and a hub, calculate, copy both
