@@ -27,6 +27,9 @@ void ClearForm(DialogRef d)
     XDlgSetStr(d, iHubText3, "");
     XDlgSetDouble(d, iLength1, 2, 0);
     XDlgSetDouble(d, iLength2, 2, 0);
+    XDlgSetDouble(d, iRimOffset, 2, 0);
+    XDlgSetStr(d, iTension1, "");
+    XDlgSetStr(d, iTension2, "");
 }
 
 // The record a menu button's chosen entry stands for: entry k is record k - 1,

@@ -32,7 +32,10 @@ enum {
     iHubText2 = 20, // hub axle
     iHubText3 = 21, // hub notes
     iLength1 = 22,  // read-only results: side 1 and side 2 spoke lengths
-    iLength2 = 23
+    iLength2 = 23,
+    iRimOffset = 24, // number: spoke hole offset of an asymmetric rim, toward side 2
+    iTension1 = 25,  // read-only: side 1 and side 2 spoke tension, % of the tighter
+    iTension2 = 26
 };
 
 // Dialog templates and menus loaded by number.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "calc/calculate_hit.h"
+#include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "form/items.h"
 #include "tests/form_fixture.h"
@@ -96,6 +97,74 @@ TEST_F(Calculate, NoFiniteLengthShowsNoResult)
         EXPECT_EQ(Text(iLength1), kNoResultText) << c.name;
         EXPECT_EQ(Text(iLength2) != kNoResultText, c.side2Finite) << c.name;
     }
+}
+
+// Each side's tension as a share of the tighter side's, below the lengths.
+TEST_F(Calculate, TensionBalance)
+{
+    const struct {
+        const char *name, *d1, *d2, *z1, *z2;
+        const char *tension1, *tension2;
+    } cases[] = {
+        {"dished_rear_wheel", "45", "57", "35", "20", "58 %", "100 %"},
+        {"symmetric_front_hub", "38", "38", "35", "35", "100 %", "100 %"},
+        {"flange_distance_zero", "45", "57", "0", "20", "", ""},
+        {"flange_distance_below_zero", "45", "57", "35", "-1", "", ""},
+    };
+    for (const auto &c : cases) {
+        Fill("600", c.d1, c.d2, c.z1, c.z2, "2,6", 3, 3, 3);
+        DoCalculateHit(form);
+        EXPECT_EQ(Text(iTension1), c.tension1) << c.name;
+        EXPECT_EQ(Text(iTension2), c.tension2) << c.name;
+    }
+    Fill("600", "45", "57", "35", "20", "2,6", 3, 3, 3);
+    Popup(iSpokes)->setCurrentIndex(-1); // no length: no tension either
+    DoCalculateHit(form);
+    EXPECT_EQ(Text(iTension1) + Text(iTension2), "");
+}
+
+// The rim's spoke hole offset moves the spoke bed toward side 2: empty or 0
+// gives exactly the lengths of DoCalculate, 2 those of the shifted distances.
+TEST_F(Calculate, RimOffset)
+{
+    const struct {
+        const char *rim, *d1, *d2, *z1, *z2, *hole;
+        int x1, x2, spokes;
+        const char *offset;
+        double shift;
+    } cases[] = {
+        {"600", "45", "57", "35", "20", "2,6", 3, 3, 3, "", 0},
+        {"600", "45", "57", "35", "20", "2,6", 3, 3, 3, "0", 0},
+        {"601,5", "44", "44", "25,5", "35,5", "2,4", 2, 1, 4, "0,00", 0},
+        {"388", "38", "38", "35", "35", "2", 0, 0, 1, "-0", 0},
+        {"622", "58", "58", "33", "22", "2,6", 4, 4, 4, "0", 0},
+        {"600", "45", "57", "35", "20", "2,6", 3, 3, 3, "2", 2},
+        {"600", "45", "57", "35", "20", "2,6", 3, 3, 3, "-1.5", -1.5},
+    };
+    for (const auto &c : cases) {
+        Fill(c.rim, c.d1, c.d2, c.z1, c.z2, c.hole, c.x1, c.x2, c.spokes);
+        Field(iRimOffset)->setText(QString::fromUtf8(c.offset));
+        DoCalculateHit(form);
+        char text[7][32];
+        const char *fields[] = {c.rim, c.d1, c.d2, c.z1, c.z2, c.hole};
+        double v[6];
+        for (int i = 0; i < 6; i++) {
+            snprintf(text[i], sizeof text[i], "%s", fields[i]);
+            Str2Double(text[i], &v[i]);
+        }
+        double l1, l2;
+        DoCalculate(v[1], v[2], v[3] + c.shift, v[4] - c.shift, v[0], c.x1, c.x2,
+                    SpokeCount(c.spokes), v[5], &l1, &l2);
+        char expected1[kNumTextSize], expected2[kNumTextSize];
+        Double2Str(l1, 2, expected1);
+        Double2Str(l2, 2, expected2);
+        EXPECT_EQ(Text(iLength1), expected1) << c.rim << " offset " << c.offset;
+        EXPECT_EQ(Text(iLength2), expected2) << c.rim << " offset " << c.offset;
+    }
+    Fill("600", "45", "57", "35", "20", "2,6", 3, 3, 3);
+    Field(iRimOffset)->setText(QStringLiteral("2"));
+    DoCalculateHit(form);
+    EXPECT_EQ(Text(iLength1) + " " + Text(iLength2), "292,58 288,97");
 }
 
 class CalculateUnderLocale : public Calculate,
