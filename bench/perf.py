@@ -199,6 +199,8 @@ def main():
                          text=True, timeout=900,
                          env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout
     for line in out.splitlines():
+        if line.startswith("filter keystroke"):
+            print(line)
         parts = line.split()
         if parts and parts[0] in ("1000", "10000", "32767"):
             row("first popup, %s entries (ms)" % parts[0], float(parts[3]), float(parts[5]), "ms",

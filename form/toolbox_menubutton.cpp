@@ -4,13 +4,16 @@
 // The menu button: a button whose pop-up list holds a catalogue's entries. The
 // list is a plain text list in a pop-up window, run in a loop of its own, so
 // that tens of thousands of entries cost next to nothing to add and little to
-// show; the chosen entry becomes the button's value and a hit on its item.
+// show; typing narrows it to the entries that contain the text. The chosen
+// entry becomes the button's value and a hit on its item.
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
 #include <QScreen>
 #include <QScrollBar>
@@ -20,30 +23,162 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 #include "form/toolbox_qt.h"
 #include "form/toolbox_widgets.h"
 
 namespace {
 
-// Closes the loop of a pop-up list when the list goes away, chosen or not.
+// A text as the list's search compares it: case folded, and without accents,
+// so that "cafe" finds "Café". Plain ASCII, almost every catalogue entry, takes
+// the short way.
+QString Fold(const QString &text)
+{
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return text.toLower();
+    const QString apart = text.normalized(QString::NormalizationForm_D);
+    QString kept;
+    kept.reserve(apart.size());
+    for (QChar c : apart)
+        if (c.category() != QChar::Mark_NonSpacing)
+            kept += c;
+    return kept.toCaseFolded();
+}
+
+// The list a menu button shows: every entry, or those that contain the text
+// typed while the list is open. Rows are mapped back to the entries' numbers
+// in the whole list, so that the choice is reported as without a filter.
+class FilteredList {
+  public:
+    FilteredList(const QStringList &all, QListView *view, QLabel *hint)
+        : all_(all), view_(view), hint_(hint)
+    {
+        view_->setModel(&model_);
+        Show(0);
+    }
+    // The entry (from 0 in the whole list) on a row shown, or -1.
+    int EntryOf(const QModelIndex &row) const
+    {
+        return row.isValid() && row.row() < (int)rows_.size() ? rows_[(size_t)row.row()] : -1;
+    }
+    void SetCurrent(int entry)
+    {
+        const auto at = std::lower_bound(rows_.begin(), rows_.end(), entry);
+        const int row = at != rows_.end() ? (int)(at - rows_.begin()) : 0;
+        if (rows_.empty())
+            return;
+        view_->setCurrentIndex(model_.index(row, 0));
+        view_->scrollTo(view_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    }
+    const QString &Filter() const { return filter_; }
+    void Type(const QString &text)
+    {
+        filter_ += text;
+        Show((int)filter_.size() - (int)text.size());
+    }
+    void Erase()
+    {
+        filter_.chop(1);
+        Show(0);
+    }
+
+  private:
+    // Filters again; when the text only grew, among the rows already shown.
+    void Show(int previousLength)
+    {
+        const int current = EntryOf(view_->currentIndex());
+        const QString wanted = Fold(filter_);
+        std::vector<int> rows;
+        if (wanted.isEmpty()) {
+            rows.resize((size_t)all_.size());
+            for (int i = 0; i < (int)rows.size(); i++)
+                rows[(size_t)i] = i;
+        } else {
+            if (folded_.empty()) {
+                folded_.reserve((size_t)all_.size());
+                for (const QString &t : all_)
+                    folded_.push_back(Fold(t));
+            }
+            const bool narrower = previousLength > 0 && !rows_.empty();
+            const int count = narrower ? (int)rows_.size() : (int)all_.size();
+            for (int k = 0; k < count; k++) {
+                const int i = narrower ? rows_[(size_t)k] : k;
+                if (folded_[(size_t)i].contains(wanted))
+                    rows.push_back(i);
+            }
+        }
+        rows_.swap(rows);
+        QStringList shown;
+        shown.reserve((qsizetype)rows_.size());
+        for (int i : rows_)
+            shown.append(all_[i]);
+        model_.setStringList(shown);
+        SetCurrent(current < 0 ? 0 : current);
+        Announce();
+    }
+    void Announce()
+    {
+        const QString count = QStringLiteral("%1 of %2").arg(rows_.size()).arg(all_.size());
+        hint_->setText(filter_.isEmpty()
+                           ? QStringLiteral("Type to narrow the list")
+                           : QStringLiteral("Showing \u201C%1\u201D: %2").arg(filter_, count));
+        // Screen readers stay on the list: its description says what is shown.
+        view_->setAccessibleDescription(
+            filter_.isEmpty()
+                ? QStringLiteral("%1 entries; type to narrow the list").arg(all_.size())
+                : QStringLiteral("Showing \u201C%1\u201D, %2 entries").arg(filter_, count));
+        QAccessibleEvent changed(view_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+
+    const QStringList &all_;
+    QListView *view_;
+    QLabel *hint_;
+    QStringListModel model_;
+    QString filter_;
+    std::vector<int> rows_;       // entry number (from 0) of each row shown
+    std::vector<QString> folded_; // each entry folded, made on the first keystroke
+};
+
+// Runs the keys of an open list: typing narrows it, Backspace widens it again,
+// Space (before any typing) chooses like Return; and closes the list's loop
+// when the list goes away, chosen or not.
 class ListWatcher : public QObject {
   public:
-    ListWatcher(QEventLoop *loop, QListView *view, SInt16 *chosen)
-        : loop_(loop), view_(view), chosen_(chosen)
+    ListWatcher(QEventLoop *loop, QListView *view, FilteredList *list, SInt16 *chosen)
+        : loop_(loop), view_(view), list_(list), chosen_(chosen)
     {
     }
     bool eventFilter(QObject *obj, QEvent *ev) override
     {
         if (ev->type() == QEvent::Hide && obj != view_)
             loop_->quit();
-        if (ev->type() == QEvent::KeyPress && obj == view_) {
-            auto *k = static_cast<QKeyEvent *>(ev);
-            if (k->key() == Qt::Key_Space && view_->currentIndex().isValid()) {
-                *chosen_ = (SInt16)(view_->currentIndex().row() + 1);
+        if (ev->type() != QEvent::KeyPress || obj != view_)
+            return false;
+        auto *k = static_cast<QKeyEvent *>(ev);
+        if (k->key() == Qt::Key_Space && list_->Filter().isEmpty()) {
+            const int entry = list_->EntryOf(view_->currentIndex());
+            if (entry >= 0) {
+                *chosen_ = (SInt16)(entry + 1);
                 view_->window()->hide();
-                return true;
             }
+            return true;
+        }
+        if (k->key() == Qt::Key_Backspace) {
+            if (!list_->Filter().isEmpty())
+                list_->Erase();
+            return true;
+        }
+        const QString text = k->text();
+        const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
+                           !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (typed) {
+            list_->Type(text);
+            return true;
         }
         return false;
     }
@@ -51,6 +186,7 @@ class ListWatcher : public QObject {
   private:
     QEventLoop *loop_;
     QListView *view_;
+    FilteredList *list_;
     SInt16 *chosen_;
 };
 
@@ -136,6 +272,12 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     popup.setFrameShape(QFrame::StyledPanel);
     auto *layout = new QVBoxLayout(&popup);
     layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(1);
+    auto *hint = new QLabel(&popup);
+    hint->setTextFormat(Qt::PlainText);
+    hint->setContentsMargins(4, 1, 4, 1);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(hint);
     auto *view = new QListView(&popup);
     layout->addWidget(view);
     view->setUniformItemSizes(true);
@@ -143,10 +285,11 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setAccessibleName(button->accessibleName());
-    if (menu->hasFont)
+    if (menu->hasFont) {
         view->setFont(menu->font);
-    QStringListModel model(menu->list);
-    view->setModel(&model);
+        hint->setFont(menu->font);
+    }
+    FilteredList list(menu->list, view, hint);
 
     const int rows = std::min<int>((int)menu->list.size(), 20);
     const int rowHeight = std::max(view->sizeHintForRow(0), 1);
@@ -155,26 +298,25 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     const int width = std::min(
         screen.width(),
         std::max(button->width(), textWidth + view->verticalScrollBar()->sizeHint().width() + 16));
-    const int height = rows * rowHeight + 2 * view->frameWidth() + 2 * popup.frameWidth() + 2;
+    const int height = rows * rowHeight + 2 * view->frameWidth() + 2 * popup.frameWidth() + 2 +
+                       hint->sizeHint().height() + layout->spacing();
     QPoint at = button->mapToGlobal(QPoint(0, button->height()));
     if (at.y() + height > screen.bottom())
         at.setY(std::max(screen.top(), button->mapToGlobal(QPoint(0, 0)).y() - height));
     at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - width)));
     popup.setGeometry(QRect(at, QSize(width, height)));
 
-    const QModelIndex start =
-        model.index(current > 0 && current <= menu->list.size() ? current - 1 : 0, 0);
-    view->setCurrentIndex(start);
-    view->scrollTo(start, QAbstractItemView::PositionAtCenter);
+    list.SetCurrent(current > 0 && current <= menu->list.size() ? current - 1 : 0);
 
     SInt16 chosen = 0;
     QEventLoop loop;
-    ListWatcher watcher(&loop, view, &chosen);
+    ListWatcher watcher(&loop, view, &list, &chosen);
     popup.installEventFilter(&watcher);
     view->installEventFilter(&watcher);
     auto choose = [&](const QModelIndex &i) {
-        if (i.isValid()) {
-            chosen = (SInt16)(i.row() + 1);
+        const int entry = list.EntryOf(i);
+        if (entry >= 0) {
+            chosen = (SInt16)(entry + 1);
             popup.hide();
         }
     };

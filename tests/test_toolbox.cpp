@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <string>
+#include <vector>
 
 #include "form/items.h"
 #include "form/toolbox_testing.h"
@@ -157,6 +158,61 @@ TEST_F(Toolbox, CancelledListIsNoHit)
     SInt16 value = -1;
     GetBevelButtonMenuValue(control, &value);
     EXPECT_EQ(value, 0);
+}
+
+// Typing in an open list narrows it to the entries that contain the text, in
+// any case and with or without accents; Backspace widens it again; the choice
+// is reported by its number in the whole list; Escape chooses nothing.
+TEST_F(Toolbox, TypingNarrowsTheList)
+{
+    const struct {
+        const char *name;
+        const char *typed;
+        int backspaces;
+        std::vector<Qt::Key> keys;
+        int shown; // rows shown before the keys
+        bool hit;
+        SInt16 value;
+    } cases[] = {
+        {"case_and_accents_fold", "cafe", 0, {Qt::Key_Down, Qt::Key_Return}, 3, true, 3},
+        {"accent_typed", "CAF\xC3\x89", 0, {Qt::Key_Return}, 3, true, 1},
+        {"backspace_widens", "cafex", 1, {Qt::Key_End, Qt::Key_Return}, 3, true, 4},
+        {"nothing_found", "xyz", 0, {Qt::Key_Return, Qt::Key_Escape}, 0, false, 0},
+        {"escape_chooses_nothing", "road", 0, {Qt::Key_Escape}, 1, false, 0},
+    };
+    for (const auto &c : cases) {
+        ToolboxReset();
+        DisposeDialog(form);
+        form = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
+        ShowWindow(GetDialogWindow(form));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(FormWindow()));
+        ControlRef control = nullptr;
+        GetDialogItemAsControl(form, iRimMenu, &control);
+        for (const char *entry : {"Caf\xC3\xA9 Racer 622", "Road 622", "cafe latte 700",
+                                  "CAF\xC3\x89 noir", "Mountain 559"})
+            XMenuAppendItemStr(ItemMenu(form, iRimMenu), entry);
+        ClickItem(iRimMenu);
+        EventRecord down = Next();
+        int shown = -1;
+        QTimer::singleShot(50, [&] {
+            QWidget *view = QApplication::activePopupWidget()->focusWidget();
+            QTest::keyClicks(view, QString::fromUtf8(c.typed));
+            for (int i = 0; i < c.backspaces; i++)
+                QTest::keyClick(view, Qt::Key_Backspace);
+            shown = qobject_cast<QAbstractItemView *>(view)->model()->rowCount();
+            for (Qt::Key k : c.keys)
+                if (QApplication::activePopupWidget())
+                    QTest::keyClick(view, k);
+        });
+        DialogRef d = nullptr;
+        DialogItemIndex item = 0;
+        EXPECT_EQ((bool)DialogSelect(&down, &d, &item), c.hit) << c.name;
+        EXPECT_EQ(shown, c.shown) << c.name;
+        SInt16 value = -1;
+        GetBevelButtonMenuValue(control, &value);
+        EXPECT_EQ(value, c.value) << c.name;
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << c.name;
+    }
 }
 
 TEST_F(Toolbox, SpaceOnAFocusedButtonIsAHit)
