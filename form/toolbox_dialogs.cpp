@@ -153,14 +153,24 @@ DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
     d->modal = qobject_cast<QDialog *>(w) != nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     // Windows keep their template's size: no maximize button, and a modal box
-    // no minimize button either.
-    if (d->modal)
+    // no minimize button either. A modal box made while a modeless dialog
+    // exists belongs to it: the window system keeps it over that window and
+    // Qt centres it there (a Wayland compositor would otherwise place it
+    // anywhere).
+    if (d->modal) {
+        QWidget *owner = nullptr;
+        for (OpaqueDialogPtr *other : tbx::Dialogs())
+            if (!other->modal && other->widget)
+                owner = other->widget;
+        if (owner)
+            w->setParent(owner);
         w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
-    else
+    } else {
         w->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
+    }
     CollectItems(d);
     tbx::Dialogs().push_back(d);
     if (!d->modal) {

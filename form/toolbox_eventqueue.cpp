@@ -64,6 +64,16 @@ void Push(Stored &&st)
     S().queue.push_back(std::move(st));
 }
 
+void QueuePress(QWindow *window, QPoint global)
+{
+    Stored st;
+    st.rec.what = mouseDown;
+    st.rec.where = ToPoint(global);
+    st.window = window;
+    st.type = QEvent::None; // nothing to give back to Qt
+    Push(std::move(st));
+}
+
 namespace {
 
 // A Return or Enter that the dialog is handed (an auto-repeat: the program

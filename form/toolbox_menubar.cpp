@@ -51,6 +51,8 @@ struct Bar {
     QPointer<MenuBar> bar;
     MenuID hilite = 0;
     SInt32 chosen = 0;
+    bool tracking = false; // MenuSelect's loop runs
+    SInt32 pending = 0;    // chosen outside MenuSelect, for the next one to report
 };
 
 Bar &B()
@@ -87,6 +89,31 @@ void Hilite(MenuID id)
     b.bar->update();
 }
 
+// A menu entry was chosen. Inside MenuSelect's loop that is its result; any
+// other way (an assistive tool's Press on the entry) goes to the program's loop
+// as a press on the menu's title, for which MenuSelect then reports the
+// choice, as for a choice made with the mouse.
+void Chosen(SInt32 choice, QAction *entry)
+{
+    Bar &b = B();
+    if (b.tracking) {
+        b.chosen = choice;
+        return;
+    }
+    if (!b.bar || !b.host || !b.host->widget)
+        return;
+    for (OpaqueMenuRef *m : b.installed)
+        if (m->qmenu && m->qmenu->isVisible())
+            m->qmenu->hide();
+    b.pending = choice;
+    QAction *title = nullptr;
+    for (OpaqueMenuRef *m : b.installed)
+        if (m->qmenu && m->qmenu->actions().contains(entry))
+            title = m->qmenu->menuAction();
+    const QRect r = title ? b.bar->actionGeometry(title) : QRect(0, 0, 1, 1);
+    tbx::QueuePress(b.host->widget->windowHandle(), b.bar->mapToGlobal(r.center()));
+}
+
 void AddAction(OpaqueMenuRef *m, int index)
 {
     const OpaqueMenuRef::Entry &e = m->entries[index];
@@ -100,7 +127,7 @@ void AddAction(OpaqueMenuRef *m, int index)
     QAction *a = m->qmenu->addAction(text);
     a->setEnabled(e.enabled);
     const SInt32 choice = ((SInt32)m->id << 16) | (SInt32)(index + 1);
-    QObject::connect(a, &QAction::triggered, [choice] { B().chosen = choice; });
+    QObject::connect(a, &QAction::triggered, [choice, a] { Chosen(choice, a); });
 }
 
 void BuildBar()
@@ -206,6 +233,7 @@ void tbx::ResetMenuBar()
     b.installed.clear();
     b.hilite = 0;
     b.chosen = 0;
+    b.pending = 0;
 }
 
 void tbx::AppendBarEntry(OpaqueMenuRef *menu, const QString &text)
@@ -247,6 +275,12 @@ SInt32 MenuSelect(Point start)
 {
     Bar &b = B();
     b.chosen = 0;
+    if (b.pending) {
+        b.chosen = b.pending;
+        b.pending = 0;
+        Hilite((MenuID)(b.chosen >> 16));
+        return b.chosen;
+    }
     if (!b.bar)
         return 0;
     QAction *title = b.bar->actionAt(b.bar->mapFromGlobal(QPoint(start.h, start.v)));
@@ -255,10 +289,12 @@ SInt32 MenuSelect(Point start)
     b.bar->hilited = nullptr;
     b.bar->setActiveAction(title);
     // The menu tracks the mouse and keys in Qt's hands until it closes.
+    b.tracking = true;
     while (QApplication::activePopupWidget()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    b.tracking = false;
     if (b.chosen)
         Hilite((MenuID)(b.chosen >> 16));
     return b.chosen;

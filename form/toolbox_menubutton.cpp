@@ -20,6 +20,8 @@
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -210,6 +212,14 @@ int ListWidth(OpaqueMenuRef *m, const QFontMetrics &fm)
 }
 } // namespace
 
+tbx::MenuButton::MenuButton(QWidget *parent) : QPushButton(parent)
+{
+    // The mouse and the keys open the list on their press and never click;
+    // a click comes from everything else that presses a button, such as an
+    // accessibility tool, which Qt hands the click a moment later.
+    QObject::connect(this, &QAbstractButton::clicked, this, &MenuButton::Open);
+}
+
 void tbx::MenuButton::mousePressEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton) {
@@ -273,16 +283,30 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     auto *layout = new QVBoxLayout(&popup);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(1);
+    auto *top = new QHBoxLayout;
+    layout->addLayout(top);
     auto *hint = new QLabel(&popup);
     hint->setTextFormat(Qt::PlainText);
     hint->setContentsMargins(4, 1, 4, 1);
     hint->setForegroundRole(QPalette::PlaceholderText);
-    layout->addWidget(hint);
+    top->addWidget(hint, 1);
+    // Escape closes the list without a choice; so does this, for the mouse and
+    // for assistive tools, which press it.
+    auto *close = new QToolButton(&popup);
+    close->setText(QStringLiteral("\u2715"));
+    close->setAutoRaise(true);
+    close->setFocusPolicy(Qt::NoFocus);
+    close->setAccessibleName(QStringLiteral("Close the list"));
+    close->setToolTip(QStringLiteral("Close the list without choosing (Escape)"));
+    top->addWidget(close);
+    QObject::connect(close, &QAbstractButton::clicked, &popup, &QWidget::hide);
     auto *view = new QListView(&popup);
     layout->addWidget(view);
     view->setUniformItemSizes(true);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Extended, not single: in a single-selection list an assistive tool's
+    // action on the entry already selected (the current one) does nothing.
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setAccessibleName(button->accessibleName());
     if (menu->hasFont) {
@@ -322,6 +346,19 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     };
     QObject::connect(view, &QAbstractItemView::clicked, choose);
     QObject::connect(view, &QAbstractItemView::activated, choose);
+    // The keys and the mouse move the current entry and select it with it; an
+    // assistive tool's action on an entry selects it without moving the
+    // current entry (or, on the current entry, unselects it). Either is a
+    // choice, as Return is.
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged,
+                     [&](const QItemSelection &selected, const QItemSelection &deselected) {
+                         const QModelIndex current = view->currentIndex();
+                         const QModelIndexList now = selected.indexes();
+                         if (now.size() == 1 && !now.contains(current))
+                             choose(now.first());
+                         else if (now.isEmpty() && deselected.contains(current))
+                             choose(current);
+                     });
     popup.show();
     view->setFocus();
     if (popup.isVisible())

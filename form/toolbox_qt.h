@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -93,8 +94,11 @@ OpaqueMenuRef *NewMenu(OpaqueMenuRef::Kind kind);
 void DropNewestMenu(); // a menu that could not be loaded after all
 bool IsLiveMenu(const OpaqueMenuRef *menu);
 
-// toolbox_eventqueue.cpp: a control whose signal fired reports a hit on its item.
+// toolbox_eventqueue.cpp: a control whose signal fired reports a hit on its
+// item; a press that the loop is to see at a screen point (the menu bar's
+// title of an entry chosen outside MenuSelect).
 void ItemHit(OpaqueControlRef *item);
+void QueuePress(QWindow *window, QPoint global);
 // toolbox_capture.cpp: a modeless dialog's window is watched from when it is
 // made until it goes away.
 void WatchDialog(OpaqueDialogPtr *dialog);

@@ -11,11 +11,13 @@
 
 namespace tbx {
 
-// A button with a pop-up list: pressing it, or Space or Down while it has the
-// focus, shows its menu's entries and keeps the one chosen as its value.
+// A button with a pop-up list: pressing it with the mouse, Space, Down or F4
+// while it has the focus, or by any other way a button is clicked (an
+// assistive tool's Press action), shows its menu's entries and keeps the one
+// chosen as its value.
 class MenuButton : public QPushButton {
   public:
-    explicit MenuButton(QWidget *parent) : QPushButton(parent) {}
+    explicit MenuButton(QWidget *parent);
 
   protected:
     void mousePressEvent(QMouseEvent *e) override;

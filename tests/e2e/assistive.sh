@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quennick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program worked by assistive technology alone (tests/e2e/actions.py: AT-SPI
+# actions on controls found by their accessible names), on X11 with a window
+# manager, or with "wayland" under the weston compositor on Qt's wayland
+# platform. Run it inside xvfb-run; it starts a private session bus, the
+# accessibility bus and, for Wayland, weston as a window of that X server.
+#
+#   assistive.sh EXE FIXTURES [x11|wayland] [SCREENSHOT.png]
+#
+# With SCREENSHOT, the screen is saved while the About box is open.
+set -euo pipefail
+if [ -z "${QUENNICK_E2E_BUS:-}" ]; then
+  export QUENNICK_E2E_BUS=1
+  exec dbus-run-session -- "$0" "$@"
+fi
+exe=$1
+fixtures=$2
+platform=${3:-x11}
+shot=${4:-}
+here=$(cd "$(dirname "$0")" && pwd)
+
+work=$(mktemp -d /tmp/quennick-e2e-XXXXXX)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/Quennick/Contents/Linux" "$work/run"
+cp "$(readlink -f "$exe")" "$work/Quennick/Contents/Linux/quennick"
+cp "$fixtures/rims.txt" "$fixtures/hubs.txt" "$work/"
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null 2>&1 && break
+  sleep 0.05
+done
+/usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
+pids+=($!)
+
+unset AT_SPI_BUS_ADDRESS
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+if [ "$platform" = wayland ]; then
+  # weston needs a run-time folder of its own for its socket.
+  export XDG_RUNTIME_DIR="$work/run"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  # Software rendering: with GL, weston's X11 output spins a core on Xvfb.
+  weston --backend=x11-backend.so --use-pixman --shell=kiosk-shell.so --socket=quennick-0 \
+    --width=1024 --height=768 \
+    --idle-time=0 --log="$work/weston.log" &
+  pids+=($!)
+  for _ in $(seq 1 200); do [ -S "$XDG_RUNTIME_DIR/quennick-0" ] && break; sleep 0.05; done
+  [ -S "$XDG_RUNTIME_DIR/quennick-0" ] || { echo "FAIL: weston did not start"; exit 1; }
+  export WAYLAND_DISPLAY=quennick-0 QT_QPA_PLATFORM=wayland
+  # Qt's Wayland input method support crashes when a compositor offers no
+  # input device; the program takes no composed input in this session anyway.
+  export QT_IM_MODULE=none
+else
+  export QT_QPA_PLATFORM=xcb
+  openbox >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+fi
+
+"$work/Quennick/Contents/Linux/quennick" 2>"$work/stderr" &
+app=$!
+fail() { echo "FAIL: $*"; cat "$work/stderr"; kill "$app" 2>/dev/null || true; exit 1; }
+
+QUENNICK_SHOT="$shot" /usr/bin/python3 "$here/actions.py" || fail "the assistive session did not go as it should"
+
+status=0
+for _ in $(seq 1 50); do
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$app" 2>/dev/null; then fail "the program did not end on Quit"; fi
+wait "$app" || status=$?
+echo "platform: $platform, exit status: $status"
+[ "$status" = 0 ] || fail "exit status $status"
+if grep -v -E 'XDG_RUNTIME_DIR|^$' "$work/stderr" | grep -q .; then
+  echo "the program said:"; cat "$work/stderr"
+fi
+echo "PASS"
