@@ -48,13 +48,23 @@ if [ "$platform" = wayland ]; then
   # weston needs a run-time folder of its own for its socket.
   export XDG_RUNTIME_DIR="$work/run"
   chmod 700 "$XDG_RUNTIME_DIR"
-  # Software rendering: with GL, weston's X11 output spins a core on Xvfb.
-  weston --backend=x11-backend.so --use-pixman --shell=kiosk-shell.so --socket=quennick-0 \
-    --width=1024 --height=768 \
-    --idle-time=0 --log="$work/weston.log" &
-  pids+=($!)
-  for _ in $(seq 1 200); do [ -S "$XDG_RUNTIME_DIR/quennick-0" ] && break; sleep 0.05; done
-  [ -S "$XDG_RUNTIME_DIR/quennick-0" ] || { echo "FAIL: weston did not start"; exit 1; }
+  # Software rendering: with GL, weston's X11 output spins a core on Xvfb. Its
+  # X11 back end now and then fails to connect to a busy server at once: it
+  # is given three tries.
+  for _ in 1 2 3; do
+    weston --backend=x11-backend.so --use-pixman --shell=kiosk-shell.so --socket=quennick-0 \
+      --width=1024 --height=768 --idle-time=0 --log="$work/weston.log" &
+    weston=$!
+    for _ in $(seq 1 600); do
+      [ -S "$XDG_RUNTIME_DIR/quennick-0" ] && break
+      kill -0 "$weston" 2>/dev/null || break
+      sleep 0.05
+    done
+    [ -S "$XDG_RUNTIME_DIR/quennick-0" ] && break
+    sleep 0.5
+  done
+  pids+=($weston)
+  [ -S "$XDG_RUNTIME_DIR/quennick-0" ] || { echo "FAIL: weston did not start"; cat "$work/weston.log"; exit 1; }
   export WAYLAND_DISPLAY=quennick-0 QT_QPA_PLATFORM=wayland
   # Qt's Wayland input method support crashes when a compositor offers no
   # input device; the program takes no composed input in this session anyway.
