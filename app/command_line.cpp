@@ -52,11 +52,6 @@ const char *Problem(const CatalogueReport &r)
     return "";
 }
 
-void Number(char *out, double value)
-{
-    Double2Str(value, 2, out);
-}
-
 // The warnings of one record; returns how many.
 int RecordWarnings(FILE *out, const RecordNote &n, int fields, const char *const *numbers,
                    int numberCount)
@@ -122,15 +117,15 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
         const SInt32 line = r.notes ? r.notes[i].line : 0;
         if (hubs) {
             const HubRecord &h = hubt[i];
-            Number(a, h.holeDiameter);
-            Number(b, h.flangeDiameter1);
-            Number(c, h.flangeDistance1);
-            Number(d, h.flangeDiameter2);
-            Number(e, h.flangeDistance2);
+            Double2Str(h.holeDiameter, 2, a);
+            Double2Str(h.flangeDiameter1, 2, b);
+            Double2Str(h.flangeDistance1, 2, c);
+            Double2Str(h.flangeDiameter2, 2, d);
+            Double2Str(h.flangeDistance2, 2, e);
             fprintf(out, "    line %d: %s %s | hole %s | flange 1 %s at %s | flange 2 %s at %s\n",
                     (int)line, h.text1, h.text4, a, b, c, d, e);
         } else {
-            Number(a, rimt[i].diameter);
+            Double2Str(rimt[i].diameter, 2, a);
             fprintf(out, "    line %d: %s %s | ERD %s\n", (int)line, rimt[i].text1, rimt[i].text3,
                     a);
         }
@@ -150,9 +145,7 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
 
 int CheckCatalogues(const char *folder, FILE *out)
 {
-    static CatalogueReport rims, hubs; // 12 KB: kept off the stack
-    memset(&rims, 0, sizeof rims);
-    memset(&hubs, 0, sizeof hubs);
+    CatalogueReport rims = {}, hubs = {};
     rims.keepNotes = hubs.keepNotes = true;
     FreeCatalogues();
     ReadCatalogues(folder, nullptr, nullptr, &rims, &hubs);

@@ -65,19 +65,27 @@ class ShowClock : public QObject {
     }
 };
 
-double FirstPopup(DialogRef form)
+// Clicks the form's rim button through its window and takes the press from
+// the loop's queue, ready for DialogSelect to open the list.
+EventRecord PressRimButton()
 {
     QWidget *button = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("MainForm"))
             button = w->findChild<QWidget *>(QStringLiteral("item4"));
-    ShowClock clock;
-    qApp->installEventFilter(&clock);
     QTest::mouseClick(button->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       button->mapTo(button->window(), button->rect().center()));
     EventRecord e{};
     while (!WaitNextEvent(everyEvent, &e, 1, nullptr) || e.what != mouseDown) {
     }
+    return e;
+}
+
+double FirstPopup()
+{
+    ShowClock clock;
+    qApp->installEventFilter(&clock);
+    EventRecord e = PressRimButton();
     DialogRef d;
     DialogItemIndex item;
     clock.clock.start();
@@ -85,7 +93,6 @@ double FirstPopup(DialogRef form)
     qApp->removeEventFilter(&clock);
     while (WaitNextEvent(everyEvent, &e, 0, nullptr)) {
     }
-    (void)form;
     return clock.shownAfter;
 }
 
@@ -94,10 +101,6 @@ double FirstPopup(DialogRef form)
 // first keystroke also folds every entry once.
 std::vector<double> FilterKeystrokes()
 {
-    QWidget *button = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("MainForm"))
-            button = w->findChild<QWidget *>(QStringLiteral("item4"));
     std::vector<double> times;
     QTimer::singleShot(50, [&times] {
         QWidget *view = QApplication::activePopupWidget()->focusWidget();
@@ -117,11 +120,7 @@ std::vector<double> FilterKeystrokes()
         }
         QTest::keyClick(view, Qt::Key_Escape);
     });
-    QTest::mouseClick(button->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      button->mapTo(button->window(), button->rect().center()));
-    EventRecord e{};
-    while (!WaitNextEvent(everyEvent, &e, 1, nullptr) || e.what != mouseDown) {
-    }
+    EventRecord e = PressRimButton();
     DialogRef d;
     DialogItemIndex item;
     DialogSelect(&e, &d, &item);
@@ -163,7 +162,7 @@ Row Measure(int n)
         ReadRims(f, menu);
         fill.push_back(Ms(t) - load.back());
         fclose(f);
-        popup.push_back(FirstPopup(form));
+        popup.push_back(FirstPopup());
         FreeCatalogues();
         DisposeDialog(form);
 

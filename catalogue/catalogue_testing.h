@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Lets tests and fuzzers load catalogues more than once in one process.
+// Lets tests, fuzzers and --check load catalogues more than once in one process.
 #ifndef QUENNICK_CATALOGUE_CATALOGUE_TESTING_H
 #define QUENNICK_CATALOGUE_CATALOGUE_TESTING_H
 

@@ -107,8 +107,9 @@ void Replay(Stored &st)
     switch (st.type) {
     case QEvent::MouseButtonPress:
         if (st.dblClick) {
-            // Qt marks the press that begins a double click; only the original
-            // keeps that mark, and without it the release would be lost.
+            // Qt marks the press that begins a double click; only the event Qt
+            // made keeps that mark (a copy loses it), and without it the
+            // release would be lost.
             send(st.clone.get());
             send(st.dblClick.get());
             break;

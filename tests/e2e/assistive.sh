@@ -10,44 +10,14 @@
 #   assistive.sh EXE FIXTURES [x11|wayland] [SCREENSHOT.png]
 #
 # With SCREENSHOT, the screen is saved while the About box is open.
-set -euo pipefail
-if [ -z "${QUENNICK_E2E_BUS:-}" ]; then
-  export QUENNICK_E2E_BUS=1
-  exec dbus-run-session -- "$0" "$@"
-fi
-exe=$1
-fixtures=$2
+source "$(dirname "$0")/common.sh"
 platform=${3:-x11}
 shot=${4:-}
-here=$(cd "$(dirname "$0")" && pwd)
 
-work=$(mktemp -d /tmp/quennick-e2e-XXXXXX)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/Quennick/Contents/Linux" "$work/run"
-cp "$(readlink -f "$exe")" "$work/Quennick/Contents/Linux/quennick"
-cp "$fixtures/rims.txt" "$fixtures/hubs.txt" "$work/"
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 100); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-    >/dev/null 2>&1 && break
-  sleep 0.05
-done
-/usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
-pids+=($!)
-
-unset AT_SPI_BUS_ADDRESS
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 if [ "$platform" = wayland ]; then
   # weston needs a run-time folder of its own for its socket.
   export XDG_RUNTIME_DIR="$work/run"
-  chmod 700 "$XDG_RUNTIME_DIR"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
   # Software rendering: with GL, weston's X11 output spins a core on Xvfb. Its
   # X11 back end now and then fails to connect to a busy server at once: it
   # is given three tries.
@@ -71,27 +41,15 @@ if [ "$platform" = wayland ]; then
   export QT_IM_MODULE=none
 else
   export QT_QPA_PLATFORM=xcb
-  openbox >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-  done
+  start_window_manager
 fi
 
-"$work/Quennick/Contents/Linux/quennick" 2>"$work/stderr" &
+"$program" 2>"$work/stderr" &
 app=$!
-fail() { echo "FAIL: $*"; cat "$work/stderr"; kill "$app" 2>/dev/null || true; exit 1; }
 
-QUENNICK_SHOT="$shot" /usr/bin/python3 "$here/actions.py" || fail "the assistive session did not go as it should"
-
-status=0
-for _ in $(seq 1 50); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app" 2>/dev/null; then fail "the program did not end on Quit"; fi
-wait "$app" || status=$?
+QUENNICK_SHOT="$shot" /usr/bin/python3 "$here/actions.py" ||
+  { cat "$work/stderr"; fail "the assistive session did not go as it should"; }
+wait_for_end
 echo "platform: $platform, exit status: $status"
 [ "$status" = 0 ] || fail "exit status $status"
 if grep -v -E 'XDG_RUNTIME_DIR|^$' "$work/stderr" | grep -q .; then

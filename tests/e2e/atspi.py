@@ -5,6 +5,7 @@ screen readers read. libatspi caches what it has read, so every look-up starts
 again from the desktop and every wait polls until its condition holds, with a
 bound of seconds."""
 import subprocess
+import sys
 import time
 
 import gi
@@ -105,3 +106,12 @@ def keys(*names):
 def clipboard():
     return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
                           text=True).stdout
+
+
+def run(main):
+    """Runs a session; on the first failure says what and exits 1."""
+    try:
+        main()
+    except Failure as e:
+        print("FAIL:", e)
+        sys.exit(1)

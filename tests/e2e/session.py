@@ -6,9 +6,8 @@ its accessible name: choose a rim and a hub, calculate, copy both results out
 through the clipboard, clear, paste, open and close the About box, quit.
 Prints what it saw; exits 1 with FAIL on the first thing that is wrong."""
 import subprocess
-import sys
 
-from atspi import Atspi, Failure, clipboard, control, focus, keys, text, wait_for, window
+from atspi import Atspi, Failure, clipboard, focus, keys, run, text, wait_for, window
 
 
 def copy_field(name):
@@ -77,8 +76,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except Failure as e:
-        print("FAIL:", e)
-        sys.exit(1)
+    run(main)
