@@ -5,7 +5,7 @@
 #ifndef QUENNICK_APP_GLOBALS_H
 #define QUENNICK_APP_GLOBALS_H
 
-#include "form/toolbox.h"
+#include "toolbox/toolbox.h"
 
 enum { kPathSize = 512 };
 

@@ -20,7 +20,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_testing.h"
 #include "form/items.h"
-#include "form/toolbox_testing.h"
+#include "toolbox/testing.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #ifndef QUENNICK_CALC_CALCULATE_HIT_H
 #define QUENNICK_CALC_CALCULATE_HIT_H
 
-#include "form/toolbox.h"
+#include "toolbox/toolbox.h"
 
 // Reads the rim, hub and lacing fields of the main form, computes both spoke
 // lengths and shows them with 2 decimals in items 22 and 23. A field that holds

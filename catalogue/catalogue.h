@@ -8,7 +8,7 @@
 
 #include <stdio.h>
 
-#include "form/toolbox.h"
+#include "toolbox/toolbox.h"
 
 // One line of "rims.txt". Texts are UTF-8, owned, never null once read (a
 // copy that could not be allocated is null and shows as "").

@@ -5,7 +5,7 @@
 #ifndef QUENNICK_FORM_COMMANDS_H
 #define QUENNICK_FORM_COMMANDS_H
 
-#include "form/toolbox.h"
+#include "toolbox/toolbox.h"
 
 // Handles an event that belongs to the main form: command keys go to the menus,
 // Return and Enter calculate, Escape ends the run; everything else goes to the

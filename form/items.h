@@ -6,7 +6,7 @@
 #ifndef QUENNICK_FORM_ITEMS_H
 #define QUENNICK_FORM_ITEMS_H
 
-#include "form/toolbox.h"
+#include "toolbox/toolbox.h"
 
 // Item numbers of the main form (template 128).
 enum {

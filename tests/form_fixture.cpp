@@ -16,7 +16,7 @@
 #include "app/shell.h"
 #include "catalogue/catalogue_testing.h"
 #include "form/items.h"
-#include "form/toolbox_testing.h"
+#include "toolbox/testing.h"
 
 QWidget *FormWidget()
 {

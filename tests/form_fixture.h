@@ -19,7 +19,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form/toolbox.h"
+#include "toolbox/toolbox.h"
 
 // The main form's window and its items, found as the user would see them.
 QWidget *FormWidget();

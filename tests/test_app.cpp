@@ -12,7 +12,7 @@
 #include "app/shell.h"
 #include "catalogue/catalogue.h"
 #include "form/items.h"
-#include "form/toolbox_testing.h"
+#include "toolbox/testing.h"
 #include "tests/form_fixture.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "catalogue/catalogue_testing.h"
 #include "form/commands.h"
 #include "form/items.h"
-#include "form/toolbox_testing.h"
+#include "toolbox/testing.h"
 #include "tests/form_fixture.h"
 
 namespace {

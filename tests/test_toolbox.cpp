@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "form/items.h"
-#include "form/toolbox_testing.h"
+#include "toolbox/testing.h"
 #include "tests/form_fixture.h"
 
 namespace {

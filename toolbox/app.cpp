@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "form/toolbox_qt.h"
+#include "toolbox/qt.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-#include "form/toolbox_events_qt.h"
-#include "form/toolbox_testing.h"
+#include "toolbox/events_qt.h"
+#include "toolbox/testing.h"
 
 namespace tbx {
 

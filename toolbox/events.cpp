@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <QWindow>
 
-#include "form/toolbox_events_qt.h"
+#include "toolbox/events_qt.h"
 
 using namespace tbx;
 

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The toolbox operations the system relies on, carried out on Qt by form/toolbox_*.cpp.
+// Included by: the program's code above the layer, and tests.
+// The toolbox operations the system relies on, carried out on Qt by toolbox/*.cpp.
 // Names and arguments follow the classic dialog toolbox; the types are our own and
 // only as rich as the system needs. This header includes no Qt.
-#ifndef QUENNICK_FORM_TOOLBOX_H
-#define QUENNICK_FORM_TOOLBOX_H
+#ifndef QUENNICK_TOOLBOX_TOOLBOX_H
+#define QUENNICK_TOOLBOX_TOOLBOX_H
 
 #include "calc/types.h"
 

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// Included by: toolbox/*.cpp only (it includes Qt).
 // Inside the toolbox layer: the records behind the opaque references, and the
-// helpers that the layer's files share. Only toolbox_*.cpp include this.
-#ifndef QUENNICK_FORM_TOOLBOX_QT_H
-#define QUENNICK_FORM_TOOLBOX_QT_H
+// helpers that the layer's files share.
+#ifndef QUENNICK_TOOLBOX_QT_H
+#define QUENNICK_TOOLBOX_QT_H
 
 #include <QByteArray>
 #include <QFont>
@@ -17,7 +18,7 @@
 #include <memory>
 #include <vector>
 
-#include "form/toolbox.h"
+#include "toolbox/toolbox.h"
 
 class QAction;
 class QMenu;
@@ -79,14 +80,14 @@ struct OpaqueDialogPtr {
 // the program's (its helpers over the toolbox), tbx:: is the layer's.
 namespace tbx {
 
-// toolbox_app.cpp: the application object, made on first use so that the
+// app.cpp: the application object, made on first use so that the
 // system needs no set-up call; texts between the system's length-prefixed
 // UTF-8 and Qt.
 void EnsureApp();
 QString Pas2QString(ConstStr255Param text);
 void QString2Pas(const QString &s, Str255 out);
 
-// toolbox_registry.cpp: every live dialog (front-most last) and menu.
+// registry.cpp: every live dialog (front-most last) and menu.
 std::vector<OpaqueDialogPtr *> &Dialogs();
 OpaqueDialogPtr *DialogOfWidget(const QWidget *widget);
 OpaqueControlRef *ItemOfWidget(const QWidget *widget);
@@ -94,26 +95,26 @@ OpaqueMenuRef *NewMenu(OpaqueMenuRef::Kind kind);
 void DropNewestMenu(); // a menu that could not be loaded after all
 bool IsLiveMenu(const OpaqueMenuRef *menu);
 
-// toolbox_eventqueue.cpp: a control whose signal fired reports a hit on its
+// eventqueue.cpp: a control whose signal fired reports a hit on its
 // item; a press that the loop is to see at a screen point (the menu bar's
 // title of an entry chosen outside MenuSelect).
 void ItemHit(OpaqueControlRef *item);
 void QueuePress(QWindow *window, QPoint global);
-// toolbox_capture.cpp: a modeless dialog's window is watched from when it is
+// capture.cpp: a modeless dialog's window is watched from when it is
 // made until it goes away.
 void WatchDialog(OpaqueDialogPtr *dialog);
 void ForgetDialog(OpaqueDialogPtr *dialog);
-// toolbox_events.cpp: drops every queued event (tests).
+// events.cpp: drops every queued event (tests).
 void ResetEvents();
 
-// toolbox_menubar.cpp: the menu bar lives in the first modeless dialog.
+// menubar.cpp: the menu bar lives in the first modeless dialog.
 void AttachMenuBar(OpaqueDialogPtr *dialog);
 void DetachMenuBar(OpaqueDialogPtr *dialog);
 QWidget *MenuBarWidget();
 void AppendBarEntry(OpaqueMenuRef *menu, const QString &text);
 void ResetMenuBar(); // tests: no menu installed
 
-// toolbox_menubutton.cpp: shows a menu button's list below the button and
+// menubutton.cpp: shows a menu button's list below the button and
 // returns the entry chosen (from 1), or 0 when the user cancelled. Runs its
 // own loop until the list closes.
 SInt16 PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current);

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-#include "form/toolbox_qt.h"
+#include "toolbox/qt.h"
 
 SInt16 SetMenuFont(MenuRef menu, SInt16, UInt16 size)
 {

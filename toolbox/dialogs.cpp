@@ -19,9 +19,9 @@
 
 #include <algorithm>
 
-#include "form/toolbox_qt.h"
-#include "form/toolbox_testing.h"
-#include "form/toolbox_widgets.h"
+#include "toolbox/qt.h"
+#include "toolbox/testing.h"
+#include "toolbox/widgets.h"
 #include "ui_128.h"
 #include "ui_129.h"
 

@@ -4,8 +4,8 @@
 // The hooks that only tests and benchmarks use and that reach across the
 // layer: the top of its include graph.
 
-#include "form/toolbox_qt.h"
-#include "form/toolbox_testing.h"
+#include "toolbox/qt.h"
+#include "toolbox/testing.h"
 
 void ToolboxReset(void)
 {

@@ -27,8 +27,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "form/toolbox_qt.h"
-#include "form/toolbox_widgets.h"
+#include "toolbox/qt.h"
+#include "toolbox/widgets.h"
 
 namespace {
 

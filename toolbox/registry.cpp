@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "form/toolbox_qt.h"
+#include "toolbox/qt.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // The capture: one application-wide filter takes the input meant for a
 // modeless dialog's window out of Qt's hands and keeps it as event records, so
 // that the loop sees them in order; WaitNextEvent hands them out and
-// DialogSelect gives each back to Qt (toolbox_events.cpp).
+// DialogSelect gives each back to Qt (events.cpp).
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,7 +15,7 @@
 
 #include <algorithm>
 
-#include "form/toolbox_events_qt.h"
+#include "toolbox/events_qt.h"
 
 namespace tbx {
 

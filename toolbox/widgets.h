@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The layer's own widgets, named in the dialog templates (toolbox_menubutton.cpp,
-// toolbox_dialogs.cpp).
-#ifndef QUENNICK_FORM_TOOLBOX_WIDGETS_H
-#define QUENNICK_FORM_TOOLBOX_WIDGETS_H
+// Included by: toolbox/*.cpp and the compiled dialog templates only (it includes Qt).
+// The layer's own widgets, named in the dialog templates (menubutton.cpp,
+// dialogs.cpp).
+#ifndef QUENNICK_TOOLBOX_WIDGETS_H
+#define QUENNICK_TOOLBOX_WIDGETS_H
 
 #include <QDialog>
 #include <QPushButton>

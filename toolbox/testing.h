@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// Included by: tests and benchmarks only (it includes no Qt).
 // Hooks into the toolbox layer that only tests and benchmarks use.
-#ifndef QUENNICK_FORM_TOOLBOX_TESTING_H
-#define QUENNICK_FORM_TOOLBOX_TESTING_H
+#ifndef QUENNICK_TOOLBOX_TESTING_H
+#define QUENNICK_TOOLBOX_TESTING_H
 
-#include "form/toolbox.h"
+#include "toolbox/toolbox.h"
 
 // Makes a dialog template seem missing (GetNewDialog then fails), or present again.
 void ToolboxHideTemplate(SInt16 templateID, Boolean hidden);

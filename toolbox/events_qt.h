@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// Included by: the layer's event files (capture, events, eventqueue) only (it includes Qt).
 // Inside the layer's event side: the stored events and the queue that the
-// capture (toolbox_capture.cpp) fills and the loop's calls (toolbox_events.cpp)
-// empty. Only the layer's event files include this.
-#ifndef QUENNICK_FORM_TOOLBOX_EVENTS_QT_H
-#define QUENNICK_FORM_TOOLBOX_EVENTS_QT_H
+// capture (capture.cpp) fills and the loop's calls (events.cpp)
+// empty.
+#ifndef QUENNICK_TOOLBOX_EVENTS_QT_H
+#define QUENNICK_TOOLBOX_EVENTS_QT_H
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -19,7 +20,7 @@
 #include <memory>
 #include <vector>
 
-#include "form/toolbox_qt.h"
+#include "toolbox/qt.h"
 
 namespace tbx {
 
@@ -44,7 +45,7 @@ struct Stored {
     DialogItemIndex hitItem = 0;
 };
 
-// Takes the input meant for a watched window out of Qt's hands (toolbox_capture.cpp).
+// Takes the input meant for a watched window out of Qt's hands (capture.cpp).
 class Filter : public QObject {
   public:
     bool eventFilter(QObject *obj, QEvent *ev) override;
