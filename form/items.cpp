@@ -76,3 +76,45 @@ void XMenuAppendItemStr(MenuRef menu, const char *text)
     if (IsValidMenu(menu))
         AppendMenuItemText(menu, pas);
 }
+
+void XFormatIndStr(char *out, size_t size, SInt16 listID, SInt16 index, const char *p1,
+                   const char *p2, const char *p3, const char *p4)
+{
+    if (!out || size == 0)
+        return;
+    Str255 text;
+    GetIndString(text, listID, index);
+    const char *params[4] = {p1, p2, p3, p4};
+    size_t n = 0;
+    // Appends `len` bytes of `s` as far as they fit, leaving room for the NUL.
+    auto put = [&](const char *s, size_t len) {
+        const size_t room = size - 1 - n;
+        const size_t take = len < room ? len : room;
+        memcpy(out + n, s, take);
+        n += take;
+    };
+    for (int i = 1; i <= text[0]; i++) {
+        const char c = (char)text[i];
+        if (c == '^' && i < text[0] && text[i + 1] >= '1' && text[i + 1] <= '4') {
+            const char *p = params[text[i + 1] - '1'];
+            if (p)
+                put(p, strlen(p));
+            i++;
+        } else {
+            put(&c, 1);
+        }
+    }
+    // A text cut short loses its last character whole, never half of it.
+    if (n == size - 1) {
+        size_t lead = n;
+        while (lead > 0 && ((unsigned char)out[lead - 1] & 0xC0) == 0x80)
+            lead--;
+        if (lead > 0) {
+            const unsigned char b = (unsigned char)out[lead - 1];
+            const size_t len = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            if (lead - 1 + len > n)
+                n = lead - 1;
+        }
+    }
+    out[n] = '\0';
+}

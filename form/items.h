@@ -6,6 +6,8 @@
 #ifndef QUENNICK_FORM_ITEMS_H
 #define QUENNICK_FORM_ITEMS_H
 
+#include <stddef.h>
+
 #include "toolbox/toolbox.h"
 
 // Item numbers of the main form (template 128).
@@ -73,5 +75,14 @@ SInt16 XDlgGetValue(DialogRef dialog, DialogItemIndex item);
 // Appends an entry, taken literally, to a menu; does nothing to a menu that is
 // not valid. A null text appends the empty entry.
 void XMenuAppendItemStr(MenuRef menu, const char *text);
+
+// String lists of resources/strings.txt (GetIndString).
+enum { kResultStringsID = 128 };
+
+// Text `index` of string list `listID` in the user's language, NUL-terminated
+// and cut to fit `size` bytes; "^1" to "^4" in it are replaced by p1 to p4
+// (a null parameter by nothing). The empty text for no such entry.
+void XFormatIndStr(char *out, size_t size, SInt16 listID, SInt16 index, const char *p1 = nullptr,
+                   const char *p2 = nullptr, const char *p3 = nullptr, const char *p4 = nullptr);
 
 #endif

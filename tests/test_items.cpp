@@ -101,3 +101,20 @@ TEST(C2Pas, CutsAt255BytesOnACharacterBoundary)
 }
 
 } // namespace
+
+// String list texts: by position, empty for none, cut whole characters.
+TEST(StringLists, TextsByPositionCutToTheirBuffer)
+{
+    char out[64];
+    XFormatIndStr(out, sizeof out, kResultStringsID, 1);
+    EXPECT_STREQ(out, "no result");
+    for (SInt16 index : {0, -1, 999}) {
+        XFormatIndStr(out, sizeof out, kResultStringsID, index);
+        EXPECT_STREQ(out, "") << index;
+    }
+    XFormatIndStr(out, sizeof out, 12345, 1);
+    EXPECT_STREQ(out, "");
+    char small[4];
+    XFormatIndStr(small, sizeof small, kResultStringsID, 1);
+    EXPECT_STREQ(small, "no ");
+}

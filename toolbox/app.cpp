@@ -83,6 +83,20 @@ void FindRuntimeFolder()
 
 } // namespace
 
+// Outside any namespace, as Q_INIT_RESOURCE requires.
+static void InitCompiledResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+// The compiled definitions (resources/resources.qrc): in a static library
+// nothing else refers to them, so without this call the linker drops them.
+void tbx::InitResources()
+{
+    static const bool done = (InitCompiledResources(), true);
+    (void)done;
+}
+
 void tbx::EnsureApp()
 {
     // Called at every toolbox entry that needs Qt, so the common case must cost

@@ -21,18 +21,6 @@
 #include "toolbox/qt.h"
 #include "toolbox/testing.h"
 
-// Registers the compiled resources (resources/resources.qrc). In a static
-// library nothing else refers to them, so without this call the linker drops
-// them. Outside any namespace, as Q_INIT_RESOURCE requires.
-static void InitResources()
-{
-    static const bool done = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    (void)done;
-}
-
 namespace {
 
 // The menu bar that shows a title as chosen ("highlighted") until the program
@@ -167,7 +155,7 @@ void BuildBar()
 // command key; "-" is a separator and a leading "!" shows the item disabled.
 bool LoadMenu(SInt16 id, OpaqueMenuRef *m)
 {
-    InitResources();
+    tbx::InitResources();
     QFile f(QStringLiteral(":/menus/menus.txt"));
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;

@@ -84,6 +84,8 @@ namespace tbx {
 // system needs no set-up call; texts between the system's length-prefixed
 // UTF-8 and Qt.
 void EnsureApp();
+// Registers the compiled definitions (menus, strings) once; safe to call again.
+void InitResources();
 QString Pas2QString(ConstStr255Param text);
 void QString2Pas(const QString &s, Str255 out);
 

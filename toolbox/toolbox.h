@@ -189,6 +189,10 @@ SInt16 AppendMenuItemText(MenuRef menu, ConstStr255Param text);
 UInt16 CountMenuItems(MenuRef menu);
 void GetMenuItemText(MenuRef menu, MenuItemIndex item, Str255 text);
 
+// String lists: resources/strings.txt, by list ID and index (from 1), in the
+// user's language. The empty text for no such list or index.
+void GetIndString(Str255 theString, SInt16 strListID, SInt16 index);
+
 // Events and windows
 
 // The next event of the form's windows, waiting at most `sleepTicks` (1/60 s)
