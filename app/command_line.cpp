@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 
+#include <errno.h>
 #include <string.h>
 
 #include "app/globals.h"
@@ -16,20 +17,23 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: quennick [--check [FOLDER]] [--help] [--version]\n"
+const char kUsageLine[] = "Usage: quennick [--check [FOLDER]] [--help] [--version]\n";
+
+const char kUsageRest[] =
     "\n"
     "Works out the spoke lengths of a bicycle wheel, for each side, in a window.\n"
     "Rims and hubs come from rims.txt and hubs.txt in the folder that holds the\n"
-    "Quennick application folder.\n"
+    "Quennick application folder, and then from your own rims.txt and hubs.txt in\n"
+    "$XDG_DATA_HOME/quennick (~/.local/share/quennick when XDG_DATA_HOME is unset).\n"
     "\n"
-    "  --check [FOLDER]  read rims.txt and hubs.txt as the program does (from FOLDER\n"
-    "                    if given) and report every record and every line that the\n"
+    "  --check [FOLDER]  read the catalogues as the program does (only FOLDER's, if\n"
+    "                    given) and report every record and every line that the\n"
     "                    form would show oddly; needs no display, writes nothing.\n"
     "                    Exit status 0: no warning; 1: warnings; 2: a file is missing\n"
     "                    or unreadable.\n"
     "  --help            show this text\n"
-    "  --version         show the program's version\n";
+    "  --version         show the program's version\n"
+    "  --                end the options; a FOLDER starting with '-' goes after it\n";
 
 const char *const kRimNumbers[] = {"ERD"};
 const char *const kHubNumbers[] = {"spoke hole diameter", "side 1 flange diameter",
@@ -52,69 +56,94 @@ const char *Problem(const CatalogueReport &r)
     return "";
 }
 
-// The warnings of one record; returns how many.
+// The warnings of one record, whose numbers are `values`; returns how many.
 int RecordWarnings(FILE *out, const RecordNote &n, int fields, const char *const *numbers,
-                   int numberCount)
+                   const double *values, int numberCount)
 {
     int warnings = 0;
+    const long long line = (long long)n.line;
     if (n.fields < fields) {
-        fprintf(out, "    warning: line %d: %d of %d fields; the missing ones are empty or 0\n",
-                (int)n.line, (int)n.fields, fields);
+        fprintf(out, "    warning: line %lld: %d of %d fields; the missing ones are empty or 0\n",
+                line, (int)n.fields, fields);
         warnings++;
     }
+    char value[kNumTextSize];
     for (int i = 0; i < numberCount && i < n.fields; i++) {
-        if (n.emptyNumber & (1u << i))
-            fprintf(out, "    warning: line %d: field %d (%s) is empty; it counts as 0\n",
-                    (int)n.line, i + 1, numbers[i]);
-        else if (n.notNumber & (1u << i))
-            fprintf(out, "    warning: line %d: field %d (%s) is not a number; it counts as 0\n",
-                    (int)n.line, i + 1, numbers[i]);
-        else
+        const unsigned bit = 1u << i;
+        Double2Str(values[i], 2, value);
+        if (n.emptyNumber & bit)
+            fprintf(out, "    warning: line %lld: field %d (%s) is empty; it counts as 0\n", line,
+                    i + 1, numbers[i]);
+        else if (n.notNumber & bit)
+            fprintf(out, "    warning: line %lld: field %d (%s) is not a number; it counts as 0\n",
+                    line, i + 1, numbers[i]);
+        else if (n.notFinite & bit)
+            fprintf(out,
+                    "    warning: line %lld: field %d (%s) is %s, not a finite number; the form "
+                    "cannot calculate with it\n",
+                    line, i + 1, numbers[i], value);
+        else if (n.negative & bit)
+            fprintf(out, "    warning: line %lld: field %d (%s) is %s; no part measures below 0\n",
+                    line, i + 1, numbers[i], value);
+        else if (!(n.hex & bit))
             continue;
         warnings++;
+        if (n.hex & bit) {
+            fprintf(out, "    warning: line %lld: field %d (%s) is hexadecimal; it reads as %s\n",
+                    line, i + 1, numbers[i], value);
+            warnings++;
+        }
     }
     if (n.cut) {
-        fprintf(out, "    warning: line %d: longer than 254 bytes; the rest of it is left out\n",
-                (int)n.line);
+        fprintf(out, "    warning: line %lld: longer than 254 bytes; the rest of it is left out\n",
+                line);
         warnings++;
     }
     return warnings;
 }
 
-// Describes one file; returns its number of warnings, or -1 when it could not
-// be read.
-int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hubs)
+// Describes one file; returns its number of warnings and sets `*failed` when
+// it could not be read, or not to its end. A user's own file that is not
+// there is no warning: it is optional.
+int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hubs, bool user,
+                 bool *failed)
 {
-    fprintf(out, "%s: %s\n", name, r.file);
+    fprintf(out, "%s%s: %s\n", name, user ? ", your own" : "", r.file);
     if (r.problem != kFileRead) {
-        fprintf(out, "  warning: %s; its chooser stays empty\n", Problem(r));
-        return -1;
+        if (user && r.problem == kFileMissing) {
+            fprintf(out, "  not there (it is optional)\n");
+            return 0;
+        }
+        fprintf(out, "  warning: %s; %s\n", Problem(r),
+                user ? "its records are left out" : "its chooser stays empty");
+        *failed = true;
+        return 0;
     }
-    fprintf(out, "  %d lines; line ends:", (int)r.lines);
+    fprintf(out, "  %lld lines; line ends:", (long long)r.lines);
     if (r.crLines)
-        fprintf(out, " CR %d", (int)r.crLines);
+        fprintf(out, " CR %lld", (long long)r.crLines);
     if (r.lfLines)
-        fprintf(out, " LF %d", (int)r.lfLines);
+        fprintf(out, " LF %lld", (long long)r.lfLines);
     if (r.crlfLines)
-        fprintf(out, " CR LF %d", (int)r.crlfLines);
+        fprintf(out, " CR LF %lld", (long long)r.crlfLines);
     fprintf(out, "%s\n", r.unterminated ? " (the last line has none)" : "");
     if (r.nonUtf8Lines == 0)
         fprintf(out, "  encoding: UTF-8\n");
     else
-        fprintf(out, "  encoding: %d line(s) not UTF-8, shown as %s\n", (int)r.nonUtf8Lines,
+        fprintf(out, "  encoding: %lld line(s) not UTF-8, shown as %s\n", (long long)r.nonUtf8Lines,
                 EncodingName(r.singleByte));
     fprintf(out, "  header, skipped:\n");
     for (int i = 0; i < r.headerCount; i++)
         fprintf(out, "    line %d: %s\n", i + 1, r.header[i]);
     if (r.blankLines)
-        fprintf(out, "  %d blank line(s) skipped\n", (int)r.blankLines);
+        fprintf(out, "  %lld blank line(s) skipped\n", (long long)r.blankLines);
 
-    const SInt32 count = hubs ? hubc : rimc;
-    fprintf(out, "  %d record(s):\n", (int)count);
+    fprintf(out, "  %d record(s):\n", (int)r.records);
     int warnings = 0;
     char a[kNumTextSize], b[kNumTextSize], c[kNumTextSize], d[kNumTextSize], e[kNumTextSize];
-    for (SInt32 i = 0; i < count; i++) {
-        const SInt32 line = r.notes ? r.notes[i].line : 0;
+    for (SInt32 k = 0; k < r.records; k++) {
+        const SInt32 i = r.firstRecord + k;
+        const long long line = r.notes ? (long long)r.notes[k].line : 0;
         if (hubs) {
             const HubRecord &h = hubt[i];
             Double2Str(h.holeDiameter, 2, a);
@@ -122,81 +151,162 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
             Double2Str(h.flangeDistance1, 2, c);
             Double2Str(h.flangeDiameter2, 2, d);
             Double2Str(h.flangeDistance2, 2, e);
-            fprintf(out, "    line %d: %s %s | hole %s | flange 1 %s at %s | flange 2 %s at %s\n",
-                    (int)line, h.text1, h.text4, a, b, c, d, e);
+            fprintf(out, "    line %lld: %s %s | hole %s | flange 1 %s at %s | flange 2 %s at %s\n",
+                    line, h.text1, h.text4, a, b, c, d, e);
+            const double values[] = {h.holeDiameter, h.flangeDiameter1, h.flangeDistance1,
+                                     h.flangeDiameter2, h.flangeDistance2};
+            if (r.notes)
+                warnings += RecordWarnings(out, r.notes[k], 9, kHubNumbers, values, 5);
         } else {
             Double2Str(rimt[i].diameter, 2, a);
-            fprintf(out, "    line %d: %s %s | ERD %s\n", (int)line, rimt[i].text1, rimt[i].text3,
-                    a);
+            fprintf(out, "    line %lld: %s %s | ERD %s\n", line, rimt[i].text1, rimt[i].text3, a);
+            if (r.notes)
+                warnings += RecordWarnings(out, r.notes[k], 4, kRimNumbers, &rimt[i].diameter, 1);
         }
-        if (r.notes)
-            warnings += hubs ? RecordWarnings(out, r.notes[i], 9, kHubNumbers, 5)
-                             : RecordWarnings(out, r.notes[i], 4, kRimNumbers, 1);
     }
     if (r.stoppedAtLine) {
-        fprintf(out, "  warning: line %d: reading stopped; a catalogue holds at most %d records\n",
-                (int)r.stoppedAtLine, (int)kMaxRecords);
+        fprintf(out,
+                "  warning: line %lld: reading stopped; the %s list holds at most %d records\n",
+                (long long)r.stoppedAtLine, hubs ? "hub" : "rim", (int)kMaxRecords);
         warnings++;
+    }
+    if (r.budgetLine) {
+        fprintf(out,
+                "  warning: line %lld: reading stopped after %lld bytes; no catalogue is that "
+                "long\n",
+                (long long)r.budgetLine, (long long)r.budgetBytes);
+        warnings++;
+    }
+    if (r.readError) {
+        fprintf(out,
+                "  warning: %s: reading failed in line %lld: %s; the records before it are kept\n",
+                r.file, (long long)r.readErrorLine, strerror(r.readError));
+        *failed = true;
     }
     return warnings;
 }
 
+// Flushes `out`; when anything written to it was lost, says so in one line on
+// `err` (as ls does) and sets the status to 2.
+void CheckOutput(FILE *out, FILE *err, int *status)
+{
+    if (fflush(out) == 0 && !ferror(out))
+        return;
+    const int e = errno;
+    fprintf(err, "quennick: write error%s%s\n", e ? ": " : "", e ? strerror(e) : "");
+    *status = 2;
+}
+
+bool IsOwnOption(const char *arg)
+{
+    return strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0 || strcmp(arg, "--version") == 0 ||
+           strcmp(arg, "--check") == 0;
+}
+
+// A mistake on the command line: one line saying what, the usage line, status 2.
+bool UsageError(FILE *err, int *status, const char *what, const char *arg)
+{
+    fprintf(err, "quennick: %s%s%s%s\n", what, arg ? " '" : "", arg ? arg : "", arg ? "'" : "");
+    fputs(kUsageLine, err);
+    fputs("Try 'quennick --help' for more.\n", err);
+    *status = 2;
+    return true;
+}
+
 } // namespace
 
-int CheckCatalogues(const char *folder, FILE *out)
+int CheckCatalogues(const char *folder, const char *userFolder, FILE *out)
 {
-    CatalogueReport rims = {}, hubs = {};
-    rims.keepNotes = hubs.keepNotes = true;
+    CatalogueReport rims[kListFiles] = {}, hubs[kListFiles] = {};
+    for (int i = 0; i < kListFiles; i++)
+        rims[i].keepNotes = hubs[i].keepNotes = true;
     FreeCatalogues();
-    ReadCatalogues(folder, nullptr, nullptr, &rims, &hubs);
+    ReadCatalogues(folder, userFolder, nullptr, nullptr, rims, hubs);
     if (folder[0] == '\0')
         fprintf(out, "No data folder: the program's own location could not be found.\n");
-    const int rimWarnings = DescribeFile(out, "rims.txt", rims, false);
-    const int hubWarnings = DescribeFile(out, "hubs.txt", hubs, true);
+    bool failed = false;
+    int warnings = 0;
+    const bool user = userFolder && userFolder[0];
+    for (int hub = 0; hub < 2; hub++) {
+        const CatalogueReport *reports = hub ? hubs : rims;
+        const char *name = hub ? "hubs.txt" : "rims.txt";
+        warnings += DescribeFile(out, name, reports[kShippedFile], hub, false, &failed);
+        if (user)
+            warnings += DescribeFile(out, name, reports[kUserFile], hub, true, &failed);
+    }
+    if (userFolder && !user)
+        fprintf(out, "Your own catalogues: none; neither XDG_DATA_HOME nor HOME names a folder.\n");
     const int records = (int)(rimc + hubc);
-    FreeReport(&rims);
-    FreeReport(&hubs);
+    for (int i = 0; i < kListFiles; i++) {
+        FreeReport(&rims[i]);
+        FreeReport(&hubs[i]);
+    }
     FreeCatalogues();
-    if (rimWarnings < 0 || hubWarnings < 0) {
+    if (failed) {
         fprintf(out, "%d record(s); a catalogue could not be read.\n", records);
         return kCheckMissing;
     }
-    const int warnings = rimWarnings + hubWarnings;
     fprintf(out, "%d record(s), %d warning(s).\n", records, warnings);
     return warnings ? kCheckWarnings : kCheckClean;
 }
 
-bool AnswerCommandLine(int argc, char **argv, const char *dataFolder, FILE *out, int *status)
+bool AnswerCommandLine(int argc, char **argv, const char *dataFolder, const char *userFolder,
+                       FILE *out, FILE *err, int *status)
 {
+    // Only an own option before any "--" makes the command line ours; every
+    // other is the windowing library's (-platform and the like).
+    bool ours = false;
+    for (int i = 1; i < argc && !ours && strcmp(argv[i], "--") != 0; i++)
+        ours = IsOwnOption(argv[i]);
+    if (!ours)
+        return false;
+
+    bool help = false, version = false, check = false, options = true;
+    const char *folderName = nullptr;
     for (int i = 1; i < argc; i++) {
-        if (strcmp(argv[i], "--help") == 0 || strcmp(argv[i], "-h") == 0) {
-            fputs(kUsage, out);
-            *status = 0;
-            return true;
-        }
-        if (strcmp(argv[i], "--version") == 0) {
-            fprintf(out, "quennick %s\n", QUENNICK_VERSION);
-            *status = 0;
-            return true;
-        }
-        if (strcmp(argv[i], "--check") == 0) {
-            // A folder given on the command line may lack its final slash.
-            char folder[kPathSize];
-            snprintf(folder, sizeof folder, "%s", dataFolder);
-            if (i + 1 < argc && argv[i + 1][0] != '-') {
-                const char *given = argv[i + 1];
-                const size_t n = strlen(given);
-                if (n + 2 > sizeof folder) {
-                    fprintf(out, "quennick: the folder name is too long: %s\n", given);
-                    *status = kCheckMissing;
-                    return true;
-                }
-                snprintf(folder, sizeof folder, "%s%s", given,
-                         n > 0 && given[n - 1] == '/' ? "" : "/");
-            }
-            *status = CheckCatalogues(folder, out);
-            return true;
+        const char *arg = argv[i];
+        if (options && strcmp(arg, "--") == 0) {
+            options = false;
+        } else if (options && arg[0] == '-' && arg[1] != '\0') {
+            if (strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0)
+                help = true;
+            else if (strcmp(arg, "--version") == 0)
+                version = true;
+            else if (strcmp(arg, "--check") == 0)
+                check = true;
+            else
+                return UsageError(err, status, "unknown option", arg);
+        } else if (!folderName) {
+            folderName = arg;
+        } else {
+            return UsageError(err, status, "extra argument", arg);
         }
     }
-    return false;
+    if (folderName && !check)
+        return UsageError(err, status, "extra argument", folderName);
+    if (help) {
+        fputs(kUsageLine, out);
+        fputs(kUsageRest, out);
+        *status = 0;
+    } else if (version) {
+        fprintf(out, "quennick %s\n", QUENNICK_VERSION);
+        *status = 0;
+    } else if (folderName) {
+        // A folder given on the command line may lack its final slash.
+        const size_t n = strlen(folderName);
+        if (n == 0)
+            return UsageError(err, status, "the folder name is empty", nullptr);
+        char folder[kPathSize];
+        if (n + 2 > sizeof folder) {
+            fprintf(err, "quennick: the folder name is too long: %s\n", folderName);
+            *status = kCheckMissing;
+            return true;
+        }
+        snprintf(folder, sizeof folder, "%s%s", folderName, folderName[n - 1] == '/' ? "" : "/");
+        *status = CheckCatalogues(folder, nullptr, out);
+    } else {
+        *status = CheckCatalogues(dataFolder, userFolder ? userFolder : "", out);
+    }
+    CheckOutput(out, err, status);
+    return true;
 }

@@ -4,5 +4,6 @@
 #include "app/globals.h"
 
 char path[kPathSize];
+char userPath[kPathSize];
 DialogRef theDialog = nullptr;
 Boolean alive = TRUE;

@@ -11,6 +11,8 @@ enum { kPathSize = 512 };
 
 // The data folder, ending in a slash; "" when it could not be found.
 extern char path[kPathSize];
+// The user's own catalogue folder, ending in a slash; "" when there is none.
+extern char userPath[kPathSize];
 // The main form, for the whole run.
 extern DialogRef theDialog;
 // The run flag: the event loop runs while it is true.

@@ -5,6 +5,7 @@
 
 #include <limits.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
 
@@ -42,12 +43,37 @@ void DataFolder(const char *exe, const char *self, char *folder, size_t size)
     // little or the wrong thing.
     if (self)
         exe = self;
-    if (!exe || CountSlashes(exe) < 4 || strlen(exe) >= size)
+    if (!exe || CountSlashes(exe) < 4)
         return; // no data folder: the catalogues are simply not found
-    memcpy(folder, exe, strlen(exe) + 1);
-    for (int i = 0; i < 3; i++)
-        *strrchr(folder, '/') = '\0';
-    strrchr(folder, '/')[1] = '\0';
+    // Three folders up, keeping the slash after the fourth-last: only the
+    // folder goes into `folder`, so only its length must fit.
+    size_t end = strlen(exe);
+    for (int i = 0; i < 4; i++) {
+        while (exe[end - 1] != '/')
+            end--;
+        if (i < 3)
+            end--;
+    }
+    if (end >= size)
+        return;
+    memcpy(folder, exe, end);
+    folder[end] = '\0';
+}
+
+void UserFolder(const char *dataHome, const char *home, char *folder, size_t size)
+{
+    folder[0] = '\0';
+    int n = -1;
+    // A relative value would name a folder under whatever the working
+    // directory happens to be; the XDG rule is to ignore it.
+    if (dataHome && dataHome[0] == '/')
+        n = snprintf(folder, size, "%s%squennick/", dataHome,
+                     dataHome[strlen(dataHome) - 1] == '/' ? "" : "/");
+    else if (home && home[0] == '/')
+        n = snprintf(folder, size, "%s%s.local/share/quennick/", home,
+                     home[strlen(home) - 1] == '/' ? "" : "/");
+    if (n < 0 || (size_t)n >= size)
+        folder[0] = '\0';
 }
 
 void EventLoop(void)
@@ -102,8 +128,9 @@ int QuennickMain(int argc, char **argv)
         ignoreRunningExecutable ? -1 : readlink("/proc/self/exe", self, sizeof self - 1);
     self[n > 0 ? n : 0] = '\0';
     DataFolder(argc > 0 ? argv[0] : nullptr, n > 0 ? self : nullptr, path, sizeof path);
+    UserFolder(getenv("XDG_DATA_HOME"), getenv("HOME"), userPath, sizeof userPath);
     int status = 0;
-    if (AnswerCommandLine(argc, argv, path, stdout, &status))
+    if (AnswerCommandLine(argc, argv, path, userPath, stdout, stderr, &status))
         return status;
 
     alive = TRUE;

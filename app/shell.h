@@ -20,8 +20,14 @@ void EventLoop(void);
 // ("/a/App/Contents/Bin/app" gives "/a/"). `self` is the resolved path of the
 // running executable and is used whenever known; `exe` (the first argument)
 // only when `self` is null. Writes "" for a path with fewer than four slashes
-// or when no folder fits `size` bytes.
+// or when the folder does not fit `size` bytes.
 void DataFolder(const char *exe, const char *self, char *folder, size_t size);
+
+// The user's own catalogue folder, ending in a slash:
+// "$XDG_DATA_HOME/quennick/", or "$HOME/.local/share/quennick/" when
+// XDG_DATA_HOME (`dataHome`) is unset, empty or not absolute. Writes "" when
+// neither is an absolute path or when the folder does not fit `size` bytes.
+void UserFolder(const char *dataHome, const char *home, char *folder, size_t size);
 
 // For tests that run the program in this process: take the data folder from
 // the first argument, not from the test's own executable.

@@ -51,10 +51,13 @@ Boolean fgetline(FILE *file, char *line);
 char *_strdup(const char *text);
 
 // Reads both catalogues from the data folder `path` into the tables and appends
-// one entry per record to the rim and hub menus. Blank lines among the records
-// are skipped; at most 32,767 records of each file are read. A file that can't
-// be read (missing, unreadable, or not a regular file) leaves its catalogue
-// empty; nothing is reported. Returns 1.
+// one entry per record to the rim and hub menus; then the user's own
+// "rims.txt" and "hubs.txt" from `userPath`, whose records follow the shipped
+// ones in the same table and menu. Blank lines among the records are skipped;
+// at most 32,767 records of each list are read, and at most 32 MiB of each
+// file. A file that can't be read (missing, unreadable, or not a regular file)
+// gives no records, and a read error keeps the records before it; nothing is
+// reported. Returns 1.
 SInt16 DoReadData(MenuRef rimMenu, MenuRef hubMenu);
 
 // Read an open catalogue file into its table and menu (as DoReadData does; a

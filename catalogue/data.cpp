@@ -12,42 +12,51 @@
 
 namespace {
 
-// Reads one catalogue of the data folder with `read`; a file that can't be
-// opened leaves its catalogue empty.
-void ReadOne(const char *folder, const char *name, MenuRef menu, CatalogueReport *report,
-             void (*read)(FILE *, MenuRef, CatalogueReport *))
+// Opens one catalogue of `folder` for its report (zeroed first, but for
+// keepNotes); null when it can't be opened.
+FILE *OpenOne(const char *folder, const char *name, CatalogueReport *report)
 {
     const bool keepNotes = report->keepNotes;
     memset(report, 0, sizeof *report);
     report->keepNotes = keepNotes;
-    const int n = snprintf(report->file, sizeof report->file, "%s%s", folder, name);
-    if (folder[0] == '\0' || n < 0 || n >= (int)sizeof report->file) {
+    const int n = snprintf(report->file, sizeof report->file, "%s%s", folder ? folder : "", name);
+    if (!folder || folder[0] == '\0' || n < 0 || n >= (int)sizeof report->file) {
         // No data folder must not mean the working directory.
         report->problem = kFileMissing;
         report->error = ENOENT;
-        return;
+        return nullptr;
     }
-    FILE *file = OpenCatalogueFile(report->file, &report->problem, &report->error);
-    if (!file)
-        return;
-    read(file, menu, report);
-    fclose(file);
+    return OpenCatalogueFile(report->file, &report->problem, &report->error);
+}
+
+// Reads one list from the data folder and then from the user's folder.
+void ReadOneList(const char *folder, const char *userFolder, const char *name, MenuRef menu,
+                 CatalogueReport reports[kListFiles],
+                 void (*read)(const CatalogueSource *, int, MenuRef))
+{
+    CatalogueSource sources[kListFiles];
+    sources[kShippedFile] = {OpenOne(folder, name, &reports[kShippedFile]), &reports[kShippedFile]};
+    sources[kUserFile] = {OpenOne(userFolder, name, &reports[kUserFile]), &reports[kUserFile]};
+    read(sources, kListFiles, menu);
+    for (const CatalogueSource &s : sources)
+        if (s.file)
+            fclose(s.file);
 }
 
 } // namespace
 
-void ReadCatalogues(const char *folder, MenuRef rimMenu, MenuRef hubMenu, CatalogueReport *rims,
-                    CatalogueReport *hubs)
+void ReadCatalogues(const char *folder, const char *userFolder, MenuRef rimMenu, MenuRef hubMenu,
+                    CatalogueReport rims[kListFiles], CatalogueReport hubs[kListFiles])
 {
-    // The rim file is finished and closed before the hub file is opened.
-    ReadOne(folder, "rims.txt", rimMenu, rims, ReadRimsReport);
-    ReadOne(folder, "hubs.txt", hubMenu, hubs, ReadHubsReport);
+    // The rim files are finished and closed before the hub files are opened.
+    ReadOneList(folder, userFolder, "rims.txt", rimMenu, rims, ReadRimSources);
+    ReadOneList(folder, userFolder, "hubs.txt", hubMenu, hubs, ReadHubSources);
 }
 
 SInt16 DoReadData(MenuRef rimMenu, MenuRef hubMenu)
 {
-    CatalogueReport rims = {}, hubs = {};
-    ReadCatalogues(path, rimMenu, hubMenu, &rims, &hubs);
+    CatalogueReport rims[kListFiles] = {}, hubs[kListFiles] = {};
+    ReadCatalogues(path, userPath, rimMenu, hubMenu, rims, hubs);
     return 1;
 }
 

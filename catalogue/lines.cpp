@@ -32,22 +32,30 @@ void TrimCutCharacter(char *line, size_t n)
 
 } // namespace
 
-bool ReadLine(FILE *file, char *line, LineInfo *info)
+bool ReadLineWithin(FILE *file, char *line, LineInfo *info, int64_t *budget)
 {
     size_t n = 0;
     bool any = false;
     int c;
     info->end = kEndOfFile;
     info->cut = false;
+    info->overBudget = false;
     // One byte at a time, without taking the stream's lock for each: the file
     // is this thread's alone.
     while ((c = getc_unlocked(file)) != EOF) {
+        if (--*budget < 0) {
+            // A byte past the budget: the file is longer than any catalogue.
+            info->overBudget = true;
+            line[0] = '\0';
+            return false;
+        }
         any = true;
         if (c == '\r') {
             const int next = getc_unlocked(file);
-            if (next == '\n')
+            if (next == '\n' && *budget > 0) {
+                --*budget;
                 info->end = kEndCRLF;
-            else {
+            } else {
                 info->end = kEndCR;
                 if (next != EOF)
                     ungetc(next, file);
@@ -65,10 +73,22 @@ bool ReadLine(FILE *file, char *line, LineInfo *info)
         else
             info->cut = true;
     }
+    // A read error looks like the end of the file to getc; the line it cut
+    // short is not a line of the file.
+    if (c == EOF && ferror(file)) {
+        line[0] = '\0';
+        return false;
+    }
     line[n] = '\0';
     if (info->cut)
         TrimCutCharacter(line, n);
     return any;
+}
+
+bool ReadLine(FILE *file, char *line, LineInfo *info)
+{
+    int64_t unlimited = INT64_MAX;
+    return ReadLineWithin(file, line, info, &unlimited);
 }
 
 bool IsBlankLine(const char *line)

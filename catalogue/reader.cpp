@@ -3,6 +3,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <math.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -69,16 +70,36 @@ void CountEnd(CatalogueReport *report, const LineInfo &info)
     }
 }
 
-// The first pass: counts the records (at most kMaxRecords), judges which
+int64_t byteBudget = kCatalogueByteBudget;
+
+// After a line that could not be read: notes a read error or the byte budget,
+// at line `line`. The errno of a failed read is still the stream's.
+void NoteStop(FILE *file, const LineInfo &info, LineNumber line, CatalogueReport *report)
+{
+    if (ferror(file) && report->readError == 0) {
+        report->readError = errno ? errno : EIO;
+        report->readErrorLine = line;
+    } else if (info.overBudget && report->budgetLine == 0) {
+        report->budgetLine = line;
+        report->budgetBytes = byteBudget;
+    }
+}
+
+// The first pass: counts the records (at most `limit`), judges which
 // single-byte encoding the file's non-UTF-8 lines are in, and notes the file's
 // line ends. Leaves the file at its start.
-SInt32 CountRecords(FILE *file, const Format &format, CatalogueReport *report)
+SInt32 CountRecords(FILE *file, const Format &format, SInt32 limit, CatalogueReport *report)
 {
     char line[kLineSize];
-    LineInfo info;
+    LineInfo info = {kEndOfFile, false, false};
     EncodingGuess guess;
-    SInt32 lines = 0, records = 0;
-    while (records < kMaxRecords && ReadLine(file, line, &info)) {
+    LineNumber lines = 0;
+    SInt32 records = 0;
+    int64_t budget = byteBudget;
+    errno = 0;
+    bool more = true;
+    while ((records < limit || lines < format.headerLines) &&
+           (more = ReadLineWithin(file, line, &info, &budget))) {
         lines++;
         CountEnd(report, info);
         if (!GuessLine(&guess, line))
@@ -90,13 +111,18 @@ SInt32 CountRecords(FILE *file, const Format &format, CatalogueReport *report)
         else
             records++;
     }
+    if (!more)
+        NoteStop(file, info, lines + 1, report);
     // At the limit, say where reading stopped if another record follows.
-    if (records == kMaxRecords) {
-        for (int i = 1; i <= kLookPastLimit && ReadLine(file, line, &info); i++)
+    if (more && records == limit) {
+        for (int i = 1; i <= kLookPastLimit; i++) {
+            if (!ReadLineWithin(file, line, &info, &budget))
+                break;
             if (!IsBlankLine(line)) {
                 report->stoppedAtLine = lines + i;
                 break;
             }
+        }
     }
     report->lines = lines;
     // With no evidence (every line UTF-8) the texts need no single-byte table;
@@ -139,8 +165,9 @@ struct Reader {
     FILE *file;
     Format format;
     CatalogueReport *report;
-    SInt32 line;   // number of the line last read
-    bool lineUtf8; // the line last read is valid UTF-8
+    LineNumber line; // number of the line last read
+    int64_t budget;  // bytes left to read
+    bool lineUtf8;   // the line last read is valid UTF-8
     char text[kLineSize];
     char *fields[kMostFields];
 };
@@ -149,7 +176,7 @@ void SkipHeader(Reader *r)
 {
     LineInfo info;
     for (int i = 0; i < r->format.headerLines; i++) {
-        if (!ReadLine(r->file, r->text, &info))
+        if (!ReadLineWithin(r->file, r->text, &info, &r->budget))
             return;
         r->line++;
         if (i < kMaxHeaderLines && r->report->headerCount == i) {
@@ -165,43 +192,120 @@ bool NextRecord(Reader *r, RecordNote *note)
 {
     LineInfo info;
     do {
-        if (!ReadLine(r->file, r->text, &info))
+        if (!ReadLineWithin(r->file, r->text, &info, &r->budget)) {
+            // The first pass saw the same error or budget, unless the file
+            // changed in between.
+            NoteStop(r->file, info, r->line + 1, r->report);
             return false;
+        }
         r->line++;
     } while (IsBlankLine(r->text));
+    *note = RecordNote();
     note->line = r->line;
     note->cut = info.cut;
     r->lineUtf8 = IsUtf8(r->text);
     note->fields = (SInt16)SplitFields(r->text, r->fields, r->format.fields);
-    note->notNumber = note->emptyNumber = 0;
     return true;
 }
 
-// Reads number field i of the current record into `value`, noting what is odd.
+// True for number text in hexadecimal ("0x258", " -0X1p3"), which the library
+// reads but no one writing a catalogue means.
+bool IsHexNumber(const char *text)
+{
+    while (*text == ' ' || (*text >= '\t' && *text <= '\r'))
+        text++;
+    if (*text == '+' || *text == '-')
+        text++;
+    return text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+}
+
+// Reads number field i of the current record into `value`, noting what is odd:
+// no number, or one the form cannot use (every catalogue number is the size of
+// a real part, which is finite and never below 0).
 void ReadNumber(Reader *r, int i, double *value, RecordNote *note)
 {
+    const UInt16 bit = (UInt16)(1u << i);
     if (r->fields[i][0] == '\0')
-        note->emptyNumber |= (UInt16)(1u << i);
-    if (!Str2Double(r->fields[i], value))
-        note->notNumber |= (UInt16)(1u << i);
+        note->emptyNumber |= bit;
+    const bool hex = IsHexNumber(r->fields[i]);
+    if (!Str2Double(r->fields[i], value)) {
+        note->notNumber |= bit;
+        return;
+    }
+    if (!isfinite(*value))
+        note->notFinite |= bit;
+    else if (*value < 0)
+        note->negative |= bit;
+    if (hex)
+        note->hex |= bit;
 }
 
-// Allocates a table of `count` records (calloc: a failure leaves null) and, when
-// a report is asked for, the notes beside it.
-void *AllocateTable(SInt32 count, size_t size, CatalogueReport *report)
+// Fills one record from the current line and appends its menu entry.
+typedef void (*FillRecord)(Reader *r, char *record, RecordNote *note, MenuRef menu);
+
+void FillRim(Reader *r, char *record, RecordNote *note, MenuRef menu)
 {
-    if (count <= 0)
-        return nullptr;
-    void *table = calloc((size_t)count, size);
-    if (table && report->keepNotes)
-        report->notes = (RecordNote *)calloc((size_t)count, sizeof(RecordNote));
+    RimRecord *rim = (RimRecord *)record;
+    const TextEncoding e = r->report->singleByte;
+    rim->text3 = CopyText(r->fields[3], r->lineUtf8, e);
+    rim->text1 = CopyText(r->fields[1], r->lineUtf8, e);
+    rim->text2 = CopyText(r->fields[2], r->lineUtf8, e);
+    AppendEntry(menu, rim->text1, rim->text3);
+    ReadNumber(r, 0, &rim->diameter, note);
+}
+
+void FillHub(Reader *r, char *record, RecordNote *note, MenuRef menu)
+{
+    HubRecord *hub = (HubRecord *)record;
+    const TextEncoding e = r->report->singleByte;
+    ReadNumber(r, 0, &hub->holeDiameter, note);
+    ReadNumber(r, 1, &hub->flangeDiameter1, note);
+    ReadNumber(r, 2, &hub->flangeDistance1, note);
+    ReadNumber(r, 3, &hub->flangeDiameter2, note);
+    ReadNumber(r, 4, &hub->flangeDistance2, note);
+    hub->text1 = CopyText(r->fields[5], r->lineUtf8, e);
+    hub->text2 = CopyText(r->fields[6], r->lineUtf8, e);
+    hub->text3 = CopyText(r->fields[7], r->lineUtf8, e);
+    hub->text4 = CopyText(r->fields[8], r->lineUtf8, e);
+    AppendEntry(menu, hub->text1, hub->text4);
+}
+
+// Reads the files of one list into one table, allocated once for all of them
+// (calloc: a failure leaves null and no records). Returns the table and sets
+// `*count`.
+char *ReadList(const CatalogueSource *sources, int n, const Format &format, size_t size,
+               FillRecord fill, MenuRef menu, SInt32 *count)
+{
+    SInt32 counted[kListFiles] = {0}, capacity = 0;
+    for (int i = 0; i < n && i < kListFiles; i++)
+        if (sources[i].file)
+            capacity += counted[i] =
+                CountRecords(sources[i].file, format, kMaxRecords - capacity, sources[i].report);
+    char *table = capacity > 0 ? (char *)calloc((size_t)capacity, size) : nullptr;
+    SInt32 filled = 0;
+    for (int i = 0; i < n && i < kListFiles; i++) {
+        if (!sources[i].file)
+            continue;
+        CatalogueReport *report = sources[i].report;
+        Reader r = {sources[i].file, format, report, 0, byteBudget, false, {0}, {nullptr}};
+        SkipHeader(&r);
+        report->firstRecord = filled;
+        if (!table || counted[i] == 0)
+            continue;
+        if (report->keepNotes)
+            report->notes = (RecordNote *)calloc((size_t)counted[i], sizeof(RecordNote));
+        RecordNote note;
+        // Bounded by the count as well: the file may have grown between the passes.
+        while (report->records < counted[i] && NextRecord(&r, &note)) {
+            fill(&r, table + (size_t)filled * size, &note, menu);
+            if (report->notes)
+                report->notes[report->records] = note;
+            report->records++;
+            filled++;
+        }
+    }
+    *count = filled;
     return table;
-}
-
-void KeepNote(CatalogueReport *report, SInt32 index, const RecordNote &note)
-{
-    if (report->notes)
-        report->notes[index] = note;
 }
 
 } // namespace
@@ -232,56 +336,43 @@ FILE *OpenCatalogueFile(const char *name, FileProblem *problem, int *error)
     return file;
 }
 
+void ReadRimSources(const CatalogueSource *sources, int count, MenuRef rimMenu)
+{
+    SInt32 n = 0;
+    RimRecord *table =
+        (RimRecord *)ReadList(sources, count, kRims, sizeof(RimRecord), FillRim, rimMenu, &n);
+    if (table) {
+        rimt = table;
+        rimc = n;
+    }
+}
+
+void ReadHubSources(const CatalogueSource *sources, int count, MenuRef hubMenu)
+{
+    SInt32 n = 0;
+    HubRecord *table =
+        (HubRecord *)ReadList(sources, count, kHubs, sizeof(HubRecord), FillHub, hubMenu, &n);
+    if (table) {
+        hubt = table;
+        hubc = n;
+    }
+}
+
 void ReadRimsReport(FILE *file, MenuRef rimMenu, CatalogueReport *report)
 {
-    const SInt32 capacity = CountRecords(file, kRims, report);
-    RimRecord *table = (RimRecord *)AllocateTable(capacity, sizeof *table, report);
-    Reader r = {file, kRims, report, 0, false, {0}, {nullptr}};
-    SkipHeader(&r);
-    if (!table)
-        return;
-    rimt = table;
-    rimc = 0;
-    RecordNote note;
-    // Bounded by the count as well: the file may have grown between the passes.
-    while (rimc < capacity && NextRecord(&r, &note)) {
-        RimRecord *rim = &rimt[rimc];
-        rim->text3 = CopyText(r.fields[3], r.lineUtf8, report->singleByte);
-        rim->text1 = CopyText(r.fields[1], r.lineUtf8, report->singleByte);
-        rim->text2 = CopyText(r.fields[2], r.lineUtf8, report->singleByte);
-        AppendEntry(rimMenu, rim->text1, rim->text3);
-        ReadNumber(&r, 0, &rim->diameter, &note);
-        KeepNote(report, rimc, note);
-        rimc++;
-    }
+    const CatalogueSource source = {file, report};
+    ReadRimSources(&source, 1, rimMenu);
 }
 
 void ReadHubsReport(FILE *file, MenuRef hubMenu, CatalogueReport *report)
 {
-    const SInt32 capacity = CountRecords(file, kHubs, report);
-    HubRecord *table = (HubRecord *)AllocateTable(capacity, sizeof *table, report);
-    Reader r = {file, kHubs, report, 0, false, {0}, {nullptr}};
-    SkipHeader(&r);
-    if (!table)
-        return;
-    hubt = table;
-    hubc = 0;
-    RecordNote note;
-    while (hubc < capacity && NextRecord(&r, &note)) {
-        HubRecord *hub = &hubt[hubc];
-        ReadNumber(&r, 0, &hub->holeDiameter, &note);
-        ReadNumber(&r, 1, &hub->flangeDiameter1, &note);
-        ReadNumber(&r, 2, &hub->flangeDistance1, &note);
-        ReadNumber(&r, 3, &hub->flangeDiameter2, &note);
-        ReadNumber(&r, 4, &hub->flangeDistance2, &note);
-        hub->text1 = CopyText(r.fields[5], r.lineUtf8, report->singleByte);
-        hub->text2 = CopyText(r.fields[6], r.lineUtf8, report->singleByte);
-        hub->text3 = CopyText(r.fields[7], r.lineUtf8, report->singleByte);
-        hub->text4 = CopyText(r.fields[8], r.lineUtf8, report->singleByte);
-        AppendEntry(hubMenu, hub->text1, hub->text4);
-        KeepNote(report, hubc, note);
-        hubc++;
-    }
+    const CatalogueSource source = {file, report};
+    ReadHubSources(&source, 1, hubMenu);
+}
+
+void SetCatalogueByteBudget(int64_t bytes)
+{
+    byteBudget = bytes > 0 ? bytes : kCatalogueByteBudget;
 }
 
 void ReadRims(FILE *file, MenuRef rimMenu)

@@ -26,6 +26,9 @@ int main(int argc, char **argv)
     previous = qInstallMessageHandler(Quiet);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program started in this process must not find the developer's own
+    // catalogues in ~/.local/share/quennick.
+    qputenv("XDG_DATA_HOME", "/nonexistent/quennick-tests");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

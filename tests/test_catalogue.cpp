@@ -207,6 +207,22 @@ TEST_F(Catalogue, AnyFolderThatFitsThePathIsRead)
     EXPECT_EQ(rimc, 0) << "no data folder must not mean the working directory";
 }
 
+TEST_F(Catalogue, TheUsersOwnRecordsFollowInTheSameMenus)
+{
+    snprintf(userPath, sizeof userPath, "%s", QUENNICK_FIXTURES "/user/quennick/");
+    Load("h\r600\tA\tB\tC\r", (kHubHeader + "2\t40\t30\t40\t30\tH\tA\tN\tfront\r").c_str());
+    userPath[0] = '\0';
+    ASSERT_EQ(rimc, 3);
+    ASSERT_EQ(CountMenuItems(rimMenu), 3);
+    EXPECT_EQ(Entry(rimMenu, 1), "A C");
+    EXPECT_EQ(Entry(rimMenu, 2), "My own road 622x19");
+    EXPECT_EQ(Entry(rimMenu, 3), "My own mountain 559x25");
+    ASSERT_EQ(CountMenuItems(hubMenu), 2);
+    EXPECT_EQ(Entry(hubMenu, 1), "H front");
+    EXPECT_EQ(Entry(hubMenu, 2), "My own rear rear");
+    EXPECT_EQ(hubt[1].flangeDiameter1, 58);
+}
+
 TEST_F(Catalogue, SingleByteFilesAreShownInUtf8)
 {
     LoadRims("h\r600\tCaf\x8E\tGr\x9A\xA7"

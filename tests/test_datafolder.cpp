@@ -46,13 +46,53 @@ TEST(DataFolder, TheRunningExecutableComesFirst)
 
 TEST(DataFolder, TooLongForTheBufferIsNoFolder)
 {
+    // Long enough that the folder three up does not fit either.
     std::string longPath = "/a";
-    while (longPath.size() < kPathSize + 10)
+    while (longPath.size() < kPathSize + 40)
         longPath += "/abcdefgh";
     EXPECT_EQ(Folder(longPath.c_str()), "");
-    // Exactly filling the buffer is too long too: the NUL needs a byte.
-    EXPECT_EQ(Folder("/a/b/c/d", nullptr, 8), "");
-    EXPECT_EQ(Folder("/a/b/c/d", nullptr, 9), "/");
+    // The folder's own length counts, NUL included, not the executable's.
+    EXPECT_EQ(Folder("/abcdefg/App/Contents/Bin/app", nullptr, 9), "");
+    EXPECT_EQ(Folder("/abcdefg/App/Contents/Bin/app", nullptr, 10), "/abcdefg/");
+}
+
+TEST(DataFolder, AFolderThatFitsThePathIsFoundHoweverLongTheExecutablesPath)
+{
+    std::string folder = "/";
+    while (folder.size() < 480)
+        folder += "abcdefghi/";
+    folder.resize(479);
+    folder += "/";
+    EXPECT_EQ(Folder((folder + "Quennick/Contents/Linux/quennick").c_str()), folder);
+    EXPECT_EQ(Folder(nullptr, (folder + "Quennick/Contents/Linux/quennick").c_str()), folder);
+}
+
+struct UserCase {
+    const char *name, *dataHome, *home, *folder;
+};
+
+// The user's own catalogues: $XDG_DATA_HOME/quennick/, else ~/.local/share/quennick/.
+TEST(UserFolder, FromXdgDataHomeOrElseHome)
+{
+    const UserCase cases[] = {
+        {"XDG_DATA_HOME", "/x/data", "/home/u", "/x/data/quennick/"},
+        {"XDG_DATA_HOME with a slash", "/x/data/", "/home/u", "/x/data/quennick/"},
+        {"XDG_DATA_HOME unset", nullptr, "/home/u", "/home/u/.local/share/quennick/"},
+        {"XDG_DATA_HOME empty", "", "/home/u/", "/home/u/.local/share/quennick/"},
+        {"XDG_DATA_HOME not absolute", "data", "/home/u", "/home/u/.local/share/quennick/"},
+        {"neither", nullptr, nullptr, ""},
+        {"HOME not absolute", nullptr, "home/u", ""},
+        {"HOME empty", "", "", ""},
+    };
+    for (const UserCase &c : cases) {
+        char folder[kPathSize];
+        UserFolder(c.dataHome, c.home, folder, sizeof folder);
+        EXPECT_STREQ(folder, c.folder) << c.name;
+    }
+    const std::string longHome = "/" + std::string(kPathSize, 'h');
+    char folder[kPathSize];
+    UserFolder(nullptr, longHome.c_str(), folder, sizeof folder);
+    EXPECT_STREQ(folder, "") << "too long for the path";
 }
 
 } // namespace

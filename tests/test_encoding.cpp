@@ -47,6 +47,9 @@ TEST(Encoding, LatinLettersMeanWindows1252)
     EXPECT_EQ(Guess({"Caf\xE9", "M\xFCller"}), kEncodingWindows1252);
     // Curly quotes and dashes sit in 0x80-0x9F in Windows-1252, between spaces.
     EXPECT_EQ(Guess({"\x93quoted\x94 \x96 n\xE9"}), kEncodingWindows1252);
+    // Closing quotes after letters are no Mac OS Roman letters: one
+    // Windows-1252 letter against none wins outright.
+    EXPECT_EQ(Guess({"Caf\xE9 \x93Rider\x92s best\x94", "Smith\x92s"}), kEncodingWindows1252);
 }
 
 TEST(Encoding, InvalidUtf8IsNotUtf8)

@@ -57,7 +57,9 @@ INSTANTIATE_TEST_SUITE_P(Str2Double, Read, ::testing::ValuesIn(kReads),
 
 // Str2Double reads what sscanf "%lf" reads, result and value to the bit: the
 // spellings of infinity and not-a-number, and decimals at the edge of what a
-// division by a power of ten rounds exactly.
+// division by a power of ten rounds exactly ("9588669.333006409" and
+// "84458534.636599306", of 16 and 17 significant digits, are past 2^53 as
+// integers and would be rounded twice).
 TEST(Str2Double, AgreesWithScanfToTheBit)
 {
     const char *texts[] = {"inf",
@@ -83,6 +85,8 @@ TEST(Str2Double, AgreesWithScanfToTheBit)
                            "5.",
                            "0.30000000000000004",
                            "9007199254740993",
+                           "9588669.333006409",
+                           "84458534.636599306",
                            "1.0000000000000000000001",
                            "0.0000000000000000000001",
                            "0.00000000000000000000001",

@@ -9,8 +9,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <errno.h>
+
 #include <chrono>
+#include <cstdint>
 #include <fstream>
+#include <limits>
+#include <type_traits>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -151,6 +156,98 @@ TEST(Reader, FilesOfTodayGiveTheSameRecords)
         EXPECT_EQ(Load(FileBytes(c.file), c.hubs), FileBytes(c.records)) << c.file;
 }
 
+// A file of more than 2^31 lines is too big for a test. The line counters are
+// 64-bit, which no file's lines can overflow, and the byte budget (each line
+// takes at least one byte) keeps any read far below 2^31 lines as well.
+TEST(Reader, LineCountersCannotOverflow)
+{
+    CatalogueReport report = {};
+    RecordNote note = {};
+    EXPECT_GE(sizeof report.lines, sizeof(int64_t));
+    EXPECT_GE(sizeof report.blankLines, sizeof(int64_t));
+    EXPECT_GE(sizeof report.crLines, sizeof(int64_t));
+    EXPECT_GE(sizeof report.nonUtf8Lines, sizeof(int64_t));
+    EXPECT_GE(sizeof report.stoppedAtLine, sizeof(int64_t));
+    EXPECT_GE(sizeof note.line, sizeof(int64_t));
+    EXPECT_LT(kCatalogueByteBudget, (int64_t)std::numeric_limits<int32_t>::max());
+}
+
+// A stream that gives `bytes` and then fails as a failing disk does.
+struct FailingFile {
+    std::string bytes;
+    size_t at = 0;
+};
+
+ssize_t ReadOrFail(void *cookie, char *buffer, size_t size)
+{
+    FailingFile *f = static_cast<FailingFile *>(cookie);
+    if (f->at == f->bytes.size()) {
+        errno = EIO;
+        return -1;
+    }
+    const size_t n = std::min(size, f->bytes.size() - f->at);
+    memcpy(buffer, f->bytes.data() + f->at, n);
+    f->at += n;
+    return (ssize_t)n;
+}
+
+int SeekFailing(void *cookie, off64_t *offset, int whence)
+{
+    FailingFile *f = static_cast<FailingFile *>(cookie);
+    if (whence != SEEK_SET)
+        return -1;
+    f->at = (size_t)*offset;
+    return 0;
+}
+
+TEST(Reader, AReadErrorKeepsTheRecordsBeforeItAndIsReported)
+{
+    // The error comes in the middle of the third record's line.
+    FailingFile failing{"h\n600\tA\tB\tC\n601\tD\tE\tF\n602\tG\tH"};
+    cookie_io_functions_t io = {ReadOrFail, nullptr, SeekFailing, nullptr};
+    FILE *f = fopencookie(&failing, "rb", io);
+    ASSERT_NE(f, nullptr);
+    FreeCatalogues();
+    CatalogueReport report = {};
+    ReadRimsReport(f, nullptr, &report);
+    fclose(f);
+    EXPECT_EQ(Records(), "600\tA\tB\tC\n601\tD\tE\tF\n") << "no record from the cut line";
+    EXPECT_EQ(report.readError, EIO);
+    EXPECT_EQ(report.readErrorLine, 4);
+    FreeCatalogues();
+}
+
+// Reading stops at the byte budget: the records whose lines end within it are
+// read, and the report says where it stopped. The seam sets a small budget.
+TEST(Reader, ReadingStopsAtTheByteBudget)
+{
+    const std::string rims = "h\n600\tA\tB\tC\n601\tD\tE\tF\n602\tG\tH\tI\n";
+    const struct {
+        const char *name;
+        int64_t budget;
+        std::string records;
+        LineNumber budgetLine;
+    } cases[] = {
+        {"whole file", (int64_t)rims.size(), "600\tA\tB\tC\n601\tD\tE\tF\n602\tG\tH\tI\n", 0},
+        {"in the third record", (int64_t)rims.size() - 3, "600\tA\tB\tC\n601\tD\tE\tF\n", 4},
+        {"before its line end", (int64_t)rims.size() - 1, "600\tA\tB\tC\n601\tD\tE\tF\n", 4},
+        {"in the header", 1, "", 1},
+    };
+    for (const auto &c : cases) {
+        SetCatalogueByteBudget(c.budget);
+        CatalogueReport report = {};
+        EXPECT_EQ(Load(rims, false, &report), c.records) << c.name;
+        EXPECT_EQ(report.budgetLine, c.budgetLine) << c.name;
+    }
+    // One line with no end, longer than the budget, is no record.
+    SetCatalogueByteBudget(1000);
+    CatalogueReport report = {};
+    EXPECT_EQ(Load("h\n600\tA\tB\t" + std::string(5000, 'x'), false, &report), "");
+    EXPECT_EQ(report.budgetLine, 2);
+    SetCatalogueByteBudget(0);
+    FreeCatalogues();
+}
+
 TEST(Reader, ReadsAtMostAChoosersWorthOfRecords)
 {
     std::string rims = "h\r";
@@ -171,9 +268,9 @@ int RimsReadWithin5s(const std::string &folder)
 {
     const pid_t child = fork();
     if (child == 0) {
-        CatalogueReport rims = {}, hubs = {};
-        ReadCatalogues(folder.c_str(), nullptr, nullptr, &rims, &hubs);
-        _exit(rimc == 0 && rims.problem == kFileNotRegular ? 0 : 1);
+        CatalogueReport rims[kListFiles] = {}, hubs[kListFiles] = {};
+        ReadCatalogues(folder.c_str(), nullptr, nullptr, nullptr, rims, hubs);
+        _exit(rimc == 0 && rims[kShippedFile].problem == kFileNotRegular ? 0 : 1);
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     int status = 0;
@@ -200,6 +297,112 @@ TEST(Reader, FilesThatAreNoCataloguesGiveNothingAtOnce)
     EXPECT_EQ(RimsReadWithin5s(folder), 0) << "a link to /dev/zero";
     unlink(rims.c_str());
     rmdir(folder.c_str());
+}
+
+// A folder of its own for each test, removed at the end.
+struct Folder {
+    Folder()
+    {
+        char tmpl[] = "/tmp/quennick-reader-XXXXXX";
+        path = std::string(mkdtemp(tmpl)) + "/";
+    }
+    ~Folder() { EXPECT_EQ(system(("rm -rf '" + path + "'").c_str()), 0); }
+    void Write(const std::string &name, const std::string &bytes) const
+    {
+        std::ofstream(path + name, std::ios::binary) << bytes;
+    }
+    std::string path;
+};
+
+// Reads the shipped catalogues of `folder` and the user's of `user`.
+void LoadBoth(const std::string &folder, const char *user,
+              CatalogueReport rims[kListFiles] = nullptr,
+              CatalogueReport hubs[kListFiles] = nullptr)
+{
+    CatalogueReport r[kListFiles] = {}, h[kListFiles] = {};
+    FreeCatalogues();
+    ReadCatalogues(folder.c_str(), user, nullptr, nullptr, rims ? rims : r, hubs ? hubs : h);
+}
+
+const std::string kUserFixture = QUENNICK_FIXTURES "/user/quennick/";
+
+TEST(UserCatalogue, ItsRecordsComeAfterTheShippedOnes)
+{
+    LoadBoth(QUENNICK_FIXTURES "/", kUserFixture.c_str());
+    ASSERT_EQ(rimc, 3 + 2);
+    ASSERT_EQ(hubc, 4 + 1);
+    EXPECT_STREQ(rimt[0].text1, "Test road") << "the shipped entries keep their numbers";
+    EXPECT_STREQ(rimt[2].text1, "Test BMX");
+    EXPECT_STREQ(rimt[3].text1, "My own road");
+    EXPECT_EQ(rimt[3].diameter, 605.5);
+    EXPECT_STREQ(rimt[4].text1, "My own mountain");
+    EXPECT_STREQ(hubt[3].text1, "Test mountain");
+    EXPECT_STREQ(hubt[4].text1, "My own rear");
+    EXPECT_EQ(hubt[4].flangeDistance2, 19);
+    // The same records as the shipped catalogue alone, and then the user's.
+    const std::string both = Records();
+    LoadBoth(QUENNICK_FIXTURES "/", nullptr);
+    const std::string shipped = Records();
+    EXPECT_EQ(rimc, 3);
+    const std::string shippedRims = shipped.substr(0, shipped.find("2\t38"));
+    EXPECT_EQ(both.substr(0, shippedRims.size()), shippedRims);
+    FreeCatalogues();
+}
+
+TEST(UserCatalogue, AMissingOrUnreadableOneIsSilentlyAbsent)
+{
+    Folder user;
+    // A folder named rims.txt, a link to nowhere, and a file that fails to read.
+    ASSERT_EQ(mkdir((user.path + "rims.txt").c_str(), 0700), 0);
+    ASSERT_EQ(symlink("/nonexistent/hubs.txt", (user.path + "hubs.txt").c_str()), 0);
+    const std::string cases[] = {"/nonexistent/quennick/", "", user.path};
+    for (const std::string &folder : cases) {
+        CatalogueReport rims[kListFiles] = {}, hubs[kListFiles] = {};
+        LoadBoth(QUENNICK_FIXTURES "/", folder.c_str(), rims, hubs);
+        EXPECT_EQ(rimc, 3) << folder;
+        EXPECT_EQ(hubc, 4) << folder;
+        EXPECT_NE(rims[kUserFile].problem, kFileRead) << folder;
+    }
+    Folder failing;
+    ASSERT_EQ(symlink("/proc/self/mem", (failing.path + "rims.txt").c_str()), 0);
+    CatalogueReport rims[kListFiles] = {}, hubs[kListFiles] = {};
+    LoadBoth(QUENNICK_FIXTURES "/", failing.path.c_str(), rims, hubs);
+    EXPECT_EQ(rimc, 3);
+    EXPECT_EQ(rims[kUserFile].readError, EIO);
+    FreeCatalogues();
+}
+
+TEST(UserCatalogue, BothFilesTogetherHoldAtMostAChoosersWorth)
+{
+    Folder shipped, user;
+    std::string rims = "h\r";
+    for (int i = 0; i < kMaxRecords - 5; i++)
+        rims += "600\tShipped " + std::to_string(i + 1) + "\tx\t622\r";
+    shipped.Write("rims.txt", rims);
+    std::string own = "h\n\n";
+    for (int i = 0; i < 20; i++)
+        own += "600\tOwn " + std::to_string(i + 1) + "\tx\t622\n";
+    user.Write("rims.txt", own);
+    CatalogueReport r[kListFiles] = {}, h[kListFiles] = {};
+    LoadBoth(shipped.path, user.path.c_str(), r, h);
+    ASSERT_EQ(rimc, kMaxRecords);
+    EXPECT_STREQ(rimt[kMaxRecords - 6].text1, "Shipped 32762");
+    EXPECT_STREQ(rimt[kMaxRecords - 5].text1, "Own 1");
+    EXPECT_STREQ(rimt[kMaxRecords - 1].text1, "Own 5");
+    EXPECT_EQ(r[kShippedFile].stoppedAtLine, 0);
+    EXPECT_EQ(r[kUserFile].records, 5);
+    EXPECT_EQ(r[kUserFile].stoppedAtLine, 8) << "the user's sixth record, after a blank line";
+    // A full shipped list leaves no room: the user's first record is where it stopped.
+    rims += "600\tShipped 32763\tx\t622\r";
+    for (int i = 0; i < 4; i++)
+        rims += "600\tShipped\tx\t622\r";
+    shipped.Write("rims.txt", rims);
+    LoadBoth(shipped.path, user.path.c_str(), r, h);
+    EXPECT_EQ(rimc, kMaxRecords);
+    EXPECT_STREQ(rimt[kMaxRecords - 1].text1, "Shipped");
+    EXPECT_EQ(r[kUserFile].records, 0);
+    EXPECT_EQ(r[kUserFile].stoppedAtLine, 3);
+    FreeCatalogues();
 }
 
 } // namespace

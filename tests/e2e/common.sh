@@ -25,6 +25,9 @@ program="$work/Quennick/Contents/Linux/quennick"
 mkdir -p "$(dirname "$program")"
 cp "$(readlink -f "$1")" "$program"
 cp "$2/rims.txt" "$2/hubs.txt" "$work/"
+# Never the developer's own catalogues in ~/.local/share/quennick: a user data
+# folder of the session's own, with no catalogue in it.
+export XDG_DATA_HOME="$work/data"
 
 # The accessibility bus, as a desktop session has it.
 /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >/dev/null 2>&1 &
