@@ -3,7 +3,9 @@
 
 // The toolbox layer's event side at its own level: input held as event records
 // and given back to Qt by DialogSelect.
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QAbstractItemView>
 #include <QMenuBar>
@@ -161,8 +163,11 @@ TEST_F(Toolbox, CancelledListIsNoHit)
 }
 
 // Typing in an open list narrows it to the entries that contain the text, in
-// any case and with or without accents; Backspace widens it again; the choice
-// is reported by its number in the whole list; Escape chooses nothing.
+// any case (fully folded: "ss" and "ß" are the same) and with or without
+// accents, a character a key press, emoji too; Backspace takes back one and
+// widens it again; the choice is reported by its number in the whole list;
+// Escape chooses nothing. A screen reader hears what is shown from the list's
+// description.
 TEST_F(Toolbox, TypingNarrowsTheList)
 {
     const struct {
@@ -173,12 +178,41 @@ TEST_F(Toolbox, TypingNarrowsTheList)
         int shown; // rows shown before the keys
         bool hit;
         SInt16 value;
+        const char *description; // null: not looked at
     } cases[] = {
-        {"case_and_accents_fold", "cafe", 0, {Qt::Key_Down, Qt::Key_Return}, 3, true, 3},
-        {"accent_typed", "CAF\xC3\x89", 0, {Qt::Key_Return}, 3, true, 1},
-        {"backspace_widens", "cafex", 1, {Qt::Key_End, Qt::Key_Return}, 3, true, 4},
-        {"nothing_found", "xyz", 0, {Qt::Key_Return, Qt::Key_Escape}, 0, false, 0},
-        {"escape_chooses_nothing", "road", 0, {Qt::Key_Escape}, 1, false, 0},
+        {"case_and_accents_fold",
+         "cafe",
+         0,
+         {Qt::Key_Down, Qt::Key_Return},
+         3,
+         true,
+         3,
+         "Showing \u201C"
+         "cafe\u201D, 3 of 8 entries"},
+        {"accent_typed", "CAF\xC3\x89", 0, {Qt::Key_Return}, 3, true, 1, nullptr},
+        {"backspace_widens", "cafex", 1, {Qt::Key_End, Qt::Key_Return}, 3, true, 4, nullptr},
+        {"backspace_widens_from_one_row",
+         "cafe r",
+         1,
+         {Qt::Key_End, Qt::Key_Return},
+         3,
+         true,
+         4,
+         nullptr},
+        {"backspace_to_nothing",
+         "x",
+         1,
+         {Qt::Key_Escape},
+         8,
+         false,
+         0,
+         "8 entries; type to narrow the list"},
+        {"nothing_found", "xyz", 0, {Qt::Key_Return, Qt::Key_Escape}, 0, false, 0, nullptr},
+        {"escape_chooses_nothing", "road", 0, {Qt::Key_Escape}, 1, false, 0, nullptr},
+        {"ss_finds_sharp_s", "strasse", 0, {Qt::Key_Return}, 2, true, 6, nullptr},
+        {"sharp_s_finds_ss", "\xC3\x9F", 0, {Qt::Key_End, Qt::Key_Return}, 2, true, 7, nullptr},
+        {"emoji_typed", "\xF0\x9F\x9A\xB2", 0, {Qt::Key_Return}, 1, true, 8, nullptr},
+        {"emoji_taken_back_whole", "\xF0\x9F\x9A\xB2", 1, {Qt::Key_Escape}, 8, false, 0, nullptr},
     };
     for (const auto &c : cases) {
         ToolboxReset();
@@ -189,17 +223,29 @@ TEST_F(Toolbox, TypingNarrowsTheList)
         ControlRef control = nullptr;
         GetDialogItemAsControl(form, iRimMenu, &control);
         for (const char *entry : {"Caf\xC3\xA9 Racer 622", "Road 622", "cafe latte 700",
-                                  "CAF\xC3\x89 noir", "Mountain 559"})
+                                  "CAF\xC3\x89 noir", "Mountain 559",
+                                  "Stra\xC3\x9F"
+                                  "e 584",
+                                  "STRASSE 700", "Tour \xF0\x9F\x9A\xB2 635"})
             XMenuAppendItemStr(ItemMenu(form, iRimMenu), entry);
         ClickItem(iRimMenu);
         EventRecord down = Next();
         int shown = -1;
+        std::string description;
         QTimer::singleShot(50, [&] {
             QWidget *view = QApplication::activePopupWidget()->focusWidget();
-            QTest::keyClicks(view, QString::fromUtf8(c.typed));
+            // One key press a character, as the window system gives them.
+            for (uint cp : QString::fromUtf8(c.typed).toUcs4()) {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier,
+                                QString::fromUcs4(reinterpret_cast<const char32_t *>(&cp), 1));
+                QApplication::sendEvent(view, &press);
+            }
             for (int i = 0; i < c.backspaces; i++)
                 QTest::keyClick(view, Qt::Key_Backspace);
             shown = qobject_cast<QAbstractItemView *>(view)->model()->rowCount();
+            description = QAccessible::queryAccessibleInterface(view)
+                              ->text(QAccessible::Description)
+                              .toStdString();
             for (Qt::Key k : c.keys)
                 if (QApplication::activePopupWidget())
                     QTest::keyClick(view, k);
@@ -208,6 +254,9 @@ TEST_F(Toolbox, TypingNarrowsTheList)
         DialogItemIndex item = 0;
         EXPECT_EQ((bool)DialogSelect(&down, &d, &item), c.hit) << c.name;
         EXPECT_EQ(shown, c.shown) << c.name;
+        if (c.description) {
+            EXPECT_EQ(description, c.description) << c.name;
+        }
         SInt16 value = -1;
         GetBevelButtonMenuValue(control, &value);
         EXPECT_EQ(value, c.value) << c.name;

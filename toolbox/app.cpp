@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,26 +18,106 @@
 
 namespace {
 
-// While the application object is made, the platform's complaints are held
-// back: when no display can be opened, Qt would print several lines and then
-// abort, where the user needs one line and a plain failure.
+// While the application object is made, everything Qt says is held back: when
+// no window can open, Qt prints several lines and then aborts, where the user
+// needs one line that says what failed, and a plain failure.
 QtMessageHandler previousHandler = nullptr;
 std::vector<std::pair<QtMsgType, std::string>> heldBack;
 
-void StartUpMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+// The text between the first pair of double quotes after `after` in a held-back
+// message, or "".
+std::string Quoted(const std::string &text, const char *after)
+{
+    const size_t at = text.find(after);
+    if (at == std::string::npos)
+        return "";
+    const size_t open = text.find('"', at);
+    const size_t close = open == std::string::npos ? open : text.find('"', open + 1);
+    return close == std::string::npos ? "" : text.substr(open + 1, close - open - 1);
+}
+
+// What Qt said while it tried to start a platform.
+struct StartUpFailure {
+    std::string missing;             // the platform asked for, when Qt has none of that name
+    std::vector<std::string> failed; // each platform tried that could not start
+    std::string xDisplay;            // the X display Qt could not reach ("" when none was named)
+    std::string waylandError;        // why the Wayland connection failed
+};
+
+StartUpFailure ReadHeldBack()
+{
+    StartUpFailure f;
+    for (const auto &m : heldBack) {
+        const std::string &t = m.second;
+        const size_t open = t.find('('), close = t.rfind(')');
+        if (t.find("Could not find the Qt platform plugin") != std::string::npos)
+            f.missing = Quoted(t, "plugin");
+        else if (t.find("Could not load the Qt platform plugin") != std::string::npos)
+            f.failed.push_back(Quoted(t, "plugin"));
+        else if (t.compare(0, 28, "could not connect to display") == 0)
+            f.xDisplay = t.substr(28); // "could not connect to display :5 ", trimmed below
+        else if (t.compare(0, 24, "Failed to create wl_disp") == 0 && open != std::string::npos &&
+                 close != std::string::npos && close > open)
+            f.waylandError = t.substr(open + 1, close - open - 1); // the errno's text
+    }
+    const size_t first = f.xDisplay.find_first_not_of(' ');
+    const size_t last = f.xDisplay.find_last_not_of(' ');
+    f.xDisplay = first == std::string::npos ? "" : f.xDisplay.substr(first, last - first + 1);
+    return f;
+}
+
+// Why one platform could not start, in the user's terms.
+std::string PlatformFailure(const std::string &platform, const StartUpFailure &f)
+{
+    if (platform == "xcb")
+        return f.xDisplay.empty() ? std::string("DISPLAY is unset")
+                                  : "the X display \"" + f.xDisplay + "\" could not be reached";
+    if (platform.compare(0, 7, "wayland") == 0) {
+        const char *wayland = getenv("WAYLAND_DISPLAY");
+        if (!wayland || !wayland[0])
+            return "no Wayland compositor is running (WAYLAND_DISPLAY is unset)";
+        std::string why =
+            std::string("the Wayland display \"") + wayland + "\" could not be reached";
+        if (!f.waylandError.empty())
+            why += " (" + f.waylandError + ")";
+        return why;
+    }
+    return "the platform \"" + platform + "\" could not start";
+}
+
+// The one line said when no platform could start: the platform Qt could not
+// find, or each one it tried and why that failed.
+std::string NoWindowLine(const std::string &fatal)
+{
+    const StartUpFailure f = ReadHeldBack();
+    std::string line = "quennick: cannot open a window: ";
+    if (!f.missing.empty()) {
+        line += "Qt has no platform \"" + f.missing + "\" (-platform or QT_QPA_PLATFORM)";
+        const size_t list = fatal.find("Available platform plugins are: ");
+        if (list != std::string::npos) {
+            const std::string names = fatal.substr(list + 32);
+            line += "; it has " + names.substr(0, names.find_first_of(".\n"));
+        }
+        return line;
+    }
+    const char *wayland = getenv("WAYLAND_DISPLAY");
+    if (f.failed.size() == 1 && f.failed[0] == "xcb" && f.xDisplay.empty() &&
+        (!wayland || !wayland[0]))
+        return line + "no display: DISPLAY and WAYLAND_DISPLAY are unset";
+    for (size_t i = 0; i < f.failed.size(); i++)
+        line += (i ? "; " : "") + PlatformFailure(f.failed[i], f);
+    if (f.failed.empty())
+        line += fatal.substr(0, fatal.find('\n'));
+    return line;
+}
+
+void StartUpMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
     if (type == QtFatalMsg) {
-        fprintf(stderr, "quennick: cannot open a window: no display could be reached (DISPLAY and "
-                        "WAYLAND_DISPLAY are unset, or the display refused the connection)\n");
+        fprintf(stderr, "%s\n", NoWindowLine(text.toStdString()).c_str());
         _exit(1);
     }
-    const char *category = context.category ? context.category : "";
-    if (strncmp(category, "qt.qpa", 6) == 0)
-        heldBack.emplace_back(type, text.toStdString());
-    else if (previousHandler)
-        previousHandler(type, context, text);
-    else
-        fprintf(stderr, "%s\n", qPrintable(text));
+    heldBack.emplace_back(type, text.toStdString());
 }
 
 // The program's own command line, for Qt's options (-platform, -display...):
@@ -66,7 +147,9 @@ std::vector<std::string> CommandLine()
 // is unset or unusable: the one file-system write of a run. A session started
 // without the variable (su, a service, a cron job) usually still has the
 // user's own folder, which is what a desktop session would point at; use it.
-// Without one, Qt makes its folder as before.
+// A value that names no existing folder, or a relative one, Qt would make as
+// given (XDG_RUNTIME_DIR=/nonexistent, run as root, writes to /): drop it, so
+// that Qt takes the same fallback as for a missing variable.
 void FindRuntimeFolder()
 {
     struct stat st;
@@ -77,8 +160,12 @@ void FindRuntimeFolder()
     char own[64];
     snprintf(own, sizeof own, "/run/user/%u", (unsigned)geteuid());
     if (stat(own, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() &&
-        (st.st_mode & 0777) == 0700)
+        (st.st_mode & 0777) == 0700) {
         setenv("XDG_RUNTIME_DIR", own, 1);
+        return;
+    }
+    if (given && (given[0] != '/' || stat(given, &st) != 0 || !S_ISDIR(st.st_mode)))
+        unsetenv("XDG_RUNTIME_DIR");
 }
 
 } // namespace

@@ -110,8 +110,15 @@ void Replay(Stored &st)
             // Qt marks the press that begins a double click; only the event Qt
             // made keeps that mark (a copy loses it), and without it the
             // release would be lost.
+            // Its point, though, is shared with the live pointer and may have
+            // moved on since (a drag that follows the double click): the double
+            // click itself, which the widget gets, is made again at the press's
+            // point.
             send(st.clone.get());
-            send(st.dblClick.get());
+            QMouseEvent dbl(QEvent::MouseButtonDblClick, st.local, st.local, st.global, st.button,
+                            st.buttons, st.mods);
+            dbl.setTimestamp(static_cast<QMouseEvent *>(st.dblClick.get())->timestamp());
+            send(&dbl);
             break;
         }
         [[fallthrough]];

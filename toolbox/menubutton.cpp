@@ -32,9 +32,10 @@
 
 namespace {
 
-// A text as the list's search compares it: case folded, and without accents,
-// so that "cafe" finds "Café". Plain ASCII, almost every catalogue entry, takes
-// the short way.
+// A text as the list's search compares it: without accents, so that "cafe"
+// finds "Café", and with full case folding, so that "strasse" finds "Straße"
+// and "ß" finds "STRASSE" (upper-casing spells out the letters that fold to
+// two). Plain ASCII, almost every catalogue entry, takes the short way.
 QString Fold(const QString &text)
 {
     bool ascii = true;
@@ -48,15 +49,65 @@ QString Fold(const QString &text)
     for (QChar c : apart)
         if (c.category() != QChar::Mark_NonSpacing)
             kept += c;
-    return kept.toCaseFolded();
+    return kept.toUpper().toCaseFolded();
 }
+
+// The printable characters of a key's text, taken by code point: an emoji
+// is one character of two UTF-16 units; a lone half of one is dropped.
+QString Printable(const QString &text)
+{
+    QString kept;
+    for (qsizetype i = 0; i < text.size(); i++) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            if (QChar::isPrint(QChar::surrogateToUcs4(c, text.at(i + 1))))
+                kept += text.mid(i, 2);
+            i++;
+        } else if (!c.isSurrogate() && c.isPrint()) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+// The hint line above the list: the whole text when it fits, cut with an
+// ellipsis when not. It takes the width the list has and never asks for more,
+// so that a long typed text cannot widen the list.
+class HintLine : public QLabel {
+  public:
+    explicit HintLine(QWidget *parent) : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    void SetWhole(const QString &text)
+    {
+        whole_ = text;
+        setAccessibleName(text);
+        Fit();
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent *e) override
+    {
+        QLabel::resizeEvent(e);
+        Fit();
+    }
+
+  private:
+    void Fit()
+    {
+        setText(fontMetrics().elidedText(whole_, Qt::ElideRight, contentsRect().width()));
+    }
+    QString whole_;
+};
 
 // The list a menu button shows: every entry, or those that contain the text
 // typed while the list is open. Rows are mapped back to the entries' numbers
 // in the whole list, so that the choice is reported as without a filter.
 class FilteredList {
   public:
-    FilteredList(const QStringList &all, QListView *view, QLabel *hint)
+    FilteredList(const QStringList &all, QListView *view, HintLine *hint)
         : all_(all), view_(view), hint_(hint)
     {
         view_->setModel(&model_);
@@ -82,9 +133,14 @@ class FilteredList {
         filter_ += text;
         Show((int)filter_.size() - (int)text.size());
     }
+    // Takes back the last character typed (both halves of an emoji).
     void Erase()
     {
-        filter_.chop(1);
+        const qsizetype n = filter_.size();
+        filter_.chop(n >= 2 && filter_.at(n - 1).isLowSurrogate() &&
+                             filter_.at(n - 2).isHighSurrogate()
+                         ? 2
+                         : 1);
         Show(0);
     }
 
@@ -125,9 +181,9 @@ class FilteredList {
     void Announce()
     {
         const QString count = QStringLiteral("%1 of %2").arg(rows_.size()).arg(all_.size());
-        hint_->setText(filter_.isEmpty()
-                           ? QStringLiteral("Type to narrow the list")
-                           : QStringLiteral("Showing \u201C%1\u201D: %2").arg(filter_, count));
+        hint_->SetWhole(filter_.isEmpty()
+                            ? QStringLiteral("Type to narrow the list")
+                            : QStringLiteral("Showing \u201C%1\u201D: %2").arg(filter_, count));
         // Screen readers stay on the list: its description says what is shown.
         view_->setAccessibleDescription(
             filter_.isEmpty()
@@ -139,7 +195,7 @@ class FilteredList {
 
     const QStringList &all_;
     QListView *view_;
-    QLabel *hint_;
+    HintLine *hint_;
     QStringListModel model_;
     QString filter_;
     std::vector<int> rows_;       // entry number (from 0) of each row shown
@@ -175,9 +231,9 @@ class ListWatcher : public QObject {
                 list_->Erase();
             return true;
         }
-        const QString text = k->text();
-        const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
-                           !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        const QString text = Printable(k->text());
+        const bool typed =
+            !text.isEmpty() && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (typed) {
             list_->Type(text);
             return true;
@@ -285,8 +341,7 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     layout->setSpacing(1);
     auto *top = new QHBoxLayout;
     layout->addLayout(top);
-    auto *hint = new QLabel(&popup);
-    hint->setTextFormat(Qt::PlainText);
+    auto *hint = new HintLine(&popup);
     hint->setContentsMargins(4, 1, 4, 1);
     hint->setForegroundRole(QPalette::PlaceholderText);
     top->addWidget(hint, 1);
