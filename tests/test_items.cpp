@@ -3,6 +3,7 @@
 
 // The X helpers on the real form's items.
 #include <QApplication>
+#include <QLineEdit>
 
 #include <cstring>
 #include <string>
@@ -22,6 +23,9 @@ TEST_F(Items, TextsGoInAsTheyAre)
     EXPECT_EQ(Text(iRimText1), "");
     XDlgSetStr(form, iHubText1, "Caf\xC3\xA9 & <b>bold</b>");
     EXPECT_EQ(Text(iHubText1), "Caf\xC3\xA9 & <b>bold</b>");
+    // A text set into a field shows its beginning, not its end.
+    XDlgSetStr(form, iRimText1, "A long rim note that runs on past the field's right edge");
+    EXPECT_EQ(Field(iRimText1)->cursorPosition(), 0);
 }
 
 TEST_F(Items, NumbersComeOutWithADecimalComma)

@@ -162,8 +162,8 @@ TEST_F(Windows, DoubleClickThenDragExtendsTheSelection)
     };
     for (const auto &e : events) {
         QTest::lastMouseTimestamp += 20;
-        qt_handleMouseEvent(w, e.at, w->mapToGlobal(e.at), e.held, e.button, e.type,
-                            Qt::NoModifier, QTest::lastMouseTimestamp);
+        qt_handleMouseEvent(w, e.at, w->mapToGlobal(e.at), e.held, e.button, e.type, Qt::NoModifier,
+                            QTest::lastMouseTimestamp);
         QApplication::processEvents();
     }
     QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
