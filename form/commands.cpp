@@ -5,6 +5,8 @@
 
 #include "app/globals.h"
 #include "calc/calculate_hit.h"
+#include "calc/numtext.h"
+#include "calc/spoke.h"
 #include "catalogue/catalogue.h"
 #include "form/items.h"
 
@@ -30,6 +32,34 @@ void ClearForm(DialogRef d)
     XDlgSetDouble(d, iRimOffset, 2, 0);
     XDlgSetStr(d, iTension1, "");
     XDlgSetStr(d, iTension2, "");
+    XDlgSetStr(d, iBracing1, "");
+    XDlgSetStr(d, iBracing2, "");
+    XDlgSetStr(d, iLacingNote, "");
+}
+
+// 2:1 lacing is offered only for a count that divides by 3; any other count
+// goes back to equal sides.
+void ShowSpokeCount(DialogRef d)
+{
+    const Boolean twoToOne = CanLaceTwoToOne(SpokeCount(XDlgGetValue(d, iSpokes)));
+    if (!twoToOne)
+        XDlgSetValue(d, iSpokesPerSide, kSidesEqual);
+    XDlgEnable(d, iSpokesPerSide, twoToOne);
+}
+
+// The flange figures' labels say what the hub kind's figures are; a
+// straight-pull hub has no spoke hole to give.
+void ShowSpokeHead(DialogRef d)
+{
+    const Boolean straight = XDlgGetValue(d, iSpokeHead) == kStraightPullHead;
+    char text[kNumTextSize];
+    XFormatIndStr(text, sizeof text, kHubLabelStringsID,
+                  straight ? kStraightPullDiameter : kJBendDiameter);
+    XDlgSetStr(d, iSeatDiameterLabel, text);
+    XFormatIndStr(text, sizeof text, kHubLabelStringsID,
+                  straight ? kStraightPullDistance : kJBendDistance);
+    XDlgSetStr(d, iSeatDistanceLabel, text);
+    XDlgEnable(d, iHoleDiameter, !straight);
 }
 
 // The record a menu button's chosen entry stands for: entry k is record k - 1,
@@ -101,6 +131,8 @@ void DoDlgEvt(EventRecord *event)
     case iCalculate: DoCalculateHit(dialog); break;
     case iRimMenu: ShowRim(dialog); break;
     case iHubMenu: ShowHub(dialog); break;
+    case iSpokes: ShowSpokeCount(dialog); break;
+    case iSpokeHead: ShowSpokeHead(dialog); break;
     default: break;
     }
 }

@@ -12,6 +12,16 @@
 // form, and the item it hit is acted on.
 void DoDlgEvt(EventRecord *event);
 
+// The labels of the hub's flange figures (items 32 and 33), by spoke head
+// (resources/strings.txt).
+enum { kHubLabelStringsID = 130 };
+enum {
+    kJBendDiameter = 1,        // flange diameter, through the spoke holes
+    kJBendDistance = 2,        // flange distance from the centre plane
+    kStraightPullDiameter = 3, // diameter of the circle of the heads' seats
+    kStraightPullDistance = 4  // the seats' distance from the centre plane
+};
+
 // Carries out a menu choice (menu ID in the high 16 bits, item in the low 16).
 void DoMenuCommand(SInt32 choice);
 

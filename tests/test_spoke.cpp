@@ -131,7 +131,7 @@ TEST(SpokeCount, PopupValues)
     EXPECT_EQ(SpokeCount(3), 32);
     EXPECT_EQ(SpokeCount(4), 36);
     EXPECT_EQ(SpokeCount(0), 0);
-    EXPECT_EQ(SpokeCount(5), 0);
+    EXPECT_EQ(SpokeCount(10), 0);
     EXPECT_EQ(SpokeCount(-1), 0);
 }
 
