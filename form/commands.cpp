@@ -37,31 +37,6 @@ void ClearForm(DialogRef d)
     XDlgSetStr(d, iLacingNote, "");
 }
 
-// 2:1 lacing is offered only for a count that divides by 3; any other count
-// goes back to equal sides.
-void ShowSpokeCount(DialogRef d)
-{
-    const Boolean twoToOne = CanLaceTwoToOne(SpokeCount(XDlgGetValue(d, iSpokes)));
-    if (!twoToOne)
-        XDlgSetValue(d, iSpokesPerSide, kSidesEqual);
-    XDlgEnable(d, iSpokesPerSide, twoToOne);
-}
-
-// The flange figures' labels say what the hub kind's figures are; a
-// straight-pull hub has no spoke hole to give.
-void ShowSpokeHead(DialogRef d)
-{
-    const Boolean straight = XDlgGetValue(d, iSpokeHead) == kStraightPullHead;
-    char text[kNumTextSize];
-    XFormatIndStr(text, sizeof text, kHubLabelStringsID,
-                  straight ? kStraightPullDiameter : kJBendDiameter);
-    XDlgSetStr(d, iSeatDiameterLabel, text);
-    XFormatIndStr(text, sizeof text, kHubLabelStringsID,
-                  straight ? kStraightPullDistance : kJBendDistance);
-    XDlgSetStr(d, iSeatDistanceLabel, text);
-    XDlgEnable(d, iHoleDiameter, !straight);
-}
-
 // The record a menu button's chosen entry stands for: entry k is record k - 1,
 // and no entry chosen shows the first. -1 when the table has no such record.
 SInt32 ChosenRecord(DialogRef d, DialogItemIndex item, SInt32 count)
@@ -105,6 +80,27 @@ void ShowHub(DialogRef d)
 
 } // namespace
 
+void DoSpokeCountHit(DialogRef d)
+{
+    const Boolean twoToOne = CanLaceTwoToOne(SpokeCount(XDlgGetValue(d, iSpokes)));
+    if (!twoToOne)
+        XDlgSetValue(d, iSpokesPerSide, kSidesEqual);
+    XDlgEnable(d, iSpokesPerSide, twoToOne);
+}
+
+void DoSpokeHeadHit(DialogRef d)
+{
+    const Boolean straight = XDlgGetValue(d, iSpokeHead) == kStraightPullHead;
+    char text[kNumTextSize];
+    XFormatIndStr(text, sizeof text, kHubLabelStringsID,
+                  straight ? kStraightPullDiameter : kJBendDiameter);
+    XDlgSetStr(d, iSeatDiameterLabel, text);
+    XFormatIndStr(text, sizeof text, kHubLabelStringsID,
+                  straight ? kStraightPullDistance : kJBendDistance);
+    XDlgSetStr(d, iSeatDistanceLabel, text);
+    XDlgEnable(d, iHoleDiameter, !straight);
+}
+
 void DoDlgEvt(EventRecord *event)
 {
     if (event->what == keyDown) {
@@ -131,8 +127,8 @@ void DoDlgEvt(EventRecord *event)
     case iCalculate: DoCalculateHit(dialog); break;
     case iRimMenu: ShowRim(dialog); break;
     case iHubMenu: ShowHub(dialog); break;
-    case iSpokes: ShowSpokeCount(dialog); break;
-    case iSpokeHead: ShowSpokeHead(dialog); break;
+    case iSpokes: DoSpokeCountHit(dialog); break;
+    case iSpokeHead: DoSpokeHeadHit(dialog); break;
     default: break;
     }
 }

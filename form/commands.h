@@ -12,6 +12,14 @@
 // form, and the item it hit is acted on.
 void DoDlgEvt(EventRecord *event);
 
+// A new spoke count: "Spokes per side" (item 27) is offered only for a count
+// that divides by 3, and goes back to equal sides for any other.
+void DoSpokeCountHit(DialogRef dialog);
+// A new spoke head: the labels of items 14 to 17 say what that kind's figures
+// are (items 32 and 33), and the spoke hole diameter (item 18) is greyed out
+// for a straight-pull hub, which has none.
+void DoSpokeHeadHit(DialogRef dialog);
+
 // The labels of the hub's flange figures (items 32 and 33), by spoke head
 // (resources/strings.txt).
 enum { kHubLabelStringsID = 130 };
