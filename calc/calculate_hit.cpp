@@ -51,10 +51,12 @@ void ShowLacingNote(DialogRef dialog, double crossings1, double spokes1, double 
     const bool steep2 = CrossingAngle(crossings2, spokes2) > 90;
     char x1[kNumTextSize], x2[kNumTextSize], n1[kNumTextSize], n2[kNumTextSize];
     char note[kNumTextSize] = "";
-    Double2Str(crossings1, 0, x1);
-    Double2Str(crossings2, 0, x2);
-    Double2Str(spokes1 / 2, 0, n1);
-    Double2Str(spokes2 / 2, 0, n2);
+    if (steep1 || steep2) {
+        Double2Str(crossings1, 0, x1);
+        Double2Str(crossings2, 0, x2);
+        Double2Str(spokes1 / 2, 0, n1);
+        Double2Str(spokes2 / 2, 0, n2);
+    }
     if (steep1 && steep2) {
         XFormatIndStr(note, sizeof note, kLacingStringsID, kLacingBothTooSteep, x1, x2, n1, n2);
     } else if (steep1 || steep2) {
