@@ -39,7 +39,10 @@ class Wheels : public FormTest {
         return std::string(t1) + " " + t2;
     }
     std::string Lengths() { return Text(iLength1) + " " + Text(iLength2); }
-    static std::string Label(int n) { return qobject_cast<QLabel *>(Item(n))->text().toStdString(); }
+    static std::string Label(int n)
+    {
+        return qobject_cast<QLabel *>(Item(n))->text().toStdString();
+    }
 };
 
 TEST_F(Wheels, EveryCountAndCrossingGivesDoCalculatesLengths)
@@ -111,8 +114,8 @@ TEST_F(Wheels, LacingNoteOnlyPastAQuarterTurn)
         int spokesValue, sharing, x1, x2;
         const char *note; // start of it; "" for none
     } cases[] = {
-        {1, kSidesEqual, 3, 3, ""},            // 24: 90 degrees exactly
-        {5, kSidesEqual, 2, 1, ""},            // 16: 90 and 45
+        {1, kSidesEqual, 3, 3, ""}, // 24: 90 degrees exactly
+        {5, kSidesEqual, 2, 1, ""}, // 16: 90 and 45
         {7, kSidesEqual, 0, 3, "Side 2: 3 crossings on its 10 spokes reach 108°"},
         {5, kSidesEqual, 3, 2, "Side 1: 3 crossings on its 8 spokes reach 135°"},
         {7, kSidesEqual, 3, 3, "Both sides: 3 and 3 crossings on 10 and 10 spokes"},
