@@ -174,26 +174,6 @@ TEST(SpokeGeometricLength, MatchesTheSpokeBuiltInSpace)
     }
 }
 
-TEST(SideSpokes, TwoThirdsOnOneSideWhereTheCountDividesByThree)
-{
-    const struct {
-        double spokes;
-        int sharing;
-        double spokes1, spokes2; // as DoCalculate takes them: twice each side's
-    } cases[] = {
-        {18, kSidesMoreOn2, 12, 24}, {24, kSidesMoreOn2, 16, 32},
-        {36, kSidesMoreOn1, 48, 24}, {48, kSidesMoreOn1, 64, 32},
-        {36, kSidesEqual, 36, 36},   {32, kSidesMoreOn2, 32, 32},
-        {20, kSidesMoreOn1, 20, 20}, {24, 0, 24, 24},
-    };
-    for (const auto &c : cases) {
-        double s1, s2;
-        SideSpokes(c.spokes, c.sharing, &s1, &s2);
-        EXPECT_EQ(s1, c.spokes1) << c.spokes << " sharing " << c.sharing;
-        EXPECT_EQ(s2, c.spokes2) << c.spokes << " sharing " << c.sharing;
-    }
-}
-
 // With unequal counts the sideways pulls still balance:
 // n1 T1 Z1 / L1 = n2 T2 Z2 / L2, the tighter side at 100.
 TEST(DoSideTensionBalance, SpokeCountsShareThePull)
