@@ -6,7 +6,8 @@
 Run it through scripts/bench, which starts Xvfb and a window manager. Prints a
 table; nothing passes or fails. QUENNICK_BENCH_RUNS (default 9) and
 QUENNICK_BENCH_IDLE (seconds, default 20) make a quicker run; QUENNICK_BENCH_ONLY=catalogue
-measures only start-up with big catalogues.
+measures only start-up with big catalogues, QUENNICK_BENCH_ONLY=language only start-up in
+German against English.
 """
 import os
 import platform
@@ -56,11 +57,13 @@ def generated(n):
     return rims, hubs
 
 
-def startup(cmd, stay=800):
-    """Milliseconds from exec to first paint, and resident memory after `stay` ms."""
+def startup(cmd, stay=800, language=None):
+    """Milliseconds from exec to first paint, and resident memory after `stay` ms;
+    with `language`, in that language (LANGUAGE)."""
+    env = dict(os.environ, LANGUAGE=language) if language else None
     t0 = time.monotonic_ns()
     out = subprocess.run(cmd + ["--t0=%d" % t0, "--stay=%d" % stay], capture_output=True,
-                         text=True, timeout=60).stdout
+                         text=True, timeout=60, env=env).stdout
     values = dict(line.split("=", 1) for line in out.split() if "=" in line)
     return float(values["paint_ms"]), int(values.get("rss_kb", "0")) / 1024.0
 
@@ -150,6 +153,17 @@ def big_catalogues(examples):
                                  statistics.median(check_ms(exe) for _ in range(RUNS))))
 
 
+def languages(examples):
+    """Start-up in German (the program's translation and Qt's loaded) against
+    English, interleaved."""
+    de, en = interleaved(lambda: startup([examples], language="de"),
+                         lambda: startup([examples], language="en"))
+    row("start-up in German against English (ms)", median(de, 0), median(en, 0), "ms",
+        "(translations loaded)")
+    row("resident memory in German against English (MB)", median(de, 1), median(en, 1), "MB",
+        "(translations loaded)")
+
+
 def main():
     with open(os.path.join(ROOT, "examples", "rims.txt"), "rb") as f:
         rims = f.read()
@@ -170,6 +184,9 @@ def main():
     if ONLY == "catalogue":
         big_catalogues(examples)
         return
+    if ONLY == "language":
+        languages(examples)
+        return
     q, b = interleaved(lambda: startup([examples]), lambda: startup([BARE]))
     row("start-up, exec to first paint (ms)", median(q, 0), median(b, 0), "ms",
         "<= 1.15 (bare window)")
@@ -180,6 +197,7 @@ def main():
         "(the floor: text means loading fonts)")
     row("resident memory against a window with one label (MB)", median(q2, 1), median(l, 1),
         "MB", "(the floor: fonts loaded)")
+    languages(examples)
 
     idle_runs = max(3, RUNS)
     q, f = interleaved(lambda: idle([examples]), lambda: idle([FORM]), idle_runs)

@@ -8,11 +8,15 @@
 #include "app/globals.h"
 #include "app/shell.h"
 #include "bench/probe.h"
+#include "toolbox/testing.h"
 
 int main(int argc, char **argv)
 {
     const ProbeOptions options = ProbeOptions::Parse(argc, argv);
     QApplication app(argc, argv);
+    // The language is loaded where the program makes its application object;
+    // the probe makes its own, so it loads it the same way here.
+    ToolboxUseLanguage(ToolboxEnvironmentLanguage());
     FirstPaint watch(
         "MainForm", options, [] { alive = FALSE; },
         [](QWidget *form) {

@@ -17,10 +17,13 @@ namespace {
 void ShowLength(DialogRef dialog, DialogItemIndex item, double length)
 {
     // "inf" or "nan" would mean nothing to a wheel builder.
-    if (isfinite(length))
+    if (isfinite(length)) {
         XDlgSetDouble(dialog, item, 2, length);
-    else
-        XDlgSetStr(dialog, item, kNoResultText);
+        return;
+    }
+    char text[256];
+    XFormatIndStr(text, sizeof text, kResultStringsID, kNoResultString);
+    XDlgSetStr(dialog, item, text);
 }
 
 void ShowPercent(DialogRef dialog, DialogItemIndex item, double percent)

@@ -9,7 +9,8 @@
 
 // Reads the rim, hub and lacing fields of the main form, computes both spoke
 // lengths and shows them with 2 decimals in items 22 and 23. A field that holds
-// no number counts as 0. A side with no finite length shows kNoResultText.
+// no number counts as 0. A side with no finite length shows text 1 of string
+// list 128 in the user's language (kNoResultText in English).
 // The rim's spoke hole offset (item 24, toward side 2) is added to side 1's
 // flange distance and taken from side 2's first; 0 changes nothing. Items 25
 // and 26 show each side's tension as a whole percentage of the tighter side's
@@ -30,7 +31,10 @@ enum { kLacingTooSteep = 1, kLacingBothTooSteep = 2 };
 // kAngleStringsID: kAngleDegrees, ^1 an angle in degrees.
 enum { kAngleDegrees = 1 };
 
-// What a result field shows when there is no length to show.
+// What a result field shows when there is no length to show, in English.
 extern const char kNoResultText[];
+
+// Texts of string list 128 (kResultStringsID).
+enum { kNoResultString = 1 };
 
 #endif

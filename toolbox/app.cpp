@@ -4,6 +4,8 @@
 // The application object and the text conversions that every part of the layer uses.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -168,12 +170,82 @@ void FindRuntimeFolder()
         unsetenv("XDG_RUNTIME_DIR");
 }
 
+// The languages the program is translated into (resources/translations/).
+const char *const kLanguages[] = {"de", "fr", "nl", "it", "es"};
+
+// The language of one locale or language name ("de_AT.UTF-8", "fr", "nl_BE@euro"):
+// one of kLanguages, or null for English and for any language the program
+// does not speak.
+const char *LanguageOf(const char *name, size_t length)
+{
+    if (length < 2 || (length > 2 && name[2] != '_' && name[2] != '.' && name[2] != '@'))
+        return nullptr;
+    for (const char *l : kLanguages)
+        if (name[0] == l[0] && name[1] == l[1])
+            return l;
+    return nullptr;
+}
+
+// Qt's own texts (a field's context menu, the print dialog) and the program's,
+// for one language; empty translators for English.
+QTranslator *qtTexts = nullptr;
+QTranslator *ownTexts = nullptr;
+
 } // namespace
+
+const char *tbx::EnvironmentLanguage()
+{
+    // The first of these that is set and not empty decides, as for every
+    // program that follows the user's settings. LANGUAGE is a list of
+    // preferences ("pt:fr:en"): its first language that the program speaks.
+    for (const char *var : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char *value = getenv(var);
+        if (!value || !value[0])
+            continue;
+        if (strcmp(var, "LANGUAGE") != 0)
+            return LanguageOf(value, strlen(value));
+        for (const char *p = value; *p;) {
+            const size_t n = strcspn(p, ":");
+            if (const char *l = LanguageOf(p, n))
+                return l;
+            if (n >= 2 && strncmp(p, "en", 2) == 0 && (n == 2 || strchr("_.@", p[2])))
+                return nullptr;
+            p += n;
+            if (*p == ':')
+                p++;
+        }
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void tbx::UseLanguage(const char *language)
+{
+    InitResources();
+    if (!qtTexts) {
+        qtTexts = new QTranslator(qApp);
+        ownTexts = new QTranslator(qApp);
+    }
+    QCoreApplication::removeTranslator(qtTexts);
+    QCoreApplication::removeTranslator(ownTexts);
+    if (!language)
+        return;
+    const QString name = QString::fromLatin1(language);
+    // Qt's translations come from the system (Debian's qt6-translations-l10n);
+    // without them Qt's few texts stay English and the program's are still
+    // translated.
+    if (qtTexts->load(QStringLiteral("qtbase_") + name,
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    if (ownTexts->load(QStringLiteral(":/translations/quennick_") + name))
+        QCoreApplication::installTranslator(ownTexts);
+}
 
 // Outside any namespace, as Q_INIT_RESOURCE requires.
 static void InitCompiledResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(translations);
 }
 
 // The compiled definitions (resources/resources.qrc): in a static library
@@ -214,6 +286,7 @@ void tbx::EnsureApp()
                 fprintf(stderr, "%s\n", m.second.c_str());
         }
         heldBack.clear();
+        UseLanguage(EnvironmentLanguage());
     }
     QApplication::setApplicationName(QStringLiteral("Quennick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quennick"));

@@ -160,6 +160,11 @@ bool LoadMenu(SInt16 id, OpaqueMenuRef *m)
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     QTextStream in(&f);
+    // Each menu is its own translation context: "menu 129".
+    const QByteArray context = "menu " + QByteArray::number(id);
+    auto translated = [&context](const QString &text) {
+        return QCoreApplication::translate(context.constData(), text.toUtf8().constData());
+    };
     bool inside = false, found = false;
     while (!in.atEnd()) {
         const QString line = in.readLine();
@@ -171,7 +176,7 @@ bool LoadMenu(SInt16 id, OpaqueMenuRef *m)
             inside = rest.left(space).toInt() == id;
             if (inside) {
                 found = true;
-                m->title = rest.mid(space + 1);
+                m->title = translated(rest.mid(space + 1));
             }
             continue;
         }
@@ -194,7 +199,7 @@ bool LoadMenu(SInt16 id, OpaqueMenuRef *m)
                     e.commandKey = key.at(0).toUpper();
                 text.truncate(tab);
             }
-            e.text = text;
+            e.text = translated(text);
         }
         m->entries.push_back(e);
     }

@@ -180,15 +180,19 @@ class FilteredList {
     }
     void Announce()
     {
-        const QString count = QStringLiteral("%1 of %2").arg(rows_.size()).arg(all_.size());
-        hint_->SetWhole(filter_.isEmpty()
-                            ? QStringLiteral("Type to narrow the list")
-                            : QStringLiteral("Showing \u201C%1\u201D: %2").arg(filter_, count));
+        const QString count =
+            QCoreApplication::translate("list", "%1 of %2").arg(rows_.size()).arg(all_.size());
+        hint_->SetWhole(
+            filter_.isEmpty()
+                ? QCoreApplication::translate("list", "Type to narrow the list")
+                : QCoreApplication::translate("list", "Showing “%1”: %2").arg(filter_, count));
         // Screen readers stay on the list: its description says what is shown.
         view_->setAccessibleDescription(
             filter_.isEmpty()
-                ? QStringLiteral("%1 entries; type to narrow the list").arg(all_.size())
-                : QStringLiteral("Showing \u201C%1\u201D, %2 entries").arg(filter_, count));
+                ? QCoreApplication::translate("list", "%1 entries; type to narrow the list")
+                      .arg(all_.size())
+                : QCoreApplication::translate("list", "Showing “%1”, %2 entries")
+                      .arg(filter_, count));
         QAccessibleEvent changed(view_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }
@@ -351,8 +355,9 @@ SInt16 tbx::PopUpList(OpaqueMenuRef *menu, QWidget *button, SInt16 current)
     close->setText(QStringLiteral("\u2715"));
     close->setAutoRaise(true);
     close->setFocusPolicy(Qt::NoFocus);
-    close->setAccessibleName(QStringLiteral("Close the list"));
-    close->setToolTip(QStringLiteral("Close the list without choosing (Escape)"));
+    close->setAccessibleName(QCoreApplication::translate("list", "Close the list"));
+    close->setToolTip(
+        QCoreApplication::translate("list", "Close the list without choosing (Escape)"));
     top->addWidget(close);
     QObject::connect(close, &QAbstractButton::clicked, &popup, &QWidget::hide);
     auto *view = new QListView(&popup);

@@ -86,6 +86,13 @@ namespace tbx {
 void EnsureApp();
 // Registers the compiled definitions (menus, strings) once; safe to call again.
 void InitResources();
+// The language the user's settings ask for (LANGUAGE, LC_ALL, LC_MESSAGES,
+// LANG, the first set one): "de", "fr", "nl", "it" or "es", or null for English.
+const char *EnvironmentLanguage();
+// Shows Qt's texts and the program's in this language from now on (null:
+// English); widgets made before keep their texts. Called when the application
+// object is made.
+void UseLanguage(const char *language);
 QString Pas2QString(ConstStr255Param text);
 void QString2Pas(const QString &s, Str255 out);
 

@@ -20,3 +20,14 @@ void ToolboxPostItemHit(DialogRef dialog, DialogItemIndex item)
     if (control)
         tbx::ItemHit(control);
 }
+
+const char *ToolboxEnvironmentLanguage(void)
+{
+    return tbx::EnvironmentLanguage();
+}
+
+void ToolboxUseLanguage(const char *language)
+{
+    tbx::EnsureApp();
+    tbx::UseLanguage(language);
+}

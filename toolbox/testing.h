@@ -30,4 +30,10 @@ void ToolboxPostItemHit(DialogRef dialog, DialogItemIndex item);
 // process can run the program more than once.
 void ToolboxReset(void);
 
+// The language the environment asks for now ("de", "fr", "nl", "it", "es"),
+// or null for English; and a switch to one of them (null: English) for the
+// windows made after it.
+const char *ToolboxEnvironmentLanguage(void);
+void ToolboxUseLanguage(const char *language);
+
 #endif

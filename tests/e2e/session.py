@@ -5,9 +5,28 @@
 its accessible name: choose a rim and a hub, calculate, copy both results out
 through the clipboard, clear, paste, open and close the About box, quit.
 Prints what it saw; exits 1 with FAIL on the first thing that is wrong."""
+import os
 import subprocess
+import xml.etree.ElementTree as ET
 
 from atspi import Atspi, Failure, clipboard, focus, keys, run, text, wait_for, window
+
+
+def translations():
+    """The window's names in the language of QUENNICK_E2E_TS (a .ts file), by
+    their English names; none for English."""
+    path = os.environ.get("QUENNICK_E2E_TS")
+    if not path:
+        return {}
+    return {m.findtext("source"): m.findtext("translation")
+            for m in ET.parse(path).getroot().iter("message")}
+
+
+NAMES = translations()
+
+
+def tr(name):
+    return NAMES.get(name, name)
 
 
 def copy_field(name):
@@ -26,43 +45,43 @@ def x_window(title):
 
 
 def main():
-    wait_for("the form", lambda: window("Quennick"), 20)
-    win = wait_for("the form's X window", lambda: x_window("Quennick"))
+    wait_for("the form", lambda: window(tr("Quennick")), 20)
+    win = wait_for("the form's X window", lambda: x_window(tr("Quennick")))
     subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
-    wait_for("the form to be active", lambda: window("Quennick").get_state_set().contains(
+    wait_for("the form to be active", lambda: window(tr("Quennick")).get_state_set().contains(
         Atspi.StateType.ACTIVE))
-    focus("Choose a rim")
+    focus(tr("Choose a rim"))
     keys("space")
     keys("Return")  # the first rim
-    wait_for("the first rim", lambda: text("Rim diameter at the spoke ends") == "600,00")
-    focus("Choose a hub")
+    wait_for("the first rim", lambda: text(tr("Rim diameter at the spoke ends")) == "600,00")
+    focus(tr("Choose a hub"))
     keys("space")
     keys("Down", "Down", "Return")  # the third hub
-    wait_for("the third hub", lambda: text("Side 2 flange diameter") == "57,00")
+    wait_for("the third hub", lambda: text(tr("Side 2 flange diameter")) == "57,00")
     keys("Return")
-    wait_for("a result", lambda: text("Side 1 spoke length") not in ("", "0,00"))
-    length1 = copy_field("Side 1 spoke length")
-    length2 = copy_field("Side 2 spoke length")
+    wait_for("a result", lambda: text(tr("Side 1 spoke length")) not in ("", "0,00"))
+    length1 = copy_field(tr("Side 1 spoke length"))
+    length2 = copy_field(tr("Side 2 spoke length"))
 
-    focus("Clear the form")
+    focus(tr("Clear the form"))
     keys("space")
-    wait_for("the form to clear", lambda: text("Side 1 spoke length") == "0,00")
-    focus("Spoke hole diameter")
+    wait_for("the form to clear", lambda: text(tr("Side 1 spoke length")) == "0,00")
+    focus(tr("Spoke hole diameter"))
     subprocess.run(["xclip", "-selection", "clipboard"], input="4", text=True, check=True)
     keys("Home", "shift+End", "ctrl+v")
-    wait_for("the paste", lambda: text("Spoke hole diameter") == "4")
+    wait_for("the paste", lambda: text(tr("Spoke hole diameter")) == "4")
     keys("Return")
-    wait_for("the result of a hole alone", lambda: text("Side 1 spoke length") != "0,00")
-    pasted = copy_field("Side 1 spoke length")
+    wait_for("the result of a hole alone", lambda: text(tr("Side 1 spoke length")) != "0,00")
+    pasted = copy_field(tr("Side 1 spoke length"))
 
     # The About box from the first menu, closed with Return.
     # (The menu bar's title is clicked by its place in the window: AT-SPI's
     # extents include the window manager's frame.)
     subprocess.run(["xdotool", "mousemove", "--window", win, "20", "10", "click", "1"], check=True)
     keys("Down", "Return")
-    wait_for("the About box", lambda: window("About Quennick"), 10)
+    wait_for("the About box", lambda: window(tr("About Quennick")), 10)
     keys("Return")
-    wait_for("the About box to close", lambda: window("About Quennick") is None)
+    wait_for("the About box to close", lambda: window(tr("About Quennick")) is None)
     keys("ctrl+q")
 
     print("lengths: %r %r, after clear and paste: %r, the About box opened and closed"

@@ -1,0 +1,486 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Quennick</source>
+        <translation>Über Quennick</translation>
+    </message>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>Works out the spoke length for each side of a bicycle wheel from the rim, the hub, the crossings and the number of spokes.</source>
+        <translation>Berechnet die Speichenlänge für jede Seite eines Fahrradlaufrads aus Felge, Nabe, Kreuzungen und Speichenzahl.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Felge</translation>
+    </message>
+    <message>
+        <source>Choose a rim…</source>
+        <translation>Felge wählen…</translation>
+    </message>
+    <message>
+        <source>Choose a rim</source>
+        <translation>Felge wählen</translation>
+    </message>
+    <message>
+        <source>Rim:</source>
+        <translation>Felge:</translation>
+    </message>
+    <message>
+        <source>Rim name</source>
+        <translation>Name der Felge</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Rim size</source>
+        <translation>Größe der Felge</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Hinweise:</translation>
+    </message>
+    <message>
+        <source>Rim notes</source>
+        <translation>Hinweise zur Felge</translation>
+    </message>
+    <message>
+        <source>Rim diameter at the spoke ends (ERD):</source>
+        <translation>Felgendurchmesser an den Speichenenden (ERD):</translation>
+    </message>
+    <message>
+        <source>Rim diameter at the spoke ends</source>
+        <translation>Felgendurchmesser an den Speichenenden</translation>
+    </message>
+    <message>
+        <source>Effective rim diameter: twice the distance from the hub axis to the spoke ends in the rim</source>
+        <translation>Effektiver Felgendurchmesser: der doppelte Abstand von der Nabenachse bis zu den Speichenenden in der Felge</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset:</source>
+        <translation>Speichenlochversatz:</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Speichenlochversatz</translation>
+    </message>
+    <message>
+        <source>0,00</source>
+        <translation>0,00</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
+        <translation>Asymmetrische Felgen: wie weit die Speichenlöcher neben der Felgenmitte liegen, in mm. Positiv zur Seite 2 hin: das Speichenbett rückt näher an den Flansch der Seite 2, also wächst der Flanschabstand der Seite 1 um den Versatz, und der der Seite 2 schrumpft um ihn.</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Nabe</translation>
+    </message>
+    <message>
+        <source>Choose a hub…</source>
+        <translation>Nabe wählen…</translation>
+    </message>
+    <message>
+        <source>Choose a hub</source>
+        <translation>Nabe wählen</translation>
+    </message>
+    <message>
+        <source>Hub:</source>
+        <translation>Nabe:</translation>
+    </message>
+    <message>
+        <source>Hub name</source>
+        <translation>Name der Nabe</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Hub position</source>
+        <translation>Position der Nabe</translation>
+    </message>
+    <message>
+        <source>Axle:</source>
+        <translation>Achse:</translation>
+    </message>
+    <message>
+        <source>Hub axle</source>
+        <translation>Achse der Nabe</translation>
+    </message>
+    <message>
+        <source>Hub notes</source>
+        <translation>Hinweise zur Nabe</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter:</source>
+        <translation>Speichenlochdurchmesser:</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Speichenlochdurchmesser</translation>
+    </message>
+    <message>
+        <source>Side 1</source>
+        <translation>Seite 1</translation>
+    </message>
+    <message>
+        <source>Side 2</source>
+        <translation>Seite 2</translation>
+    </message>
+    <message>
+        <source>Flange diameter:</source>
+        <translation>Flanschdurchmesser:</translation>
+    </message>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Flanschdurchmesser Seite 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Flanschdurchmesser Seite 2</translation>
+    </message>
+    <message>
+        <source>Flange distance from the centre:</source>
+        <translation>Flanschabstand von der Mitte:</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Flanschabstand von der Mitte, Seite 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Flanschabstand von der Mitte, Seite 2</translation>
+    </message>
+    <message>
+        <source>Crossings:</source>
+        <translation>Kreuzungen:</translation>
+    </message>
+    <message>
+        <source>Side 1 crossings</source>
+        <translation>Kreuzungen Seite 1</translation>
+    </message>
+    <message>
+        <source>0 (radial)</source>
+        <translation>0 (radial)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Side 2 crossings</source>
+        <translation>Kreuzungen Seite 2</translation>
+    </message>
+    <message>
+        <source>Spokes in the wheel:</source>
+        <translation>Speichen im Laufrad:</translation>
+    </message>
+    <message>
+        <source>Spokes in the wheel</source>
+        <translation>Speichen im Laufrad</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>32</source>
+        <translation>32</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Speichen</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke length</source>
+        <translation>Speichenlänge Seite 1</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke length</source>
+        <translation>Speichenlänge Seite 2</translation>
+    </message>
+    <message>
+        <source>Tension:</source>
+        <translation>Spannung:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke tension</source>
+        <translation>Speichenspannung Seite 1</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Speichenspannung dieser Seite als Anteil der strafferen Seite: So ziehen beide Seiten die Felge seitlich im Gleichgewicht</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke tension</source>
+        <translation>Speichenspannung Seite 2</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Clear the form</source>
+        <translation>Formular leeren</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Calculate the spoke lengths</source>
+        <translation>Speichenlängen berechnen</translation>
+    </message>
+    <message>
+        <source>Spoke head:</source>
+        <translation>Speichenkopf:</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Speichenkopf</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>J-Bend</translation>
+    </message>
+    <message>
+        <source>Straight-pull</source>
+        <translation>Straightpull</translation>
+    </message>
+    <message>
+        <source>Flanges</source>
+        <translation>Flansche</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Einspeichung</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>40</source>
+        <translation>40</translation>
+    </message>
+    <message>
+        <source>48</source>
+        <translation>48</translation>
+    </message>
+    <message>
+        <source>Spokes per side:</source>
+        <translation>Speichen je Seite:</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Speichen je Seite</translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <translation>Gleich</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, mehr auf Seite 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, mehr auf Seite 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle:</source>
+        <translation>Abstützwinkel:</translation>
+    </message>
+    <message>
+        <source>Side 1 bracing angle</source>
+        <translation>Abstützwinkel Seite 1</translation>
+    </message>
+    <message>
+        <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
+        <translation>Der Winkel der Speichen dieser Seite zur Radebene: je größer, desto seitensteifer das Laufrad</translation>
+    </message>
+    <message>
+        <source>Side 2 bracing angle</source>
+        <translation>Abstützwinkel Seite 2</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Hinweis zur Einspeichung</translation>
+    </message>
+</context>
+<context>
+    <name>list</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list</source>
+        <translation>Tippen, um die Liste einzugrenzen</translation>
+    </message>
+    <message>
+        <source>Showing “%1”: %2</source>
+        <translation>Treffer für „%1“: %2</translation>
+    </message>
+    <message>
+        <source>%1 entries; type to narrow the list</source>
+        <translation>%1 Einträge; tippen, um die Liste einzugrenzen</translation>
+    </message>
+    <message>
+        <source>Showing “%1”, %2 entries</source>
+        <translation>Treffer für „%1“, %2 Einträgen</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>Liste schließen</translation>
+    </message>
+    <message>
+        <source>Close the list without choosing (Escape)</source>
+        <translation>Liste ohne Auswahl schließen (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>menu 128</name>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>About Quennick</source>
+        <translation>Über Quennick</translation>
+    </message>
+</context>
+<context>
+    <name>menu 129</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>menu 130</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>strings 128</name>
+    <message>
+        <source>no result</source>
+        <translation>kein Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>strings 129</name>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes reach ^4° round the wheel, past a quarter turn, so the spokes would run across their own flange. Lace it with fewer crossings.</source>
+        <translation>Seite ^1: ^2 Kreuzungen bei ihren ^3 Speichen reichen ^4° um das Rad, über eine Vierteldrehung hinaus; die Speichen liefen über ihren eigenen Flansch. Mit weniger Kreuzungen einspeichen.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
+        <translation>Beide Seiten: ^1 und ^2 Kreuzungen bei ^3 und ^4 Speichen reichen über eine Vierteldrehung um das Rad hinaus; die Speichen liefen über ihre eigenen Flansche. Mit weniger Kreuzungen einspeichen.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 130</name>
+    <message>
+        <source>Flange diameter:</source>
+        <translation>Flanschdurchmesser:</translation>
+    </message>
+    <message>
+        <source>Flange distance from the centre:</source>
+        <translation>Flanschabstand von der Mitte:</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter (PCD):</source>
+        <translation>Lochkreis der Kopfsitze (PCD):</translation>
+    </message>
+    <message>
+        <source>Head seat distance from the centre:</source>
+        <translation>Abstand der Kopfsitze von der Mitte:</translation>
+    </message>
+</context>
+<context>
+    <name>strings 131</name>
+    <message>
+        <source>^1°</source>
+        <translation>^1°</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,486 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Quennick</source>
+        <translation>Acerca de Quennick</translation>
+    </message>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>Works out the spoke length for each side of a bicycle wheel from the rim, the hub, the crossings and the number of spokes.</source>
+        <translation>Calcula la longitud de los radios de cada lado de una rueda de bicicleta a partir de la llanta, el buje, los cruces y el número de radios.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Llanta</translation>
+    </message>
+    <message>
+        <source>Choose a rim…</source>
+        <translation>Elegir una llanta…</translation>
+    </message>
+    <message>
+        <source>Choose a rim</source>
+        <translation>Elegir una llanta</translation>
+    </message>
+    <message>
+        <source>Rim:</source>
+        <translation>Llanta:</translation>
+    </message>
+    <message>
+        <source>Rim name</source>
+        <translation>Nombre de la llanta</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Medida:</translation>
+    </message>
+    <message>
+        <source>Rim size</source>
+        <translation>Medida de la llanta</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>Rim notes</source>
+        <translation>Notas de la llanta</translation>
+    </message>
+    <message>
+        <source>Rim diameter at the spoke ends (ERD):</source>
+        <translation>Diámetro de la llanta en los extremos de los radios (ERD):</translation>
+    </message>
+    <message>
+        <source>Rim diameter at the spoke ends</source>
+        <translation>Diámetro de la llanta en los extremos de los radios</translation>
+    </message>
+    <message>
+        <source>Effective rim diameter: twice the distance from the hub axis to the spoke ends in the rim</source>
+        <translation>Diámetro efectivo de la llanta: el doble de la distancia del eje del buje a los extremos de los radios en la llanta</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset:</source>
+        <translation>Desplazamiento de los agujeros:</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Desplazamiento de los agujeros</translation>
+    </message>
+    <message>
+        <source>0,00</source>
+        <translation>0,00</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
+        <translation>Llantas asimétricas: cuánto se apartan los agujeros de los radios del centro de la llanta, en mm. Positivo hacia el lado 2: el lecho de los radios se acerca a la brida del lado 2, así que la distancia de la brida del lado 1 crece en el desplazamiento y la del lado 2 disminuye en él.</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Buje</translation>
+    </message>
+    <message>
+        <source>Choose a hub…</source>
+        <translation>Elegir un buje…</translation>
+    </message>
+    <message>
+        <source>Choose a hub</source>
+        <translation>Elegir un buje</translation>
+    </message>
+    <message>
+        <source>Hub:</source>
+        <translation>Buje:</translation>
+    </message>
+    <message>
+        <source>Hub name</source>
+        <translation>Nombre del buje</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Posición:</translation>
+    </message>
+    <message>
+        <source>Hub position</source>
+        <translation>Posición del buje</translation>
+    </message>
+    <message>
+        <source>Axle:</source>
+        <translation>Eje:</translation>
+    </message>
+    <message>
+        <source>Hub axle</source>
+        <translation>Eje del buje</translation>
+    </message>
+    <message>
+        <source>Hub notes</source>
+        <translation>Notas del buje</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter:</source>
+        <translation>Diámetro de los agujeros de radio:</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Diámetro de los agujeros de radio</translation>
+    </message>
+    <message>
+        <source>Side 1</source>
+        <translation>Lado 1</translation>
+    </message>
+    <message>
+        <source>Side 2</source>
+        <translation>Lado 2</translation>
+    </message>
+    <message>
+        <source>Flange diameter:</source>
+        <translation>Diámetro de la brida:</translation>
+    </message>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Diámetro de la brida, lado 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Diámetro de la brida, lado 2</translation>
+    </message>
+    <message>
+        <source>Flange distance from the centre:</source>
+        <translation>Distancia de la brida al centro:</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Distancia de la brida al centro, lado 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Distancia de la brida al centro, lado 2</translation>
+    </message>
+    <message>
+        <source>Crossings:</source>
+        <translation>Cruces:</translation>
+    </message>
+    <message>
+        <source>Side 1 crossings</source>
+        <translation>Cruces, lado 1</translation>
+    </message>
+    <message>
+        <source>0 (radial)</source>
+        <translation>0 (radial)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Side 2 crossings</source>
+        <translation>Cruces, lado 2</translation>
+    </message>
+    <message>
+        <source>Spokes in the wheel:</source>
+        <translation>Radios en la rueda:</translation>
+    </message>
+    <message>
+        <source>Spokes in the wheel</source>
+        <translation>Radios en la rueda</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>32</source>
+        <translation>32</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Longitud:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke length</source>
+        <translation>Longitud de los radios, lado 1</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke length</source>
+        <translation>Longitud de los radios, lado 2</translation>
+    </message>
+    <message>
+        <source>Tension:</source>
+        <translation>Tensión:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke tension</source>
+        <translation>Tensión de los radios, lado 1</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Tensión de los radios de este lado como parte de la del lado más tenso: los dos lados tiran de la llanta hacia los lados en equilibrio</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke tension</source>
+        <translation>Tensión de los radios, lado 2</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear the form</source>
+        <translation>Borrar el formulario</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Calculate the spoke lengths</source>
+        <translation>Calcular las longitudes de los radios</translation>
+    </message>
+    <message>
+        <source>Spoke head:</source>
+        <translation>Cabeza del radio:</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Cabeza del radio</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>Con codo</translation>
+    </message>
+    <message>
+        <source>Straight-pull</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>Flanges</source>
+        <translation>Bridas</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Radiado</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>40</source>
+        <translation>40</translation>
+    </message>
+    <message>
+        <source>48</source>
+        <translation>48</translation>
+    </message>
+    <message>
+        <source>Spokes per side:</source>
+        <translation>Radios por lado:</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Radios por lado</translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <translation>Iguales</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, más en el lado 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, más en el lado 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle:</source>
+        <translation>Ángulo de los radios:</translation>
+    </message>
+    <message>
+        <source>Side 1 bracing angle</source>
+        <translation>Ángulo de los radios, lado 1</translation>
+    </message>
+    <message>
+        <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
+        <translation>El ángulo de los radios de este lado con el plano de la rueda: cuanto mayor, más rígida es la rueda de lado</translation>
+    </message>
+    <message>
+        <source>Side 2 bracing angle</source>
+        <translation>Ángulo de los radios, lado 2</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Nota sobre el radiado</translation>
+    </message>
+</context>
+<context>
+    <name>list</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list</source>
+        <translation>Escriba para acotar la lista</translation>
+    </message>
+    <message>
+        <source>Showing “%1”: %2</source>
+        <translation>Filtro «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 entries; type to narrow the list</source>
+        <translation>%1 entradas; escriba para acotar la lista</translation>
+    </message>
+    <message>
+        <source>Showing “%1”, %2 entries</source>
+        <translation>Filtro «%1», %2 entradas</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>Cerrar la lista</translation>
+    </message>
+    <message>
+        <source>Close the list without choosing (Escape)</source>
+        <translation>Cerrar la lista sin elegir (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>menu 128</name>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>About Quennick</source>
+        <translation>Acerca de Quennick</translation>
+    </message>
+</context>
+<context>
+    <name>menu 129</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>menu 130</name>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+</context>
+<context>
+    <name>strings 128</name>
+    <message>
+        <source>no result</source>
+        <translation>sin resultado</translation>
+    </message>
+</context>
+<context>
+    <name>strings 129</name>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes reach ^4° round the wheel, past a quarter turn, so the spokes would run across their own flange. Lace it with fewer crossings.</source>
+        <translation>Lado ^1: ^2 cruces en sus ^3 radios llegan a ^4° alrededor de la rueda, más de un cuarto de vuelta, y los radios pasarían por encima de su propia brida. Rádielo con menos cruces.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
+        <translation>Ambos lados: ^1 y ^2 cruces en ^3 y ^4 radios pasan de un cuarto de vuelta alrededor de la rueda, y los radios pasarían por encima de sus propias bridas. Rádielos con menos cruces.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 130</name>
+    <message>
+        <source>Flange diameter:</source>
+        <translation>Diámetro de la brida:</translation>
+    </message>
+    <message>
+        <source>Flange distance from the centre:</source>
+        <translation>Distancia de la brida al centro:</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter (PCD):</source>
+        <translation>Diámetro del círculo de asiento de las cabezas (PCD):</translation>
+    </message>
+    <message>
+        <source>Head seat distance from the centre:</source>
+        <translation>Distancia del asiento de las cabezas al centro:</translation>
+    </message>
+</context>
+<context>
+    <name>strings 131</name>
+    <message>
+        <source>^1°</source>
+        <translation>^1°</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,486 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Quennick</source>
+        <translation>Informazioni su Quennick</translation>
+    </message>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>Works out the spoke length for each side of a bicycle wheel from the rim, the hub, the crossings and the number of spokes.</source>
+        <translation>Calcola la lunghezza dei raggi per ciascun lato di una ruota di bicicletta da cerchio, mozzo, incroci e numero di raggi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>Choose a rim…</source>
+        <translation>Scegli un cerchio…</translation>
+    </message>
+    <message>
+        <source>Choose a rim</source>
+        <translation>Scegli un cerchio</translation>
+    </message>
+    <message>
+        <source>Rim:</source>
+        <translation>Cerchio:</translation>
+    </message>
+    <message>
+        <source>Rim name</source>
+        <translation>Nome del cerchio</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Misura:</translation>
+    </message>
+    <message>
+        <source>Rim size</source>
+        <translation>Misura del cerchio</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>Rim notes</source>
+        <translation>Note sul cerchio</translation>
+    </message>
+    <message>
+        <source>Rim diameter at the spoke ends (ERD):</source>
+        <translation>Diametro del cerchio alle estremità dei raggi (ERD):</translation>
+    </message>
+    <message>
+        <source>Rim diameter at the spoke ends</source>
+        <translation>Diametro del cerchio alle estremità dei raggi</translation>
+    </message>
+    <message>
+        <source>Effective rim diameter: twice the distance from the hub axis to the spoke ends in the rim</source>
+        <translation>Diametro effettivo del cerchio: il doppio della distanza dall’asse del mozzo alle estremità dei raggi nel cerchio</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset:</source>
+        <translation>Offset dei fori dei raggi:</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Offset dei fori dei raggi</translation>
+    </message>
+    <message>
+        <source>0,00</source>
+        <translation>0,00</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
+        <translation>Cerchi asimmetrici: di quanto i fori dei raggi sono spostati dal centro del cerchio, in mm. Positivo verso il lato 2: il letto dei raggi si avvicina alla flangia del lato 2, quindi la distanza della flangia del lato 1 cresce dell’offset e quella del lato 2 cala altrettanto.</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Mozzo</translation>
+    </message>
+    <message>
+        <source>Choose a hub…</source>
+        <translation>Scegli un mozzo…</translation>
+    </message>
+    <message>
+        <source>Choose a hub</source>
+        <translation>Scegli un mozzo</translation>
+    </message>
+    <message>
+        <source>Hub:</source>
+        <translation>Mozzo:</translation>
+    </message>
+    <message>
+        <source>Hub name</source>
+        <translation>Nome del mozzo</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source>Hub position</source>
+        <translation>Posizione del mozzo</translation>
+    </message>
+    <message>
+        <source>Axle:</source>
+        <translation>Asse:</translation>
+    </message>
+    <message>
+        <source>Hub axle</source>
+        <translation>Asse del mozzo</translation>
+    </message>
+    <message>
+        <source>Hub notes</source>
+        <translation>Note sul mozzo</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter:</source>
+        <translation>Diametro dei fori dei raggi:</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Diametro dei fori dei raggi</translation>
+    </message>
+    <message>
+        <source>Side 1</source>
+        <translation>Lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2</source>
+        <translation>Lato 2</translation>
+    </message>
+    <message>
+        <source>Flange diameter:</source>
+        <translation>Diametro della flangia:</translation>
+    </message>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Diametro della flangia, lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Diametro della flangia, lato 2</translation>
+    </message>
+    <message>
+        <source>Flange distance from the centre:</source>
+        <translation>Distanza della flangia dal centro:</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Distanza della flangia dal centro, lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Distanza della flangia dal centro, lato 2</translation>
+    </message>
+    <message>
+        <source>Crossings:</source>
+        <translation>Incroci:</translation>
+    </message>
+    <message>
+        <source>Side 1 crossings</source>
+        <translation>Incroci, lato 1</translation>
+    </message>
+    <message>
+        <source>0 (radial)</source>
+        <translation>0 (radiale)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Side 2 crossings</source>
+        <translation>Incroci, lato 2</translation>
+    </message>
+    <message>
+        <source>Spokes in the wheel:</source>
+        <translation>Raggi nella ruota:</translation>
+    </message>
+    <message>
+        <source>Spokes in the wheel</source>
+        <translation>Raggi nella ruota</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>32</source>
+        <translation>32</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Raggi</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Lunghezza:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke length</source>
+        <translation>Lunghezza dei raggi, lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke length</source>
+        <translation>Lunghezza dei raggi, lato 2</translation>
+    </message>
+    <message>
+        <source>Tension:</source>
+        <translation>Tensione:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke tension</source>
+        <translation>Tensione dei raggi, lato 1</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Tensione dei raggi di questo lato come quota di quella del lato più teso: i due lati tirano il cerchio lateralmente in equilibrio</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke tension</source>
+        <translation>Tensione dei raggi, lato 2</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Clear the form</source>
+        <translation>Azzera il modulo</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Calculate the spoke lengths</source>
+        <translation>Calcola le lunghezze dei raggi</translation>
+    </message>
+    <message>
+        <source>Spoke head:</source>
+        <translation>Testa del raggio:</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Testa del raggio</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>A gomito</translation>
+    </message>
+    <message>
+        <source>Straight-pull</source>
+        <translation>Testa dritta</translation>
+    </message>
+    <message>
+        <source>Flanges</source>
+        <translation>Flange</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Raggiatura</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>40</source>
+        <translation>40</translation>
+    </message>
+    <message>
+        <source>48</source>
+        <translation>48</translation>
+    </message>
+    <message>
+        <source>Spokes per side:</source>
+        <translation>Raggi per lato:</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Raggi per lato</translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <translation>Uguale</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, più sul lato 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, più sul lato 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle:</source>
+        <translation>Angolo dei raggi:</translation>
+    </message>
+    <message>
+        <source>Side 1 bracing angle</source>
+        <translation>Angolo dei raggi, lato 1</translation>
+    </message>
+    <message>
+        <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
+        <translation>L&apos;angolo dei raggi di questo lato rispetto al piano della ruota: più è grande, più la ruota è rigida lateralmente</translation>
+    </message>
+    <message>
+        <source>Side 2 bracing angle</source>
+        <translation>Angolo dei raggi, lato 2</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Nota sulla raggiatura</translation>
+    </message>
+</context>
+<context>
+    <name>list</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list</source>
+        <translation>Digita per restringere l’elenco</translation>
+    </message>
+    <message>
+        <source>Showing “%1”: %2</source>
+        <translation>Filtro «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 entries; type to narrow the list</source>
+        <translation>%1 voci; digita per restringere l’elenco</translation>
+    </message>
+    <message>
+        <source>Showing “%1”, %2 entries</source>
+        <translation>Filtro «%1», %2 voci</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>Chiudi l’elenco</translation>
+    </message>
+    <message>
+        <source>Close the list without choosing (Escape)</source>
+        <translation>Chiudi l’elenco senza scegliere (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>menu 128</name>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>About Quennick</source>
+        <translation>Informazioni su Quennick</translation>
+    </message>
+</context>
+<context>
+    <name>menu 129</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>menu 130</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+</context>
+<context>
+    <name>strings 128</name>
+    <message>
+        <source>no result</source>
+        <translation>nessun risultato</translation>
+    </message>
+</context>
+<context>
+    <name>strings 129</name>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes reach ^4° round the wheel, past a quarter turn, so the spokes would run across their own flange. Lace it with fewer crossings.</source>
+        <translation>Lato ^1: ^2 incroci sui suoi ^3 raggi arrivano a ^4° intorno alla ruota, oltre un quarto di giro, e i raggi passerebbero sopra la loro flangia. Raggiatelo con meno incroci.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
+        <translation>Entrambi i lati: ^1 e ^2 incroci su ^3 e ^4 raggi vanno oltre un quarto di giro intorno alla ruota, e i raggi passerebbero sopra le loro flange. Raggiateli con meno incroci.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 130</name>
+    <message>
+        <source>Flange diameter:</source>
+        <translation>Diametro della flangia:</translation>
+    </message>
+    <message>
+        <source>Flange distance from the centre:</source>
+        <translation>Distanza della flangia dal centro:</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter (PCD):</source>
+        <translation>Diametro del cerchio delle sedi delle teste (PCD):</translation>
+    </message>
+    <message>
+        <source>Head seat distance from the centre:</source>
+        <translation>Distanza delle sedi delle teste dal centro:</translation>
+    </message>
+</context>
+<context>
+    <name>strings 131</name>
+    <message>
+        <source>^1°</source>
+        <translation>^1°</translation>
+    </message>
+</context>
+</TS>

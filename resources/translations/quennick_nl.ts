@@ -1,0 +1,486 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Quennick</source>
+        <translation>Over Quennick</translation>
+    </message>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>Works out the spoke length for each side of a bicycle wheel from the rim, the hub, the crossings and the number of spokes.</source>
+        <translation>Berekent de spaaklengte voor elke kant van een fietswiel uit de velg, de naaf, de kruisingen en het aantal spaken.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Velg</translation>
+    </message>
+    <message>
+        <source>Choose a rim…</source>
+        <translation>Velg kiezen…</translation>
+    </message>
+    <message>
+        <source>Choose a rim</source>
+        <translation>Velg kiezen</translation>
+    </message>
+    <message>
+        <source>Rim:</source>
+        <translation>Velg:</translation>
+    </message>
+    <message>
+        <source>Rim name</source>
+        <translation>Naam van de velg</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Maat:</translation>
+    </message>
+    <message>
+        <source>Rim size</source>
+        <translation>Maat van de velg</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Opmerkingen:</translation>
+    </message>
+    <message>
+        <source>Rim notes</source>
+        <translation>Opmerkingen bij de velg</translation>
+    </message>
+    <message>
+        <source>Rim diameter at the spoke ends (ERD):</source>
+        <translation>Velgdiameter aan de spaakuiteinden (ERD):</translation>
+    </message>
+    <message>
+        <source>Rim diameter at the spoke ends</source>
+        <translation>Velgdiameter aan de spaakuiteinden</translation>
+    </message>
+    <message>
+        <source>Effective rim diameter: twice the distance from the hub axis to the spoke ends in the rim</source>
+        <translation>Effectieve velgdiameter: tweemaal de afstand van de naafas tot de spaakuiteinden in de velg</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset:</source>
+        <translation>Offset van de spaakgaten:</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Offset van de spaakgaten</translation>
+    </message>
+    <message>
+        <source>0,00</source>
+        <translation>0,00</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
+        <translation>Asymmetrische velgen: hoe ver de spaakgaten naast het midden van de velg liggen, in mm. Positief naar kant 2: het spaakbed komt dichter bij de flens van kant 2, dus de flensafstand van kant 1 groeit met de offset en die van kant 2 krimpt ermee.</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Naaf</translation>
+    </message>
+    <message>
+        <source>Choose a hub…</source>
+        <translation>Naaf kiezen…</translation>
+    </message>
+    <message>
+        <source>Choose a hub</source>
+        <translation>Naaf kiezen</translation>
+    </message>
+    <message>
+        <source>Hub:</source>
+        <translation>Naaf:</translation>
+    </message>
+    <message>
+        <source>Hub name</source>
+        <translation>Naam van de naaf</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Positie:</translation>
+    </message>
+    <message>
+        <source>Hub position</source>
+        <translation>Positie van de naaf</translation>
+    </message>
+    <message>
+        <source>Axle:</source>
+        <translation>As:</translation>
+    </message>
+    <message>
+        <source>Hub axle</source>
+        <translation>As van de naaf</translation>
+    </message>
+    <message>
+        <source>Hub notes</source>
+        <translation>Opmerkingen bij de naaf</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter:</source>
+        <translation>Diameter van de spaakgaten:</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Diameter van de spaakgaten</translation>
+    </message>
+    <message>
+        <source>Side 1</source>
+        <translation>Kant 1</translation>
+    </message>
+    <message>
+        <source>Side 2</source>
+        <translation>Kant 2</translation>
+    </message>
+    <message>
+        <source>Flange diameter:</source>
+        <translation>Flensdiameter:</translation>
+    </message>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Flensdiameter kant 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Flensdiameter kant 2</translation>
+    </message>
+    <message>
+        <source>Flange distance from the centre:</source>
+        <translation>Flensafstand tot het midden:</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Flensafstand tot het midden, kant 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Flensafstand tot het midden, kant 2</translation>
+    </message>
+    <message>
+        <source>Crossings:</source>
+        <translation>Kruisingen:</translation>
+    </message>
+    <message>
+        <source>Side 1 crossings</source>
+        <translation>Kruisingen kant 1</translation>
+    </message>
+    <message>
+        <source>0 (radial)</source>
+        <translation>0 (radiaal)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Side 2 crossings</source>
+        <translation>Kruisingen kant 2</translation>
+    </message>
+    <message>
+        <source>Spokes in the wheel:</source>
+        <translation>Spaken in het wiel:</translation>
+    </message>
+    <message>
+        <source>Spokes in the wheel</source>
+        <translation>Spaken in het wiel</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>32</source>
+        <translation>32</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Spaken</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Lengte:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke length</source>
+        <translation>Spaaklengte kant 1</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke length</source>
+        <translation>Spaaklengte kant 2</translation>
+    </message>
+    <message>
+        <source>Tension:</source>
+        <translation>Spanning:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke tension</source>
+        <translation>Spaakspanning kant 1</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Spaakspanning van deze kant als deel van die van de strakste kant: zo trekken beide kanten de velg zijwaarts in evenwicht</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke tension</source>
+        <translation>Spaakspanning kant 2</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Clear the form</source>
+        <translation>Formulier wissen</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berekenen</translation>
+    </message>
+    <message>
+        <source>Calculate the spoke lengths</source>
+        <translation>Spaaklengtes berekenen</translation>
+    </message>
+    <message>
+        <source>Spoke head:</source>
+        <translation>Spaakkop:</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Spaakkop</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>J-bocht</translation>
+    </message>
+    <message>
+        <source>Straight-pull</source>
+        <translation>Straight-pull</translation>
+    </message>
+    <message>
+        <source>Flanges</source>
+        <translation>Flenzen</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Inspaken</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>40</source>
+        <translation>40</translation>
+    </message>
+    <message>
+        <source>48</source>
+        <translation>48</translation>
+    </message>
+    <message>
+        <source>Spokes per side:</source>
+        <translation>Spaken per kant:</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Spaken per kant</translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <translation>Gelijk</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, meer aan kant 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, meer aan kant 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle:</source>
+        <translation>Spaakhoek:</translation>
+    </message>
+    <message>
+        <source>Side 1 bracing angle</source>
+        <translation>Spaakhoek kant 1</translation>
+    </message>
+    <message>
+        <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
+        <translation>De hoek van de spaken van deze kant met het vlak van het wiel: hoe groter, hoe stijver het wiel zijdelings</translation>
+    </message>
+    <message>
+        <source>Side 2 bracing angle</source>
+        <translation>Spaakhoek kant 2</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Opmerking over het inspaken</translation>
+    </message>
+</context>
+<context>
+    <name>list</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list</source>
+        <translation>Typ om de lijst in te perken</translation>
+    </message>
+    <message>
+        <source>Showing “%1”: %2</source>
+        <translation>Filter ‘%1’: %2</translation>
+    </message>
+    <message>
+        <source>%1 entries; type to narrow the list</source>
+        <translation>%1 items; typ om de lijst in te perken</translation>
+    </message>
+    <message>
+        <source>Showing “%1”, %2 entries</source>
+        <translation>Filter ‘%1’, %2 items</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>Lijst sluiten</translation>
+    </message>
+    <message>
+        <source>Close the list without choosing (Escape)</source>
+        <translation>Lijst sluiten zonder te kiezen (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>menu 128</name>
+    <message>
+        <source>Quennick</source>
+        <translation>Quennick</translation>
+    </message>
+    <message>
+        <source>About Quennick</source>
+        <translation>Over Quennick</translation>
+    </message>
+</context>
+<context>
+    <name>menu 129</name>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>menu 130</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Knippen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+</context>
+<context>
+    <name>strings 128</name>
+    <message>
+        <source>no result</source>
+        <translation>geen resultaat</translation>
+    </message>
+</context>
+<context>
+    <name>strings 129</name>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes reach ^4° round the wheel, past a quarter turn, so the spokes would run across their own flange. Lace it with fewer crossings.</source>
+        <translation>Kant ^1: ^2 kruisingen op haar ^3 spaken reiken ^4° rond het wiel, voorbij een kwartslag, zodat de spaken over hun eigen flens zouden lopen. Spaak haar in met minder kruisingen.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
+        <translation>Beide kanten: ^1 en ^2 kruisingen op ^3 en ^4 spaken reiken voorbij een kwartslag rond het wiel, zodat de spaken over hun eigen flenzen zouden lopen. Spaak ze in met minder kruisingen.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 130</name>
+    <message>
+        <source>Flange diameter:</source>
+        <translation>Flensdiameter:</translation>
+    </message>
+    <message>
+        <source>Flange distance from the centre:</source>
+        <translation>Flensafstand tot het midden:</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter (PCD):</source>
+        <translation>Steekcirkel van de kopzittingen (PCD):</translation>
+    </message>
+    <message>
+        <source>Head seat distance from the centre:</source>
+        <translation>Afstand van de kopzittingen tot het midden:</translation>
+    </message>
+</context>
+<context>
+    <name>strings 131</name>
+    <message>
+        <source>^1°</source>
+        <translation>^1°</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program in the user's language: which language the environment asks
+// for, every kind of text shown in it, and every label fitting its place.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include <stdlib.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "calc/calculate_hit.h"
+#include "form/items.h"
+#include "tests/form_fixture.h"
+#include "toolbox/testing.h"
+
+namespace {
+
+const char *const kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+
+struct EnvironmentCase {
+    const char *name;
+    const char *values[4]; // LANGUAGE, LC_ALL, LC_MESSAGES, LANG; null: unset
+    const char *language;  // null: English
+};
+
+TEST(Language, FollowsTheVariablesInOrder)
+{
+    const EnvironmentCase cases[] = {
+        {"nothing set", {nullptr, nullptr, nullptr, nullptr}, nullptr},
+        {"LANG alone", {nullptr, nullptr, nullptr, "de_DE.UTF-8"}, "de"},
+        {"LC_MESSAGES over LANG", {nullptr, nullptr, "fr_FR.UTF-8", "de_DE.UTF-8"}, "fr"},
+        {"LC_ALL over LC_MESSAGES", {nullptr, "nl_NL.UTF-8", "fr_FR.UTF-8", "de_DE"}, "nl"},
+        {"LANGUAGE over LC_ALL", {"it", "nl_NL.UTF-8", nullptr, "de_DE"}, "it"},
+        {"LANGUAGE's first language spoken", {"pt_BR:es_ES:fr", nullptr, nullptr, "de_DE"}, "es"},
+        {"LANGUAGE asks for English first", {"en_GB:de", nullptr, nullptr, "de_DE"}, nullptr},
+        {"LANGUAGE of none spoken", {"pt:ja", nullptr, nullptr, "de_DE"}, nullptr},
+        {"empty counts as unset", {"", "", "", "es_ES.UTF-8"}, "es"},
+        {"C locale is English", {nullptr, "C", nullptr, "de_DE.UTF-8"}, nullptr},
+        {"a language not spoken is English", {nullptr, nullptr, "ja_JP.UTF-8", "fr_FR"}, nullptr},
+        {"country and modifier", {nullptr, nullptr, nullptr, "nl_BE@euro"}, "nl"},
+        {"code alone", {nullptr, nullptr, nullptr, "it"}, "it"},
+        {"longer code is another language", {nullptr, nullptr, nullptr, "frr_DE"}, nullptr},
+    };
+    std::vector<std::pair<const char *, std::string>> saved;
+    for (const char *v : kVariables)
+        if (const char *value = getenv(v))
+            saved.emplace_back(v, value);
+    for (const EnvironmentCase &c : cases) {
+        for (int i = 0; i < 4; i++) {
+            if (c.values[i])
+                setenv(kVariables[i], c.values[i], 1);
+            else
+                unsetenv(kVariables[i]);
+        }
+        const char *got = ToolboxEnvironmentLanguage();
+        EXPECT_STREQ(got ? got : "English", c.language ? c.language : "English") << c.name;
+    }
+    for (const char *v : kVariables)
+        unsetenv(v);
+    for (const auto &s : saved)
+        setenv(s.first, s.second.c_str(), 1);
+}
+
+// The form made after switching to a language; English again afterwards.
+class InLanguage : public FormTest, public ::testing::WithParamInterface<const char *> {
+  protected:
+    void SetUp() override
+    {
+        ToolboxUseLanguage(GetParam());
+        FormTest::SetUp();
+    }
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        ToolboxUseLanguage(nullptr);
+    }
+};
+
+class German : public InLanguage {};
+
+// One text of each kind, each from its own source: a label, an accessible
+// name and description, a tool tip (the form template), a menu title and entry (the menu
+// list), a text of the program's code (the string list), a text of the
+// toolbox layer and one of Qt's own.
+TEST_P(German, EveryKindOfText)
+{
+    QWidget *w = FormWidget();
+    EXPECT_EQ(w->findChild<QLabel *>(QStringLiteral("rimNameLabel"))->text(), "Felge:");
+    EXPECT_EQ(Item(iRimDiameter)->accessibleName(), "Felgendurchmesser an den Speichenenden");
+    EXPECT_EQ(Item(iSpokes)->accessibleDescription(), "Speichen im Laufrad");
+    EXPECT_TRUE(Item(iRimDiameter)->toolTip().startsWith("Effektiver Felgendurchmesser"));
+    QMenuBar *bar = w->findChild<QMenuBar *>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->actions().size(), 3);
+    EXPECT_EQ(bar->actions()[1]->text(), "Datei");
+    EXPECT_EQ(bar->actions()[2]->menu()->actions()[2]->text(), "Ausschneiden\tCtrl+X");
+    EXPECT_EQ(w->windowTitle(), "Quennick");
+
+    FillWorkedExample();
+    Popup(iSpokes)->setCurrentIndex(-1); // no spoke count: no result
+    DoCalculateHit(form);
+    EXPECT_EQ(Text(iLength1), "kein Ergebnis");
+    ChooseValue(iSpokes, 3); // 32 spokes
+    DoCalculateHit(form);
+    EXPECT_EQ(Text(iLength1), "292,33"); // the decimal comma stays
+
+    EXPECT_EQ(QCoreApplication::translate("list", "Type to narrow the list"),
+              "Tippen, um die Liste einzugrenzen");
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "&Kopieren");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, German, ::testing::Values("de"));
+
+class LabelsFit : public InLanguage {};
+
+// Every label, button and popup of the form shows its whole text: its place
+// is at least as large as its text asks for, inside the window, and no two
+// overlap. Run at scale 2 too (QT_SCALE_FACTOR, a test of its own).
+TEST_P(LabelsFit, EveryLabelHasRoomForItsText)
+{
+    QWidget *w = FormWidget();
+    w->layout()->activate();
+    std::vector<QWidget *> shown;
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(w) ||
+            !(qobject_cast<QLabel *>(c) || qobject_cast<QAbstractButton *>(c) ||
+              qobject_cast<QComboBox *>(c)))
+            continue;
+        shown.push_back(c);
+        const std::string name = c->objectName().toStdString();
+        const QSize wanted = qobject_cast<QComboBox *>(c) ? c->minimumSizeHint() : c->sizeHint();
+        EXPECT_GE(c->width(), wanted.width()) << name;
+        EXPECT_GE(c->height(), c->minimumSizeHint().height()) << name;
+        const QRect place(c->mapTo(w, QPoint(0, 0)), c->size());
+        EXPECT_TRUE(w->rect().contains(place)) << name;
+    }
+    for (size_t i = 0; i < shown.size(); i++)
+        for (size_t j = i + 1; j < shown.size(); j++) {
+            QWidget *a = shown[i], *b = shown[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a))
+                continue;
+            const QRect ra(a->mapTo(w, QPoint(0, 0)), a->size());
+            const QRect rb(b->mapTo(w, QPoint(0, 0)), b->size());
+            EXPECT_FALSE(ra.intersects(rb))
+                << a->objectName().toStdString() << " and " << b->objectName().toStdString();
+        }
+    // A combo box shows its entries in its place: the longest one fits.
+    for (QComboBox *c : w->findChildren<QComboBox *>()) {
+        const QFontMetrics fm(c->font());
+        for (int i = 0; i < c->count(); i++)
+            EXPECT_LT(fm.horizontalAdvance(c->itemText(i)), c->width() - 20)
+                << c->objectName().toStdString() << ": " << c->itemText(i).toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LabelsFit,
+                         ::testing::Values(nullptr, "de", "fr", "nl", "it", "es"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             return std::string(info.param ? info.param : "en");
+                         });
+
+} // namespace
