@@ -35,6 +35,11 @@ void ClearForm(DialogRef d)
     XDlgSetStr(d, iBracing1, "");
     XDlgSetStr(d, iBracing2, "");
     XDlgSetStr(d, iLacingNote, "");
+    XDlgSetStr(d, iTargetTension, "");
+    XDlgSetStr(d, iStretch1, "");
+    XDlgSetStr(d, iStretch2, "");
+    XDlgSetStr(d, iLengthToBuy1, "");
+    XDlgSetStr(d, iLengthToBuy2, "");
 }
 
 // The record a menu button's chosen entry stands for: entry k is record k - 1,
