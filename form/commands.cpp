@@ -103,6 +103,13 @@ void DoSpokeHeadHit(DialogRef d)
     XFormatIndStr(text, sizeof text, kHubLabelStringsID,
                   straight ? kStraightPullDistance : kJBendDistance);
     XDlgSetStr(d, iSeatDistanceLabel, text);
+    const DialogItemIndex fields[] = {iFlangeDiameter1, iFlangeDiameter2, iFlangeDistance1,
+                                      iFlangeDistance2};
+    for (int i = 0; i < 4; i++) {
+        XFormatIndStr(text, sizeof text, kHubNameStringsID,
+                      (SInt16)((straight ? kStraightPullNames : kJBendNames) + i));
+        XDlgSetAccessibleName(d, fields[i], text);
+    }
     XDlgEnable(d, iHoleDiameter, !straight);
 }
 

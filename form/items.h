@@ -99,6 +99,8 @@ SInt16 XDlgGetValue(DialogRef dialog, DialogItemIndex item);
 void XDlgSetValue(DialogRef dialog, DialogItemIndex item, SInt16 value);
 // Lets the user use an item, or greys it out.
 void XDlgEnable(DialogRef dialog, DialogItemIndex item, Boolean enabled);
+// Sets the name that screen readers read for an item, from a NUL-terminated text.
+void XDlgSetAccessibleName(DialogRef dialog, DialogItemIndex item, const char *name);
 // Appends an entry, taken literally, to a menu; does nothing to a menu that is
 // not valid. A null text appends the empty entry.
 void XMenuAppendItemStr(MenuRef menu, const char *text);

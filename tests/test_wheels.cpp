@@ -97,12 +97,15 @@ TEST_F(Wheels, StraightPullTakesNoHoleAndSaysWhatItsFiguresAre)
     DoSpokeHeadHit(form);
     EXPECT_FALSE(Field(iHoleDiameter)->isEnabled());
     EXPECT_EQ(Label(iSeatDiameterLabel), "Head seat circle diameter (PCD):");
+    EXPECT_EQ(Field(iFlangeDistance2)->accessibleName().toStdString(),
+              "Side 2 head seat distance from the centre");
     DoCalculateHit(form);
     EXPECT_EQ(Lengths(), Expected(3, 3, 32, 32, 0));
     ChooseValue(iSpokeHead, kJBendHead);
     DoSpokeHeadHit(form);
     EXPECT_TRUE(Field(iHoleDiameter)->isEnabled());
     EXPECT_EQ(Label(iSeatDiameterLabel), "Flange diameter:");
+    EXPECT_EQ(Field(iFlangeDiameter1)->accessibleName().toStdString(), "Side 1 flange diameter");
     DoCalculateHit(form);
     EXPECT_EQ(Lengths(), "292,33 289,10");
 }
