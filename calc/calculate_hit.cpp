@@ -23,10 +23,16 @@ void ShowLength(DialogRef dialog, DialogItemIndex item, double length)
         XDlgSetStr(dialog, item, kNoResultText);
 }
 
+// A whole percentage, "58 %".
+void Percent2Str(double percent, char *text, size_t size)
+{
+    snprintf(text, size, "%d %%", (int)lround(percent));
+}
+
 void ShowPercent(DialogRef dialog, DialogItemIndex item, double percent)
 {
     char text[16];
-    snprintf(text, sizeof text, "%d %%", (int)lround(percent));
+    Percent2Str(percent, text, sizeof text);
     XDlgSetStr(dialog, item, text);
 }
 
@@ -60,7 +66,7 @@ void ShowSide(DialogRef dialog, int side, const Target &target, double percent, 
     double stretch = NAN;
     if (target.set) {
         char share[16], tension[kNumTextSize], text[kNumTextSize];
-        snprintf(share, sizeof share, "%d %%", (int)lround(percent));
+        Percent2Str(percent, share, sizeof share);
         Double2Str(target.tension * percent / 100, 0, tension);
         XFormatIndStr(text, sizeof text, kTargetStringsID,
                       target.unit == kUnitNewton ? kTargetNewton : kTargetKgf, share, tension);
