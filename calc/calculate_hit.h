@@ -20,6 +20,13 @@
 // straight-pull head (item 28) takes no hole off. Items 30 and 31 show each
 // side's bracing angle; item 29 says which side would cross its own flange
 // (a crossing angle over 90 degrees), and is empty when neither would.
+// With a target tension (item 36, in the unit of item 37) items 25 and 26
+// add each side's tension ("58 % · 69 kgf"), items 38 and 39 show the stretch
+// of the side's spoke gauge (items 34, 35) and the note warns of a looser side
+// below 50 % when no side crosses its own flange. Items 40 and 41 show the
+// stock length to buy (item 42's step), and its difference from the length
+// it stands for ("290 mm, +0,6"): the unstretched spoke (the geometric length
+// less half the hole, less the stretch), or without a stretch the length shown.
 void DoCalculateHit(DialogRef dialog);
 
 // String lists of resources/strings.txt that the Calculate command shows.
@@ -27,7 +34,14 @@ enum { kLacingStringsID = 129, kAngleStringsID = 131 };
 // kLacingStringsID: the lacing note's sentences. kLacingTooSteep: ^1 side,
 // ^2 crossings, ^3 that side's spokes, ^4 the crossing angle in degrees;
 // kLacingBothTooSteep: ^1 and ^2 the crossings, ^3 and ^4 the spokes of sides 1 and 2.
-enum { kLacingTooSteep = 1, kLacingBothTooSteep = 2 };
+// kLacingMaySlacken: ^1 the looser side, ^2 its whole percentage.
+enum { kLacingTooSteep = 1, kLacingBothTooSteep = 2, kLacingMaySlacken = 3 };
+// kTargetStringsID: a side's tension at the target, ^1 its percentage text,
+// ^2 the tension. kBuyStringsID: ^1 the stock length, ^2 its difference from
+// the computed length ("+0,6").
+enum { kTargetStringsID = 132, kBuyStringsID = 133 };
+enum { kTargetKgf = 1, kTargetNewton = 2 };
+enum { kBuyLength = 1 };
 // kAngleStringsID: kAngleDegrees, ^1 an angle in degrees.
 enum { kAngleDegrees = 1 };
 

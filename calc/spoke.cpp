@@ -129,3 +129,59 @@ void SideSpokes(double spokes, int sharing, double *spokes1, double *spokes2)
     else if (sharing == kSidesMoreOn1)
         *spokes1 = more, *spokes2 = fewer;
 }
+
+const double kNewtonsPerKgf = 9.80665;
+
+namespace {
+
+// Cold-drawn stainless spring wire (1.4310, EN 10270-3), N/mm2.
+const double kSpokeModulus = 185000;
+
+// A spoke's profile: diameters in mm at the head end, the middle and the
+// thread end, and how long the thick ends of a butted spoke are.
+struct SpokeProfile {
+    double head, middle, thread;
+    double headEnd, threadEnd; // mm; 0 for a plain spoke
+};
+
+// By gauge value, from kGaugePlain20.
+const SpokeProfile kProfiles[] = {
+    {2.0, 2.0, 2.0, 0, 0},   {1.8, 1.8, 1.8, 0, 0},   {2.3, 2.3, 2.3, 0, 0},
+    {2.0, 1.8, 2.0, 35, 50}, {2.0, 1.5, 2.0, 35, 50},
+};
+
+double Area(double diameter)
+{
+    return M_PI * diameter * diameter / 4;
+}
+
+} // namespace
+
+double SpokeStretch(int gauge, double tension, double length)
+{
+    const int n = (int)(sizeof kProfiles / sizeof kProfiles[0]);
+    if (gauge < kGaugePlain20 || gauge >= kGaugePlain20 + n)
+        return NAN;
+    const SpokeProfile &p = kProfiles[gauge - kGaugePlain20];
+    double headEnd = p.headEnd, threadEnd = p.threadEnd;
+    // A spoke no longer than its two thick ends is thick all along, shared
+    // between them as they stand.
+    if (headEnd + threadEnd > length) {
+        const double scale = length > 0 ? length / (headEnd + threadEnd) : 0;
+        headEnd = headEnd * scale;
+        threadEnd = threadEnd * scale;
+    }
+    const double compliance = headEnd / Area(p.head) + threadEnd / Area(p.thread) +
+                              (length - headEnd - threadEnd) / Area(p.middle);
+    return tension * compliance / kSpokeModulus;
+}
+
+double StockLength(double length, double step)
+{
+    return floor(length / step + 0.5) * step;
+}
+
+bool MaySlacken(double percent)
+{
+    return lround(percent) < 50;
+}

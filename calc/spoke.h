@@ -67,4 +67,31 @@ bool CanLaceTwoToOne(double spokes);
 // gives equal sides.
 void SideSpokes(double spokes, int sharing, double *spokes1, double *spokes2);
 
+// The values of the spoke gauge popups: stainless spokes, plain or butted
+// (diameters in mm at the head, the middle and the thread).
+enum {
+    kGaugeNotSet = 1,
+    kGaugePlain20 = 2,
+    kGaugePlain18 = 3,
+    kGaugePlain23 = 4,
+    kGaugeButted201820 = 5,
+    kGaugeButted201520 = 6
+};
+
+// Newtons in a kilogram-force.
+extern const double kNewtonsPerKgf;
+
+// How much a spoke of geometric length `length` (mm) stretches under
+// `tension` newtons: T L / (E A), the sections of a butted spoke in series.
+// Not a number for kGaugeNotSet or an unknown gauge.
+double SpokeStretch(int gauge, double tension, double length);
+
+// `length` rounded to the nearest stock length: a multiple of `step` mm (2
+// gives even lengths), halves up.
+double StockLength(double length, double step);
+
+// Whether the looser side, at `percent` of the tighter side's tension (as
+// shown: a whole percentage), may go slack when the wheel is loaded: below 50.
+bool MaySlacken(double percent);
+
 #endif

@@ -35,6 +35,11 @@ void ClearForm(DialogRef d)
     XDlgSetStr(d, iBracing1, "");
     XDlgSetStr(d, iBracing2, "");
     XDlgSetStr(d, iLacingNote, "");
+    XDlgSetStr(d, iTargetTension, "");
+    XDlgSetStr(d, iStretch1, "");
+    XDlgSetStr(d, iStretch2, "");
+    XDlgSetStr(d, iLengthToBuy1, "");
+    XDlgSetStr(d, iLengthToBuy2, "");
 }
 
 // The record a menu button's chosen entry stands for: entry k is record k - 1,
@@ -98,6 +103,13 @@ void DoSpokeHeadHit(DialogRef d)
     XFormatIndStr(text, sizeof text, kHubLabelStringsID,
                   straight ? kStraightPullDistance : kJBendDistance);
     XDlgSetStr(d, iSeatDistanceLabel, text);
+    const DialogItemIndex fields[] = {iFlangeDiameter1, iFlangeDiameter2, iFlangeDistance1,
+                                      iFlangeDistance2};
+    for (int i = 0; i < 4; i++) {
+        XFormatIndStr(text, sizeof text, kHubNameStringsID,
+                      (SInt16)((straight ? kStraightPullNames : kJBendNames) + i));
+        XDlgSetAccessibleName(d, fields[i], text);
+    }
     XDlgEnable(d, iHoleDiameter, !straight);
 }
 

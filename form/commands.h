@@ -16,8 +16,9 @@ void DoDlgEvt(EventRecord *event);
 // that divides by 3, and goes back to equal sides for any other.
 void DoSpokeCountHit(DialogRef dialog);
 // A new spoke head: the labels of items 14 to 17 say what that kind's figures
-// are (items 32 and 33), and the spoke hole diameter (item 18) is greyed out
-// for a straight-pull hub, which has none.
+// are (items 32 and 33), and so do the names screen readers read for them;
+// the spoke hole diameter (item 18) is greyed out for a straight-pull hub,
+// which has none.
 void DoSpokeHeadHit(DialogRef dialog);
 
 // The labels of the hub's flange figures (items 32 and 33), by spoke head
@@ -29,6 +30,10 @@ enum {
     kStraightPullDiameter = 3, // diameter of the circle of the heads' seats
     kStraightPullDistance = 4  // the seats' distance from the centre plane
 };
+// The names screen readers read for items 14 to 17 by spoke head, in item
+// order: kJBendNames + 0 to 3, kStraightPullNames + 0 to 3.
+enum { kHubNameStringsID = 134 };
+enum { kJBendNames = 1, kStraightPullNames = 5 };
 
 // Carries out a menu choice (menu ID in the high 16 bits, item in the low 16).
 void DoMenuCommand(SInt32 choice);

@@ -86,6 +86,15 @@ void XDlgEnable(DialogRef dialog, DialogItemIndex item, Boolean enabled)
         DisableControl(control);
 }
 
+void XDlgSetAccessibleName(DialogRef dialog, DialogItemIndex item, const char *name)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(dialog, item, &control);
+    Str255 pas;
+    C2Pas(name, pas);
+    SetControlAccessibleName(control, pas);
+}
+
 void XMenuAppendItemStr(MenuRef menu, const char *text)
 {
     Str255 pas;

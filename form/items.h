@@ -44,8 +44,21 @@ enum {
     iBracing1 = 30,      // read-only: side 1 and side 2 bracing angle, degrees
     iBracing2 = 31,
     iSeatDiameterLabel = 32, // labels of items 14 to 17, which say what the hub kind's figures are
-    iSeatDistanceLabel = 33
+    iSeatDistanceLabel = 33,
+    iGauge1 = 34, // popups: side 1 and side 2 spoke gauge (kGauge..., calc/spoke.h)
+    iGauge2 = 35,
+    iTargetTension = 36, // number: tension of the tighter side, empty for none
+    iTensionUnit = 37,   // popup: kUnitKgf or kUnitNewton
+    iStretch1 = 38,      // read-only: side 1 and side 2 stretch at the target, mm
+    iStretch2 = 39,
+    iLengthToBuy1 = 40, // read-only: side 1 and side 2 stock length to buy
+    iLengthToBuy2 = 41,
+    iStockLengths = 42 // popup: kStockEven2mm or kStock1mm
 };
+
+// Values of the tension unit popup (item 37) and the stock lengths popup (item 42).
+enum { kUnitKgf = 1, kUnitNewton = 2 };
+enum { kStockEven2mm = 1, kStock1mm = 2 };
 
 // Values of the spoke head popup (item 28).
 enum { kJBendHead = 1, kStraightPullHead = 2 };
@@ -86,6 +99,8 @@ SInt16 XDlgGetValue(DialogRef dialog, DialogItemIndex item);
 void XDlgSetValue(DialogRef dialog, DialogItemIndex item, SInt16 value);
 // Lets the user use an item, or greys it out.
 void XDlgEnable(DialogRef dialog, DialogItemIndex item, Boolean enabled);
+// Sets the name that screen readers read for an item, from a NUL-terminated text.
+void XDlgSetAccessibleName(DialogRef dialog, DialogItemIndex item, const char *name);
 // Appends an entry, taken literally, to a menu; does nothing to a menu that is
 // not valid. A null text appends the empty entry.
 void XMenuAppendItemStr(MenuRef menu, const char *text);

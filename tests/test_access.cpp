@@ -32,7 +32,7 @@ TEST(Access, TabWalksTheFormInReadingOrder)
     std::vector<std::string> order;
     Script s;
     s.When(FormShown, [&] { order.push_back(Focused()); });
-    for (int i = 0; i < 29; i++)
+    for (int i = 0; i < 38; i++)
         s.Then([&] { Key(Qt::Key_Tab); }, 20).Then([&] { order.push_back(Focused()); }, 60);
     s.Then([] { Key(Qt::Key_Escape); });
     EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
@@ -41,8 +41,9 @@ TEST(Access, TabWalksTheFormInReadingOrder)
     const std::vector<std::string> expected = {
         "item4",  "item11", "item9",  "item12", "item10", "item24", "item5",  "item19",
         "item13", "item20", "item21", "item28", "item18", "item14", "item15", "item16",
-        "item17", "item6",  "item7",  "item8",  "item22", "item23", "item25", "item26",
-        "item30", "item31", "item1",  "item2",  "item3",  "item4"};
+        "item17", "item6",  "item7",  "item8",  "item34", "item35", "item36", "item37",
+        "item42", "item22", "item23", "item25", "item26", "item30", "item31", "item38",
+        "item39", "item40", "item41", "item1",  "item2",  "item3",  "item4"};
     EXPECT_EQ(order, expected);
 }
 
@@ -109,7 +110,16 @@ TEST(Access, EveryItemHasANameThatSaysWhatItIs)
                                                  {30, "Side 1 bracing angle"},
                                                  {31, "Side 2 bracing angle"},
                                                  {32, "Flange diameter:"},
-                                                 {33, "Flange distance from the centre:"}};
+                                                 {33, "Flange distance from the centre:"},
+                                                 {34, "Side 1 spoke gauge"},
+                                                 {35, "Side 2 spoke gauge"},
+                                                 {36, "Tension of the tighter side"},
+                                                 {37, "Tension unit"},
+                                                 {38, "Side 1 stretch"},
+                                                 {39, "Side 2 stretch"},
+                                                 {40, "Side 1 length to buy"},
+                                                 {41, "Side 2 length to buy"},
+                                                 {42, "Stock lengths"}};
     EXPECT_EQ(names, expected);
     EXPECT_EQ(roles[iCalculate], QAccessible::Button);
     EXPECT_EQ(roles[iSpokes], QAccessible::ComboBox);

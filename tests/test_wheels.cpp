@@ -97,12 +97,15 @@ TEST_F(Wheels, StraightPullTakesNoHoleAndSaysWhatItsFiguresAre)
     DoSpokeHeadHit(form);
     EXPECT_FALSE(Field(iHoleDiameter)->isEnabled());
     EXPECT_EQ(Label(iSeatDiameterLabel), "Head seat circle diameter (PCD):");
+    EXPECT_EQ(Field(iFlangeDistance2)->accessibleName().toStdString(),
+              "Side 2 head seat distance from the centre");
     DoCalculateHit(form);
     EXPECT_EQ(Lengths(), Expected(3, 3, 32, 32, 0));
     ChooseValue(iSpokeHead, kJBendHead);
     DoSpokeHeadHit(form);
     EXPECT_TRUE(Field(iHoleDiameter)->isEnabled());
     EXPECT_EQ(Label(iSeatDiameterLabel), "Flange diameter:");
+    EXPECT_EQ(Field(iFlangeDiameter1)->accessibleName().toStdString(), "Side 1 flange diameter");
     DoCalculateHit(form);
     EXPECT_EQ(Lengths(), "292,33 289,10");
 }
@@ -132,6 +135,74 @@ TEST_F(Wheels, LacingNoteOnlyPastAQuarterTurn)
         EXPECT_EQ(Label(iLacingNote).substr(0, strlen(c.note)), c.note) << c.spokesValue;
         EXPECT_EQ(Label(iLacingNote).empty(), !*c.note) << c.spokesValue;
         EXPECT_NE(Text(iLength1), "0,00") << "the lengths are still computed";
+    }
+}
+
+// The worked wheel with 2,0/1,8/2,0 spokes on both sides: the target in kgf or
+// in newtons (1 kgf = 9,80665 N) gives the same stretch and lengths to buy.
+// Geometric lengths 294,22 and 290,98, side 1 at 57,78 %; unstretched (less
+// the half hole 1,3 and the stretch) 292,52 and 288,99.
+TEST_F(Wheels, TargetInKgfOrNewtons)
+{
+    const struct {
+        const char *target;
+        int unit, stock;
+        const char *tension1, *tension2, *stretch1, *stretch2, *buy1, *buy2;
+    } cases[] = {
+        {"120", kUnitKgf, kStockEven2mm, "58 % · 69 kgf", "100 % · 120 kgf", "0,40", "0,69",
+         "292 mm, -0,5", "288 mm, -1,0"},
+        {"1176,798", kUnitNewton, kStockEven2mm, "58 % · 680 N", "100 % · 1177 N", "0,40", "0,69",
+         "292 mm, -0,5", "288 mm, -1,0"},
+        {"1176.798", kUnitNewton, kStock1mm, "58 % · 680 N", "100 % · 1177 N", "0,40", "0,69",
+         "293 mm, +0,5", "289 mm, +0,0"},
+        // No target: today's tensions, and today's lengths 292,33 and 289,10 rounded.
+        {"", kUnitKgf, kStockEven2mm, "58 %", "100 %", "", "", "292 mm, -0,3", "290 mm, +0,9"},
+    };
+    ChooseValue(iGauge1, kGaugeButted201820);
+    ChooseValue(iGauge2, kGaugeButted201820);
+    for (const auto &c : cases) {
+        Field(iTargetTension)->setText(c.target);
+        ChooseValue(iTensionUnit, c.unit);
+        ChooseValue(iStockLengths, c.stock);
+        DoCalculateHit(form);
+        EXPECT_EQ(Lengths(), "292,33 289,10");
+        EXPECT_EQ(Text(iTension1) + " | " + Text(iTension2),
+                  std::string(c.tension1) + " | " + c.tension2);
+        EXPECT_EQ(Text(iStretch1) + " " + Text(iStretch2),
+                  std::string(c.stretch1) + " " + c.stretch2);
+        EXPECT_EQ(Text(iLengthToBuy1) + " | " + Text(iLengthToBuy2),
+                  std::string(c.buy1) + " | " + c.buy2);
+    }
+}
+
+// With 2:1 the side with fewer spokes carries more tension each; a looser side
+// below half the target's may go slack, unless the note already says that a
+// side cannot be laced at all.
+TEST_F(Wheels, TensionSharesWithUnequalCounts)
+{
+    const struct {
+        int spokesValue, sharing, crossings;
+        const char *tension1, *tension2, *note;
+    } cases[] = {
+        {1, kSidesMoreOn2, 2, "100 % · 120 kgf", "81 % · 98 kgf", ""},                  // 8 and 16
+        {4, kSidesMoreOn1, 3, "27 % · 33 kgf", "100 % · 120 kgf", "Side 1 at 27 % of"}, // 24, 12
+        {1, kSidesMoreOn1, 2, "27 % · 33 kgf", "100 % · 120 kgf", "Side 1 at 27 % of"},
+        {1, kSidesMoreOn1, 3, "26 % · 31 kgf", "100 % · 120 kgf", "Side 2: 3 crossings"},
+        {3, kSidesEqual, 3, "58 % · 69 kgf", "100 % · 120 kgf", ""},
+    };
+    Field(iTargetTension)->setText("120");
+    for (const auto &c : cases) {
+        ChooseValue(iSpokes, c.spokesValue);
+        DoSpokeCountHit(form);
+        ChooseValue(iSpokesPerSide, c.sharing);
+        Popup(iCrossings1)->setCurrentIndex(c.crossings);
+        Popup(iCrossings2)->setCurrentIndex(c.crossings);
+        DoCalculateHit(form);
+        EXPECT_EQ(Text(iTension1) + " | " + Text(iTension2),
+                  std::string(c.tension1) + " | " + c.tension2)
+            << c.spokesValue << " " << c.sharing;
+        EXPECT_EQ(Label(iLacingNote).substr(0, strlen(c.note)), c.note) << c.spokesValue;
+        EXPECT_EQ(Label(iLacingNote).empty(), !*c.note) << c.spokesValue;
     }
 }
 

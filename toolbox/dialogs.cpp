@@ -385,6 +385,16 @@ Boolean IsControlEnabled(ControlRef c)
     return c && c->widget && c->widget->isEnabled();
 }
 
+void SetControlAccessibleName(ControlRef c, ConstStr255Param name)
+{
+    if (!c || !c->widget)
+        return;
+    const QString s = tbx::Pas2QString(name);
+    c->widget->setAccessibleName(s);
+    if (qobject_cast<QComboBox *>(c->widget.data()))
+        c->widget->setAccessibleDescription(s);
+}
+
 SInt16 GetBevelButtonMenuHandle(ControlRef c, MenuHandle *menu)
 {
     *menu = c ? c->menu : nullptr;

@@ -159,6 +159,9 @@ void SetControlValue(ControlRef control, SInt16 value);
 void EnableControl(ControlRef control);
 void DisableControl(ControlRef control);
 Boolean IsControlEnabled(ControlRef control);
+// The name that assistive technology reads for a control (for a popup, the
+// description too, which is what screen readers read out for it).
+void SetControlAccessibleName(ControlRef control, ConstStr255Param name);
 // A menu button's list; returns 0, or -1 with null for any other control.
 SInt16 GetBevelButtonMenuHandle(ControlRef control, MenuHandle *menu);
 // A menu button's value: the entry last chosen in its list (from 1), 0 while

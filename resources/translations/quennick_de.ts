@@ -362,6 +362,126 @@
         <source>Lacing note</source>
         <translation>Hinweis zur Einspeichung</translation>
     </message>
+    <message>
+        <source>Spoke gauge:</source>
+        <translation>Speichenstärke:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke gauge</source>
+        <translation>Speichenstärke Seite 1</translation>
+    </message>
+    <message>
+        <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
+        <translation>Edelstahlspeiche dieser Seite: glatt oder konifiziert (Durchmesser am Kopf, in der Mitte und am Gewinde, in mm)</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Keine Angabe</translation>
+    </message>
+    <message>
+        <source>Plain 2,0 mm</source>
+        <translation>Glatt 2,0 mm</translation>
+    </message>
+    <message>
+        <source>Plain 1,8 mm</source>
+        <translation>Glatt 1,8 mm</translation>
+    </message>
+    <message>
+        <source>Plain 2,3 mm</source>
+        <translation>Glatt 2,3 mm</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,8/2,0</source>
+        <translation>Konifiziert 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,5/2,0</source>
+        <translation>Konifiziert 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke gauge</source>
+        <translation>Speichenstärke Seite 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side:</source>
+        <translation>Spannung der strafferen Seite:</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Spannung der strafferen Seite</translation>
+    </message>
+    <message>
+        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
+        <translation>Die Spannung, auf die die straffere Seite gebracht wird; die andere Seite erhält ihren Anteil. Leer für keine</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Spannungseinheit</translation>
+    </message>
+    <message>
+        <source>1 kgf = 9,80665 N</source>
+        <translation>1 kgf = 9,80665 N</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Stock lengths:</source>
+        <translation>Lieferlängen:</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Lieferlängen</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
+        <translation>Die Längen, in denen Speichen verkauft werden: die Kauflänge wird auf die nächste gerundet, Hälften aufwärts</translation>
+    </message>
+    <message>
+        <source>Every 2 mm (even)</source>
+        <translation>Alle 2 mm (gerade)</translation>
+    </message>
+    <message>
+        <source>Every 1 mm</source>
+        <translation>Jeder Millimeter</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Dehnung:</translation>
+    </message>
+    <message>
+        <source>Side 1 stretch</source>
+        <translation>Dehnung Seite 1</translation>
+    </message>
+    <message>
+        <source>How much this side&apos;s spokes stretch at their tension, in mm</source>
+        <translation>Wie weit sich die Speichen dieser Seite unter ihrer Spannung dehnen, in mm</translation>
+    </message>
+    <message>
+        <source>Side 2 stretch</source>
+        <translation>Dehnung Seite 2</translation>
+    </message>
+    <message>
+        <source>Length to buy:</source>
+        <translation>Kauflänge:</translation>
+    </message>
+    <message>
+        <source>Side 1 length to buy</source>
+        <translation>Kauflänge Seite 1</translation>
+    </message>
+    <message>
+        <source>The stock length nearest the spoke&apos;s unstretched length (without a gauge and a tension: nearest the length above), and how far it is from it</source>
+        <translation>Die Lieferlänge, die der ungedehnten Speichenlänge am nächsten liegt (ohne Speichenstärke und Spannung: der Länge darüber), und wie weit sie davon abweicht</translation>
+    </message>
+    <message>
+        <source>Side 2 length to buy</source>
+        <translation>Kauflänge Seite 2</translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -456,6 +576,10 @@
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
         <translation>Beide Seiten: ^1 und ^2 Kreuzungen bei ^3 und ^4 Speichen reichen über eine Vierteldrehung um das Rad hinaus; die Speichen liefen über ihre eigenen Flansche. Mit weniger Kreuzungen einspeichen.</translation>
     </message>
+    <message>
+        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
+        <translation>Seite ^1 mit ^2 % der Spannung der strafferen Seite kann unter Last schlaff werden: 2:1 einspeichen, eine asymmetrische Felge oder auf der straffen Seite eine dickere Speiche nehmen.</translation>
+    </message>
 </context>
 <context>
     <name>strings 130</name>
@@ -481,6 +605,59 @@
     <message>
         <source>^1°</source>
         <translation>^1°</translation>
+    </message>
+</context>
+<context>
+    <name>strings 132</name>
+    <message>
+        <source>^1 · ^2 kgf</source>
+        <translation>^1 · ^2 kgf</translation>
+    </message>
+    <message>
+        <source>^1 · ^2 N</source>
+        <translation>^1 · ^2 N</translation>
+    </message>
+</context>
+<context>
+    <name>strings 133</name>
+    <message>
+        <source>^1 mm, ^2</source>
+        <translation>^1 mm, ^2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 134</name>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Flanschdurchmesser Seite 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Flanschdurchmesser Seite 2</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Flanschabstand von der Mitte, Seite 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Flanschabstand von der Mitte, Seite 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat circle diameter</source>
+        <translation>Lochkreis der Kopfsitze Seite 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat circle diameter</source>
+        <translation>Lochkreis der Kopfsitze Seite 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat distance from the centre</source>
+        <translation>Abstand der Kopfsitze von der Mitte, Seite 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat distance from the centre</source>
+        <translation>Abstand der Kopfsitze von der Mitte, Seite 2</translation>
     </message>
 </context>
 </TS>

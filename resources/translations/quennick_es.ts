@@ -362,6 +362,126 @@
         <source>Lacing note</source>
         <translation>Nota sobre el radiado</translation>
     </message>
+    <message>
+        <source>Spoke gauge:</source>
+        <translation>Grosor de los radios:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke gauge</source>
+        <translation>Grosor de los radios, lado 1</translation>
+    </message>
+    <message>
+        <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
+        <translation>Radio de acero inoxidable de este lado: liso o conificado (diámetros en la cabeza, en el centro y en la rosca, en mm)</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Sin indicar</translation>
+    </message>
+    <message>
+        <source>Plain 2,0 mm</source>
+        <translation>Liso 2,0 mm</translation>
+    </message>
+    <message>
+        <source>Plain 1,8 mm</source>
+        <translation>Liso 1,8 mm</translation>
+    </message>
+    <message>
+        <source>Plain 2,3 mm</source>
+        <translation>Liso 2,3 mm</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,8/2,0</source>
+        <translation>Conificado 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,5/2,0</source>
+        <translation>Conificado 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke gauge</source>
+        <translation>Grosor de los radios, lado 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side:</source>
+        <translation>Tensión del lado más tenso:</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Tensión del lado más tenso</translation>
+    </message>
+    <message>
+        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
+        <translation>La tensión a la que se lleva el lado más tenso; el otro lado recibe su parte. Vacío para ninguna</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Unidad de tensión</translation>
+    </message>
+    <message>
+        <source>1 kgf = 9,80665 N</source>
+        <translation>1 kgf = 9,80665 N</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Stock lengths:</source>
+        <translation>Longitudes disponibles:</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Longitudes disponibles</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
+        <translation>Las longitudes en que se venden los radios: la longitud a comprar se redondea a la más cercana, las mitades hacia arriba</translation>
+    </message>
+    <message>
+        <source>Every 2 mm (even)</source>
+        <translation>Cada 2 mm (pares)</translation>
+    </message>
+    <message>
+        <source>Every 1 mm</source>
+        <translation>Cada milímetro</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Estiramiento:</translation>
+    </message>
+    <message>
+        <source>Side 1 stretch</source>
+        <translation>Estiramiento, lado 1</translation>
+    </message>
+    <message>
+        <source>How much this side&apos;s spokes stretch at their tension, in mm</source>
+        <translation>Cuánto se estiran los radios de este lado con su tensión, en mm</translation>
+    </message>
+    <message>
+        <source>Side 2 stretch</source>
+        <translation>Estiramiento, lado 2</translation>
+    </message>
+    <message>
+        <source>Length to buy:</source>
+        <translation>Longitud a comprar:</translation>
+    </message>
+    <message>
+        <source>Side 1 length to buy</source>
+        <translation>Longitud a comprar, lado 1</translation>
+    </message>
+    <message>
+        <source>The stock length nearest the spoke&apos;s unstretched length (without a gauge and a tension: nearest the length above), and how far it is from it</source>
+        <translation>La longitud disponible más cercana a la longitud del radio sin estirar (sin grosor ni tensión: a la longitud de arriba), y cuánto se aparta de ella</translation>
+    </message>
+    <message>
+        <source>Side 2 length to buy</source>
+        <translation>Longitud a comprar, lado 2</translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -456,6 +576,10 @@
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
         <translation>Ambos lados: ^1 y ^2 cruces en ^3 y ^4 radios pasan de un cuarto de vuelta alrededor de la rueda, y los radios pasarían por encima de sus propias bridas. Rádielos con menos cruces.</translation>
     </message>
+    <message>
+        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
+        <translation>El lado ^1, al ^2 % de la tensión del lado más tenso, puede aflojarse bajo carga: radie 2:1, use una llanta asimétrica o un radio más grueso en el lado tenso.</translation>
+    </message>
 </context>
 <context>
     <name>strings 130</name>
@@ -481,6 +605,59 @@
     <message>
         <source>^1°</source>
         <translation>^1°</translation>
+    </message>
+</context>
+<context>
+    <name>strings 132</name>
+    <message>
+        <source>^1 · ^2 kgf</source>
+        <translation>^1 · ^2 kgf</translation>
+    </message>
+    <message>
+        <source>^1 · ^2 N</source>
+        <translation>^1 · ^2 N</translation>
+    </message>
+</context>
+<context>
+    <name>strings 133</name>
+    <message>
+        <source>^1 mm, ^2</source>
+        <translation>^1 mm, ^2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 134</name>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Diámetro de la brida, lado 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Diámetro de la brida, lado 2</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Distancia de la brida al centro, lado 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Distancia de la brida al centro, lado 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat circle diameter</source>
+        <translation>Diámetro del círculo de asiento de las cabezas, lado 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat circle diameter</source>
+        <translation>Diámetro del círculo de asiento de las cabezas, lado 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat distance from the centre</source>
+        <translation>Distancia del asiento de las cabezas al centro, lado 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat distance from the centre</source>
+        <translation>Distancia del asiento de las cabezas al centro, lado 2</translation>
     </message>
 </context>
 </TS>

@@ -362,6 +362,126 @@
         <source>Lacing note</source>
         <translation>Remarque sur le rayonnage</translation>
     </message>
+    <message>
+        <source>Spoke gauge:</source>
+        <translation>Calibre des rayons&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke gauge</source>
+        <translation>Calibre des rayons, côté 1</translation>
+    </message>
+    <message>
+        <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
+        <translation>Rayon inox de ce côté&#xa0;: simple, ou conifié (diamètres à la tête, au milieu et au filetage, en mm)</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Non précisé</translation>
+    </message>
+    <message>
+        <source>Plain 2,0 mm</source>
+        <translation>Simple 2,0 mm</translation>
+    </message>
+    <message>
+        <source>Plain 1,8 mm</source>
+        <translation>Simple 1,8 mm</translation>
+    </message>
+    <message>
+        <source>Plain 2,3 mm</source>
+        <translation>Simple 2,3 mm</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,8/2,0</source>
+        <translation>Conifié 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,5/2,0</source>
+        <translation>Conifié 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke gauge</source>
+        <translation>Calibre des rayons, côté 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side:</source>
+        <translation>Tension du côté le plus tendu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Tension du côté le plus tendu</translation>
+    </message>
+    <message>
+        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
+        <translation>La tension à donner au côté le plus tendu&#xa0;; l&apos;autre côté reçoit sa part. Vide pour aucune</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Unité de tension</translation>
+    </message>
+    <message>
+        <source>1 kgf = 9,80665 N</source>
+        <translation>1 kgf = 9,80665 N</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Stock lengths:</source>
+        <translation>Longueurs du commerce&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Longueurs du commerce</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
+        <translation>Les longueurs auxquelles les rayons sont vendus&#xa0;: la longueur à acheter est arrondie à la plus proche, les demis vers le haut</translation>
+    </message>
+    <message>
+        <source>Every 2 mm (even)</source>
+        <translation>Tous les 2 mm (pairs)</translation>
+    </message>
+    <message>
+        <source>Every 1 mm</source>
+        <translation>Au millimètre</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Allongement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Side 1 stretch</source>
+        <translation>Allongement, côté 1</translation>
+    </message>
+    <message>
+        <source>How much this side&apos;s spokes stretch at their tension, in mm</source>
+        <translation>De combien les rayons de ce côté s&apos;allongent sous leur tension, en mm</translation>
+    </message>
+    <message>
+        <source>Side 2 stretch</source>
+        <translation>Allongement, côté 2</translation>
+    </message>
+    <message>
+        <source>Length to buy:</source>
+        <translation>Longueur à acheter&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Side 1 length to buy</source>
+        <translation>Longueur à acheter, côté 1</translation>
+    </message>
+    <message>
+        <source>The stock length nearest the spoke&apos;s unstretched length (without a gauge and a tension: nearest the length above), and how far it is from it</source>
+        <translation>La longueur du commerce la plus proche de la longueur du rayon au repos (sans calibre ni tension&#xa0;: de la longueur ci-dessus), et son écart</translation>
+    </message>
+    <message>
+        <source>Side 2 length to buy</source>
+        <translation>Longueur à acheter, côté 2</translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -456,6 +576,10 @@
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
         <translation>Les deux côtés&#xa0;: ^1 et ^2 croisements sur ^3 et ^4 rayons vont au-delà d&apos;un quart de tour autour de la roue&#xa0;; les rayons passeraient sur leurs propres flasques. Rayonnez-les avec moins de croisements.</translation>
     </message>
+    <message>
+        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
+        <translation>Le côté ^1, à ^2&#xa0;% de la tension du côté le plus tendu, peut se détendre en charge&#xa0;: rayonnez en 2:1, prenez une jante asymétrique ou un rayon plus épais du côté tendu.</translation>
+    </message>
 </context>
 <context>
     <name>strings 130</name>
@@ -481,6 +605,59 @@
     <message>
         <source>^1°</source>
         <translation>^1°</translation>
+    </message>
+</context>
+<context>
+    <name>strings 132</name>
+    <message>
+        <source>^1 · ^2 kgf</source>
+        <translation>^1 · ^2 kgf</translation>
+    </message>
+    <message>
+        <source>^1 · ^2 N</source>
+        <translation>^1 · ^2 N</translation>
+    </message>
+</context>
+<context>
+    <name>strings 133</name>
+    <message>
+        <source>^1 mm, ^2</source>
+        <translation>^1 mm, ^2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 134</name>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Diamètre du flasque, côté 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Diamètre du flasque, côté 2</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Distance du flasque au centre, côté 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Distance du flasque au centre, côté 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat circle diameter</source>
+        <translation>Diamètre du cercle des appuis de tête, côté 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat circle diameter</source>
+        <translation>Diamètre du cercle des appuis de tête, côté 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat distance from the centre</source>
+        <translation>Distance des appuis de tête au centre, côté 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat distance from the centre</source>
+        <translation>Distance des appuis de tête au centre, côté 2</translation>
     </message>
 </context>
 </TS>

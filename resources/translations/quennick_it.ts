@@ -362,6 +362,126 @@
         <source>Lacing note</source>
         <translation>Nota sulla raggiatura</translation>
     </message>
+    <message>
+        <source>Spoke gauge:</source>
+        <translation>Sezione dei raggi:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke gauge</source>
+        <translation>Sezione dei raggi, lato 1</translation>
+    </message>
+    <message>
+        <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
+        <translation>Raggio inox di questo lato: a sezione costante o rastremato (diametri alla testa, al centro e alla filettatura, in mm)</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Non indicato</translation>
+    </message>
+    <message>
+        <source>Plain 2,0 mm</source>
+        <translation>Costante 2,0 mm</translation>
+    </message>
+    <message>
+        <source>Plain 1,8 mm</source>
+        <translation>Costante 1,8 mm</translation>
+    </message>
+    <message>
+        <source>Plain 2,3 mm</source>
+        <translation>Costante 2,3 mm</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,8/2,0</source>
+        <translation>Rastremato 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,5/2,0</source>
+        <translation>Rastremato 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke gauge</source>
+        <translation>Sezione dei raggi, lato 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side:</source>
+        <translation>Tensione del lato più teso:</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Tensione del lato più teso</translation>
+    </message>
+    <message>
+        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
+        <translation>La tensione a cui portare il lato più teso; l&apos;altro lato riceve la sua parte. Vuoto per nessuna</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Unità di tensione</translation>
+    </message>
+    <message>
+        <source>1 kgf = 9,80665 N</source>
+        <translation>1 kgf = 9,80665 N</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Stock lengths:</source>
+        <translation>Lunghezze in commercio:</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Lunghezze in commercio</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
+        <translation>Le lunghezze in cui si vendono i raggi: la lunghezza da acquistare è arrotondata alla più vicina, le metà per eccesso</translation>
+    </message>
+    <message>
+        <source>Every 2 mm (even)</source>
+        <translation>Ogni 2 mm (pari)</translation>
+    </message>
+    <message>
+        <source>Every 1 mm</source>
+        <translation>Ogni millimetro</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Allungamento:</translation>
+    </message>
+    <message>
+        <source>Side 1 stretch</source>
+        <translation>Allungamento, lato 1</translation>
+    </message>
+    <message>
+        <source>How much this side&apos;s spokes stretch at their tension, in mm</source>
+        <translation>Quanto si allungano i raggi di questo lato alla loro tensione, in mm</translation>
+    </message>
+    <message>
+        <source>Side 2 stretch</source>
+        <translation>Allungamento, lato 2</translation>
+    </message>
+    <message>
+        <source>Length to buy:</source>
+        <translation>Lunghezza da acquistare:</translation>
+    </message>
+    <message>
+        <source>Side 1 length to buy</source>
+        <translation>Lunghezza da acquistare, lato 1</translation>
+    </message>
+    <message>
+        <source>The stock length nearest the spoke&apos;s unstretched length (without a gauge and a tension: nearest the length above), and how far it is from it</source>
+        <translation>La lunghezza in commercio più vicina alla lunghezza del raggio a riposo (senza sezione né tensione: alla lunghezza qui sopra), e di quanto se ne discosta</translation>
+    </message>
+    <message>
+        <source>Side 2 length to buy</source>
+        <translation>Lunghezza da acquistare, lato 2</translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -456,6 +576,10 @@
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
         <translation>Entrambi i lati: ^1 e ^2 incroci su ^3 e ^4 raggi vanno oltre un quarto di giro intorno alla ruota, e i raggi passerebbero sopra le loro flange. Raggiateli con meno incroci.</translation>
     </message>
+    <message>
+        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
+        <translation>Il lato ^1, al ^2 % della tensione del lato più teso, può allentarsi sotto carico: raggiate 2:1, usate un cerchio asimmetrico o un raggio più spesso sul lato teso.</translation>
+    </message>
 </context>
 <context>
     <name>strings 130</name>
@@ -481,6 +605,59 @@
     <message>
         <source>^1°</source>
         <translation>^1°</translation>
+    </message>
+</context>
+<context>
+    <name>strings 132</name>
+    <message>
+        <source>^1 · ^2 kgf</source>
+        <translation>^1 · ^2 kgf</translation>
+    </message>
+    <message>
+        <source>^1 · ^2 N</source>
+        <translation>^1 · ^2 N</translation>
+    </message>
+</context>
+<context>
+    <name>strings 133</name>
+    <message>
+        <source>^1 mm, ^2</source>
+        <translation>^1 mm, ^2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 134</name>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Diametro della flangia, lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Diametro della flangia, lato 2</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Distanza della flangia dal centro, lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Distanza della flangia dal centro, lato 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat circle diameter</source>
+        <translation>Diametro del cerchio delle sedi delle teste, lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat circle diameter</source>
+        <translation>Diametro del cerchio delle sedi delle teste, lato 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat distance from the centre</source>
+        <translation>Distanza delle sedi delle teste dal centro, lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat distance from the centre</source>
+        <translation>Distanza delle sedi delle teste dal centro, lato 2</translation>
     </message>
 </context>
 </TS>

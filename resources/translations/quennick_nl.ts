@@ -362,6 +362,126 @@
         <source>Lacing note</source>
         <translation>Opmerking over het inspaken</translation>
     </message>
+    <message>
+        <source>Spoke gauge:</source>
+        <translation>Spaakdikte:</translation>
+    </message>
+    <message>
+        <source>Side 1 spoke gauge</source>
+        <translation>Spaakdikte kant 1</translation>
+    </message>
+    <message>
+        <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
+        <translation>RVS-spaak van deze kant: glad, of getrokken (diameters bij de kop, in het midden en bij de draad, in mm)</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Niet opgegeven</translation>
+    </message>
+    <message>
+        <source>Plain 2,0 mm</source>
+        <translation>Glad 2,0 mm</translation>
+    </message>
+    <message>
+        <source>Plain 1,8 mm</source>
+        <translation>Glad 1,8 mm</translation>
+    </message>
+    <message>
+        <source>Plain 2,3 mm</source>
+        <translation>Glad 2,3 mm</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,8/2,0</source>
+        <translation>Getrokken 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>Butted 2,0/1,5/2,0</source>
+        <translation>Getrokken 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>Side 2 spoke gauge</source>
+        <translation>Spaakdikte kant 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side:</source>
+        <translation>Spanning van de strakste kant:</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Spanning van de strakste kant</translation>
+    </message>
+    <message>
+        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
+        <translation>De spanning waarop de strakste kant gebracht wordt; de andere kant krijgt haar deel. Leeg voor geen</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Eenheid van spanning</translation>
+    </message>
+    <message>
+        <source>1 kgf = 9,80665 N</source>
+        <translation>1 kgf = 9,80665 N</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Stock lengths:</source>
+        <translation>Verkrijgbare lengtes:</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Verkrijgbare lengtes</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
+        <translation>De lengtes waarin spaken verkocht worden: de te kopen lengte wordt afgerond op de dichtstbijzijnde, helften naar boven</translation>
+    </message>
+    <message>
+        <source>Every 2 mm (even)</source>
+        <translation>Elke 2 mm (even)</translation>
+    </message>
+    <message>
+        <source>Every 1 mm</source>
+        <translation>Per millimeter</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Rek:</translation>
+    </message>
+    <message>
+        <source>Side 1 stretch</source>
+        <translation>Rek kant 1</translation>
+    </message>
+    <message>
+        <source>How much this side&apos;s spokes stretch at their tension, in mm</source>
+        <translation>Hoeveel de spaken van deze kant rekken onder hun spanning, in mm</translation>
+    </message>
+    <message>
+        <source>Side 2 stretch</source>
+        <translation>Rek kant 2</translation>
+    </message>
+    <message>
+        <source>Length to buy:</source>
+        <translation>Te kopen lengte:</translation>
+    </message>
+    <message>
+        <source>Side 1 length to buy</source>
+        <translation>Te kopen lengte kant 1</translation>
+    </message>
+    <message>
+        <source>The stock length nearest the spoke&apos;s unstretched length (without a gauge and a tension: nearest the length above), and how far it is from it</source>
+        <translation>De verkrijgbare lengte die het dichtst bij de ongerekte spaaklengte ligt (zonder spaakdikte en spanning: bij de lengte erboven), en hoe ver ze ervan af ligt</translation>
+    </message>
+    <message>
+        <source>Side 2 length to buy</source>
+        <translation>Te kopen lengte kant 2</translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -456,6 +576,10 @@
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
         <translation>Beide kanten: ^1 en ^2 kruisingen op ^3 en ^4 spaken reiken voorbij een kwartslag rond het wiel, zodat de spaken over hun eigen flenzen zouden lopen. Spaak ze in met minder kruisingen.</translation>
     </message>
+    <message>
+        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
+        <translation>Kant ^1 op ^2 % van de spanning van de strakste kant kan onder belasting slap worden: spaak 2:1 in, neem een asymmetrische velg of een dikkere spaak aan de strakke kant.</translation>
+    </message>
 </context>
 <context>
     <name>strings 130</name>
@@ -481,6 +605,59 @@
     <message>
         <source>^1°</source>
         <translation>^1°</translation>
+    </message>
+</context>
+<context>
+    <name>strings 132</name>
+    <message>
+        <source>^1 · ^2 kgf</source>
+        <translation>^1 · ^2 kgf</translation>
+    </message>
+    <message>
+        <source>^1 · ^2 N</source>
+        <translation>^1 · ^2 N</translation>
+    </message>
+</context>
+<context>
+    <name>strings 133</name>
+    <message>
+        <source>^1 mm, ^2</source>
+        <translation>^1 mm, ^2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 134</name>
+    <message>
+        <source>Side 1 flange diameter</source>
+        <translation>Flensdiameter kant 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange diameter</source>
+        <translation>Flensdiameter kant 2</translation>
+    </message>
+    <message>
+        <source>Side 1 flange distance from the centre</source>
+        <translation>Flensafstand tot het midden, kant 1</translation>
+    </message>
+    <message>
+        <source>Side 2 flange distance from the centre</source>
+        <translation>Flensafstand tot het midden, kant 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat circle diameter</source>
+        <translation>Steekcirkel van de kopzittingen kant 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat circle diameter</source>
+        <translation>Steekcirkel van de kopzittingen kant 2</translation>
+    </message>
+    <message>
+        <source>Side 1 head seat distance from the centre</source>
+        <translation>Afstand van de kopzittingen tot het midden, kant 1</translation>
+    </message>
+    <message>
+        <source>Side 2 head seat distance from the centre</source>
+        <translation>Afstand van de kopzittingen tot het midden, kant 2</translation>
     </message>
 </context>
 </TS>
