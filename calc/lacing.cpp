@@ -66,7 +66,8 @@ bool DoLacing(int spokes1, int spokes2, int crossings1, int crossings2, Lacing *
     for (int i = 0; i < total; i++) {
         l.hole[i].angle = (i + 0.5) * 360.0 / total;
         // Equal sides alternate; 2:1 runs key side, key side, other side.
-        l.hole[i].side = equal ? (i % 2 == 0 ? l.keySide : other) : (i % 3 == 2 ? other : l.keySide);
+        l.hole[i].side =
+            equal ? (i % 2 == 0 ? l.keySide : other) : (i % 3 == 2 ? other : l.keySide);
     }
     // Rim hole 1 trails. The last rim hole, left of the valve, is the other
     // side's last; with an even count that is its second, fourth... and trails

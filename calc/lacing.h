@@ -17,19 +17,19 @@ enum { kMaxLacingSpokes = 96 };
 enum SpokeKind { kTrailing = 0, kLeading = 1, kRadial = 2 };
 
 struct RimHole {
-    int side;       // 1 or 2
-    int hubHole;    // on that side's flange, from 1
+    int side;    // 1 or 2
+    int hubHole; // on that side's flange, from 1
     SpokeKind kind;
-    double angle;   // degrees clockwise from the valve hole, as seen from side 2
+    double angle; // degrees clockwise from the valve hole, as seen from side 2
 };
 
 struct Lacing {
-    int spokes;       // rim holes in all
-    int spokes1;      // spokes of side 1 and side 2
+    int spokes;  // rim holes in all
+    int spokes1; // spokes of side 1 and side 2
     int spokes2;
-    int crossings1;   // crossings of each side's spokes with their own side's
+    int crossings1; // crossings of each side's spokes with their own side's
     int crossings2;
-    int keySide;      // the side of rim hole 1, whose spoke is the key spoke
+    int keySide;                    // the side of rim hole 1, whose spoke is the key spoke
     RimHole hole[kMaxLacingSpokes]; // hole[0] is rim hole 1
     // Angles of the hub holes of side 1 (hub1[0] is hole 1) and side 2, in
     // degrees clockwise from the valve hole's direction, as seen from side 2.

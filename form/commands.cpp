@@ -7,6 +7,7 @@
 #include "calc/calculate_hit.h"
 #include "catalogue/catalogue.h"
 #include "form/items.h"
+#include "form/sheet.h"
 
 namespace {
 
@@ -73,6 +74,13 @@ void ShowHub(DialogRef d)
     XDlgSetStr(d, iHubText3, h.text3);
 }
 
+// Calculates, and redraws the lacing diagram if it is shown.
+void Calculate(DialogRef d)
+{
+    DoCalculateHit(d);
+    DoLacingDiagram(d, FALSE);
+}
+
 } // namespace
 
 void DoDlgEvt(EventRecord *event)
@@ -85,7 +93,7 @@ void DoDlgEvt(EventRecord *event)
             return;
         }
         if (c == kEnterCharCode || c == kReturnCharCode) {
-            DoCalculateHit(theDialog);
+            Calculate(theDialog);
             return;
         }
         if (c == kEscapeCharCode)
@@ -98,7 +106,7 @@ void DoDlgEvt(EventRecord *event)
     switch (item) {
     case iQuit: alive = FALSE; break;
     case iClear: ClearForm(dialog); break;
-    case iCalculate: DoCalculateHit(dialog); break;
+    case iCalculate: Calculate(dialog); break;
     case iRimMenu: ShowRim(dialog); break;
     case iHubMenu: ShowHub(dialog); break;
     default: break;
@@ -117,6 +125,10 @@ void DoMenuCommand(SInt32 choice)
     case kFileMenuID:
         if (item == kQuitItem)
             alive = FALSE;
+        else if (item == kLacingItem)
+            DoLacingDiagram(theDialog, TRUE);
+        else if (item == kPrintItem)
+            DoPrintSheet(theDialog);
         break;
     case kEditMenuID:
         if (item == kCutItem)
@@ -125,6 +137,8 @@ void DoMenuCommand(SInt32 choice)
             DialogCopy(theDialog);
         else if (item == kPasteItem)
             DialogPaste(theDialog);
+        else if (item == kCopySheetItem)
+            DoCopySheet(theDialog);
         break;
     default: break;
     }

@@ -30,4 +30,17 @@ void ToolboxPostItemHit(DialogRef dialog, DialogItemIndex item);
 // process can run the program more than once.
 void ToolboxReset(void);
 
+struct LacingPicture;
+struct BuildSheet;
+
+// Paints the lacing diagram into an offscreen picture `size` pixels square,
+// and saves it as PNG when `pngPath` is not null. False when it can't be saved.
+Boolean ToolboxPaintLacing(const LacingPicture *picture, int size, const char *pngPath);
+
+// Prints the build sheet to a PDF file, as the print dialog's PDF choice would.
+Boolean ToolboxPrintSheetToPdf(const BuildSheet *sheet, const char *pdfPath);
+
+// The lacing diagram window's widget, null until it is first set (tests).
+void *ToolboxLacingWindow(void);
+
 #endif
