@@ -98,8 +98,7 @@ void ItemText(DialogRef dialog, DialogItemIndex item, char *out)
 
 // One step: a side's spokes of one lean, as hub hole to rim hole pairs,
 // leaving out rim hole 1 when `skipKey`.
-void PutPairs(const Lacing &l, int side, SpokeKind kind, bool skipKey, char *pairs,
-              size_t size)
+void PutPairs(const Lacing &l, int side, SpokeKind kind, bool skipKey, char *pairs, size_t size)
 {
     Text p = Begin(pairs, size);
     int holes[kMaxLacingSpokes];
@@ -127,8 +126,7 @@ size_t Lacing2Steps(const Lacing &l, char *out, size_t size)
     const int crossings[3] = {0, l.crossings1, l.crossings2};
     int step = 0;
     char pairs[1024];
-    auto next = [&](SInt16 index, const char *a, const char *b = nullptr,
-                    const char *c = nullptr) {
+    auto next = [&](SInt16 index, const char *a, const char *b = nullptr, const char *c = nullptr) {
         const Number n(++step);
         t.PutString(kStepStringsID, index, n.s, a, b, c);
         t.Put("\n");
@@ -258,8 +256,8 @@ void DoPrintSheet(DialogRef dialog)
                               figures.data(),
                               steps.data(),
                               table.data(),
-                              {laced ? &lacing : nullptr, wheel.rimDiameter,
-                               wheel.flangeDiameter1, wheel.flangeDiameter2}};
+                              {laced ? &lacing : nullptr, wheel.rimDiameter, wheel.flangeDiameter1,
+                               wheel.flangeDiameter2}};
     PrintBuildSheet(&sheet);
 }
 

@@ -98,8 +98,7 @@ tbx::LacingCopy tbx::CopyLacing(const LacingPicture *picture)
     return c;
 }
 
-void tbx::PaintLacing(QPainter &p, const QRectF &box, const LacingCopy &c, double unit,
-                      bool legend)
+void tbx::PaintLacing(QPainter &p, const QRectF &box, const LacingCopy &c, double unit, bool legend)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -196,12 +195,13 @@ void tbx::PaintLacing(QPainter &p, const QRectF &box, const LacingCopy &c, doubl
     v.setBold(false);
     p.setFont(v);
     p.setPen(Qt::black);
-    p.drawText(QRectF(valve.x() - 30 * unit, square.top(), 60 * unit, 9 * unit),
-               Qt::AlignCenter, Tr("valve"));
+    p.drawText(QRectF(valve.x() - 30 * unit, square.top(), 60 * unit, 9 * unit), Qt::AlignCenter,
+               Tr("valve"));
 
     if (legend)
-        DrawLegend(p, QRectF(square.left(), square.bottom() + 2 * unit, square.width(),
-                             legendHeight - 2 * unit),
+        DrawLegend(p,
+                   QRectF(square.left(), square.bottom() + 2 * unit, square.width(),
+                          legendHeight - 2 * unit),
                    unit);
     p.restore();
 }
