@@ -25,10 +25,33 @@ int main(int argc, char **argv)
         XDlgSetStr(form, (DialogItemIndex)atoi(v[0]), v[1]);
     const int n = 200000;
     QElapsedTimer t;
-    t.start();
-    for (int i = 0; i < n; i++)
-        DoCalculateHit(form);
-    const double hitPerSecond = n / (t.nsecsElapsed() / 1e9);
+    // Calculate with the form's defaults (equal J-bend sides), then with the
+    // other paths: 2:1 sides, a straight-pull head, a side past a quarter turn.
+    // The paths take turns over several rounds and each keeps its best round,
+    // so that a busy machine slows them alike.
+    enum { kDefault, kTwoToOne, kStraightPull, kNote, kPaths };
+    auto choose = [&](int path) {
+        XDlgSetValue(form, iSpokes, path == kTwoToOne ? 4 : path == kNote ? 7 : 3);
+        XDlgEnable(form, iSpokesPerSide, path == kTwoToOne);
+        XDlgSetValue(form, iSpokesPerSide, path == kTwoToOne ? kSidesMoreOn2 : kSidesEqual);
+        XDlgSetValue(form, iSpokeHead, path == kStraightPull ? kStraightPullHead : kJBendHead);
+    };
+    double best[kPaths] = {0, 0, 0, 0};
+    for (int round = 0; round < 7; round++) {
+        for (int path = 0; path < kPaths; path++) {
+            choose(path);
+            t.start();
+            for (int i = 0; i < n / 7; i++)
+                DoCalculateHit(form);
+            const double perSecond = (n / 7) / (t.nsecsElapsed() / 1e9);
+            best[path] = perSecond > best[path] ? perSecond : best[path];
+        }
+    }
+    const double hitPerSecond = best[kDefault];
+    const char *names[kPaths] = {"default", "2to1", "straight_pull", "lacing_note"};
+    for (int path = 1; path < kPaths; path++)
+        printf("calc_hits_%s_per_s=%.0f ratio_to_default=%.3f\n", names[path], best[path],
+               best[path] / hitPerSecond);
     volatile double sink = 0;
     t.start();
     for (int i = 0; i < n * 10; i++) {

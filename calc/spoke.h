@@ -25,8 +25,46 @@ bool DoTensionBalance(double flangeDiameter1, double flangeDiameter2, double fla
                       double flangeDistance2, double rimDiameter, double crossings1,
                       double crossings2, double spokes, double *percent1, double *percent2);
 
+// The same balance when the sides have spoke counts of their own (each as
+// DoCalculate takes it, twice the side's spokes): the sideways pulls balance
+// when n1 T1 Z1 / L1 = n2 T2 Z2 / L2. Equal counts give exactly what
+// DoTensionBalance gives. False, as there, also for a count of zero or less.
+bool DoSideTensionBalance(double flangeDiameter1, double flangeDiameter2, double flangeDistance1,
+                          double flangeDistance2, double rimDiameter, double crossings1,
+                          double crossings2, double spokes1, double spokes2, double *percent1,
+                          double *percent2);
+
+// The straight distance from the spoke's seat in the hub (a flange hole's
+// centre, or a straight-pull head's seat) to its end in the rim, before the
+// stretch factor and the hole: the root of DoCalculate's sum, bit for bit.
+double SpokeGeometricLength(double flangeDiameter, double flangeDistance, double crossings,
+                            double rimDiameter, double spokes);
+
+// The angle at the axle, in degrees, between a spoke's seat in the hub and its
+// end in the rim: 720 x crossings / spokes (spokes as DoCalculate takes them).
+// Over 90 the spoke would run across its own flange.
+double CrossingAngle(double crossings, double spokes);
+
+// The angle of the spoke to the wheel's plane, in degrees: asin(Z / L), L the
+// geometric length. Not a number when L is not a positive finite number.
+double BracingAngle(double flangeDiameter, double flangeDistance, double crossings,
+                    double rimDiameter, double spokes);
+
 // The spoke count that the spoke-count popup's value (from 1) stands for:
-// 24, 28, 32 or 36; 0 for any value outside 1 to 4.
+// 1 to 4 give 24, 28, 32 and 36, and 5 to 9 the counts added after them (16,
+// 18, 20, 40, 48: kSpokeCounts); 0 for any other value.
 double SpokeCount(int value);
+
+// The values of the spokes-per-side popup.
+enum { kSidesEqual = 1, kSidesMoreOn2 = 2, kSidesMoreOn1 = 3 };
+
+// Whether a wheel of `spokes` can be laced 2:1 (two thirds on one side).
+bool CanLaceTwoToOne(double spokes);
+
+// Each side's count as DoCalculate takes it (twice that side's own spokes):
+// both `spokes` for equal sides; with 2:1 the side with more spokes has two
+// thirds of them. A wheel that cannot be laced 2:1, or an unknown `sharing`,
+// gives equal sides.
+void SideSpokes(double spokes, int sharing, double *spokes1, double *spokes2);
 
 #endif

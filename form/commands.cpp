@@ -5,6 +5,8 @@
 
 #include "app/globals.h"
 #include "calc/calculate_hit.h"
+#include "calc/numtext.h"
+#include "calc/spoke.h"
 #include "catalogue/catalogue.h"
 #include "form/items.h"
 #include "form/sheet.h"
@@ -31,6 +33,9 @@ void ClearForm(DialogRef d)
     XDlgSetDouble(d, iRimOffset, 2, 0);
     XDlgSetStr(d, iTension1, "");
     XDlgSetStr(d, iTension2, "");
+    XDlgSetStr(d, iBracing1, "");
+    XDlgSetStr(d, iBracing2, "");
+    XDlgSetStr(d, iLacingNote, "");
 }
 
 // The record a menu button's chosen entry stands for: entry k is record k - 1,
@@ -83,6 +88,27 @@ void Calculate(DialogRef d)
 
 } // namespace
 
+void DoSpokeCountHit(DialogRef d)
+{
+    const Boolean twoToOne = CanLaceTwoToOne(SpokeCount(XDlgGetValue(d, iSpokes)));
+    if (!twoToOne)
+        XDlgSetValue(d, iSpokesPerSide, kSidesEqual);
+    XDlgEnable(d, iSpokesPerSide, twoToOne);
+}
+
+void DoSpokeHeadHit(DialogRef d)
+{
+    const Boolean straight = XDlgGetValue(d, iSpokeHead) == kStraightPullHead;
+    char text[kNumTextSize];
+    XFormatIndStr(text, sizeof text, kHubLabelStringsID,
+                  straight ? kStraightPullDiameter : kJBendDiameter);
+    XDlgSetStr(d, iSeatDiameterLabel, text);
+    XFormatIndStr(text, sizeof text, kHubLabelStringsID,
+                  straight ? kStraightPullDistance : kJBendDistance);
+    XDlgSetStr(d, iSeatDistanceLabel, text);
+    XDlgEnable(d, iHoleDiameter, !straight);
+}
+
 void DoDlgEvt(EventRecord *event)
 {
     if (event->what == keyDown) {
@@ -109,6 +135,8 @@ void DoDlgEvt(EventRecord *event)
     case iCalculate: Calculate(dialog); break;
     case iRimMenu: ShowRim(dialog); break;
     case iHubMenu: ShowHub(dialog); break;
+    case iSpokes: DoSpokeCountHit(dialog); break;
+    case iSpokeHead: DoSpokeHeadHit(dialog); break;
     default: break;
     }
 }

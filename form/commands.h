@@ -12,6 +12,24 @@
 // form, and the item it hit is acted on.
 void DoDlgEvt(EventRecord *event);
 
+// A new spoke count: "Spokes per side" (item 27) is offered only for a count
+// that divides by 3, and goes back to equal sides for any other.
+void DoSpokeCountHit(DialogRef dialog);
+// A new spoke head: the labels of items 14 to 17 say what that kind's figures
+// are (items 32 and 33), and the spoke hole diameter (item 18) is greyed out
+// for a straight-pull hub, which has none.
+void DoSpokeHeadHit(DialogRef dialog);
+
+// The labels of the hub's flange figures (items 32 and 33), by spoke head
+// (resources/strings.txt).
+enum { kHubLabelStringsID = 130 };
+enum {
+    kJBendDiameter = 1,        // flange diameter, through the spoke holes
+    kJBendDistance = 2,        // flange distance from the centre plane
+    kStraightPullDiameter = 3, // diameter of the circle of the heads' seats
+    kStraightPullDistance = 4  // the seats' distance from the centre plane
+};
+
 // Carries out a menu choice (menu ID in the high 16 bits, item in the low 16).
 void DoMenuCommand(SInt32 choice);
 

@@ -69,6 +69,23 @@ SInt16 XDlgGetValue(DialogRef dialog, DialogItemIndex item)
     return GetControlValue(static_cast<ControlRef>(handle));
 }
 
+void XDlgSetValue(DialogRef dialog, DialogItemIndex item, SInt16 value)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(dialog, item, &control);
+    SetControlValue(control, value);
+}
+
+void XDlgEnable(DialogRef dialog, DialogItemIndex item, Boolean enabled)
+{
+    ControlRef control = nullptr;
+    GetDialogItemAsControl(dialog, item, &control);
+    if (enabled)
+        EnableControl(control);
+    else
+        DisableControl(control);
+}
+
 void XMenuAppendItemStr(MenuRef menu, const char *text)
 {
     Str255 pas;

@@ -37,8 +37,18 @@ enum {
     iLength2 = 23,
     iRimOffset = 24, // number: spoke hole offset of an asymmetric rim, toward side 2
     iTension1 = 25,  // read-only: side 1 and side 2 spoke tension, % of the tighter
-    iTension2 = 26
+    iTension2 = 26,
+    iSpokesPerSide = 27, // popup: kSidesEqual, kSidesMoreOn2, kSidesMoreOn1 (calc/spoke.h)
+    iSpokeHead = 28,     // popup: kJBendHead or kStraightPullHead
+    iLacingNote = 29,    // label: why a side's lacing cannot be built; empty when all is well
+    iBracing1 = 30,      // read-only: side 1 and side 2 bracing angle, degrees
+    iBracing2 = 31,
+    iSeatDiameterLabel = 32, // labels of items 14 to 17, which say what the hub kind's figures are
+    iSeatDistanceLabel = 33
 };
+
+// Values of the spoke head popup (item 28).
+enum { kJBendHead = 1, kStraightPullHead = 2 };
 
 // Dialog templates and menus loaded by number.
 enum { kMainFormID = 128, kAboutBoxID = 129 };
@@ -75,6 +85,10 @@ void XDlgSetDouble(DialogRef dialog, DialogItemIndex item, SInt16 decimals, doub
 Boolean XDlgGetDouble(DialogRef dialog, DialogItemIndex item, double *value);
 // The value of an item's control (popups count from 1).
 SInt16 XDlgGetValue(DialogRef dialog, DialogItemIndex item);
+// Chooses the popup entry that stands for `value` (popups count from 1).
+void XDlgSetValue(DialogRef dialog, DialogItemIndex item, SInt16 value);
+// Lets the user use an item, or greys it out.
+void XDlgEnable(DialogRef dialog, DialogItemIndex item, Boolean enabled);
 // Appends an entry, taken literally, to a menu; does nothing to a menu that is
 // not valid. A null text appends the empty entry.
 void XMenuAppendItemStr(MenuRef menu, const char *text);

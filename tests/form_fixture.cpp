@@ -48,6 +48,13 @@ QComboBox *Popup(int n)
     return qobject_cast<QComboBox *>(Item(n));
 }
 
+void ChooseValue(int n, int value)
+{
+    QComboBox *popup = Popup(n);
+    const int index = popup->findData(value);
+    popup->setCurrentIndex(index >= 0 ? index : value - 1);
+}
+
 std::string Text(int n)
 {
     QLineEdit *e = Field(n);
@@ -79,7 +86,7 @@ void FillWorkedExample()
     Field(iHoleDiameter)->setText(QStringLiteral("2,6"));
     Popup(iCrossings1)->setCurrentIndex(3);
     Popup(iCrossings2)->setCurrentIndex(3);
-    Popup(iSpokes)->setCurrentIndex(2);
+    ChooseValue(iSpokes, 3);
 }
 
 void ClickItem(int n)

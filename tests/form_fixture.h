@@ -27,6 +27,8 @@ QWindow *FormWindow();
 QWidget *Item(int n);
 QLineEdit *Field(int n);
 QComboBox *Popup(int n);
+// Chooses the entry of popup n that stands for `value`, as the user would.
+void ChooseValue(int n, int value);
 std::string Text(int n);
 // The centre of item n in window coordinates.
 QPoint Centre(int n);

@@ -31,7 +31,7 @@ class Calculate : public FormTest {
         Field(iHoleDiameter)->setText(QString::fromUtf8(hole));
         Popup(iCrossings1)->setCurrentIndex(crossings1);
         Popup(iCrossings2)->setCurrentIndex(crossings2);
-        Popup(iSpokes)->setCurrentIndex(spokesValue - 1);
+        ChooseValue(iSpokes, spokesValue);
     }
 };
 

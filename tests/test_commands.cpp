@@ -281,7 +281,7 @@ TEST(Commands, WholeSessionFromTheKeyboard)
         .Then([] {
             Popup(iCrossings1)->setCurrentIndex(3);
             Popup(iCrossings2)->setCurrentIndex(3);
-            Popup(iSpokes)->setCurrentIndex(2);
+            ChooseValue(iSpokes, 3);
             Key(Qt::Key_Return);
         })
         .Then([&] {

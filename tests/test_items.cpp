@@ -53,9 +53,10 @@ TEST_F(Items, NumbersReadBackAndTheItemKeepsItsText)
 
 TEST_F(Items, PopupValuesCountFromOne)
 {
-    Popup(iSpokes)->setCurrentIndex(0);
+    // The entries "24" and "36" (the spoke popup lists its counts in order).
+    Popup(iSpokes)->setCurrentIndex(Popup(iSpokes)->findText(QStringLiteral("24")));
     EXPECT_EQ(XDlgGetValue(form, iSpokes), 1);
-    Popup(iSpokes)->setCurrentIndex(3);
+    Popup(iSpokes)->setCurrentIndex(Popup(iSpokes)->findText(QStringLiteral("36")));
     EXPECT_EQ(XDlgGetValue(form, iSpokes), 4);
     Popup(iCrossings2)->setCurrentIndex(0);
     EXPECT_EQ(XDlgGetValue(form, iCrossings2), 1);

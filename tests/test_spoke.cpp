@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The spoke length formula.
+#include <algorithm>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -131,8 +132,82 @@ TEST(SpokeCount, PopupValues)
     EXPECT_EQ(SpokeCount(3), 32);
     EXPECT_EQ(SpokeCount(4), 36);
     EXPECT_EQ(SpokeCount(0), 0);
-    EXPECT_EQ(SpokeCount(5), 0);
+    EXPECT_EQ(SpokeCount(10), 0);
     EXPECT_EQ(SpokeCount(-1), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The spoke built directly in three dimensions: a side of n spokes has its
+// seats in the hub 2 pi / n apart, and a spoke of X crossings ends X seat
+// spacings round in the rim. A straight-pull head's seat lies on the circle
+// of the seats as a J-bend spoke's hole centre lies on the flange's circle,
+// so the same closed form serves both.
+TEST(SpokeGeometricLength, MatchesTheSpokeBuiltInSpace)
+{
+    const struct {
+        const char *name;
+        double seatCircle, distance, rim, sideSpokes, crossings;
+    } wheels[] = {
+        {"jbend_rear_32", 45, 35, 600, 16, 3},
+        {"straight_pull_front_24", 55.5, 27, 599, 12, 2},
+        {"straight_pull_18_fewer_side", 49, 18.5, 540, 6, 1},
+        {"two_to_one_48_more_side", 58, 38, 622, 32, 4},
+        {"radial_16", 36, 30, 585, 8, 0},
+        {"past_a_quarter_turn_20", 40, 35, 600, 10, 3},
+    };
+    for (const auto &w : wheels) {
+        const double r = w.seatCircle / 2, R = w.rim / 2;
+        const double phi = 2 * M_PI * w.crossings / w.sideSpokes;
+        const double seat[3] = {r, 0, w.distance};
+        const double end[3] = {R * cos(phi), R * sin(phi), 0};
+        const double built = std::sqrt((end[0] - seat[0]) * (end[0] - seat[0]) +
+                                       (end[1] - seat[1]) * (end[1] - seat[1]) + seat[2] * seat[2]);
+        const double closed =
+            SpokeGeometricLength(w.seatCircle, w.distance, w.crossings, w.rim, 2 * w.sideSpokes);
+        EXPECT_NEAR(closed, built, 1e-7) << w.name;
+        EXPECT_NEAR(BracingAngle(w.seatCircle, w.distance, w.crossings, w.rim, 2 * w.sideSpokes),
+                    asin(w.distance / built) * 180 / M_PI, 1e-7)
+            << w.name;
+    }
+}
+
+// With unequal counts the sideways pulls still balance:
+// n1 T1 Z1 / L1 = n2 T2 Z2 / L2, the tighter side at 100.
+TEST(DoSideTensionBalance, SpokeCountsShareThePull)
+{
+    const struct {
+        const char *name;
+        double d1, d2, z1, z2, spokes1, spokes2;
+    } cases[] = {
+        {"rear_2_to_1_more_on_drive_side", 45, 57, 35, 20, 16, 32},
+        {"rear_2_to_1_more_on_side_1", 45, 57, 35, 20, 32, 16},
+        {"disc_front_2_to_1", 45, 45, 20, 35, 32, 16},
+        {"equal_counts", 45, 57, 35, 20, 36, 36},
+    };
+    for (const auto &c : cases) {
+        double p1 = -1, p2 = -1;
+        ASSERT_TRUE(
+            DoSideTensionBalance(c.d1, c.d2, c.z1, c.z2, 600, 3, 2, c.spokes1, c.spokes2, &p1, &p2))
+            << c.name;
+        const double l1 = SpokeGeometricLength(c.d1, c.z1, 3, 600, c.spokes1);
+        const double l2 = SpokeGeometricLength(c.d2, c.z2, 2, 600, c.spokes2);
+        EXPECT_NEAR(c.spokes1 * p1 * c.z1 / l1, c.spokes2 * p2 * c.z2 / l2, 1e-9) << c.name;
+        EXPECT_EQ(std::max(p1, p2), 100) << c.name;
+    }
+    // Worked by hand: 36 spokes, two thirds on side 2 of the dished rear
+    // wheel, 2 crossings on side 1's 12 and 3 on side 2's 24 (L1 = 291,515,
+    // L2 = 281,284): T1 / T2 = (24 x 20 / 281,284) / (12 x 35 / 291,515) =
+    // 1,1844, so side 2 is at 84,4 % (58 % with equal sides).
+    double p1, p2;
+    DoSideTensionBalance(45, 57, 35, 20, 600, 2, 3, 24, 48, &p1, &p2);
+    EXPECT_EQ(p1, 100);
+    EXPECT_NEAR(p2, 84.43, 0.01);
+    double none1 = 7, none2 = 7;
+    EXPECT_FALSE(DoSideTensionBalance(45, 57, 35, 20, 600, 3, 2, 0, 32, &none1, &none2));
+    EXPECT_EQ(none1 + none2, 14);
 }
 
 } // namespace

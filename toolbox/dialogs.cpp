@@ -105,6 +105,16 @@ void ConnectHits(OpaqueControlRef *item)
         QObject::connect(c, qOverload<int>(&QComboBox::activated), [item] { tbx::ItemHit(item); });
 }
 
+// A popup whose template lists values for its entries ("itemValues": numbers
+// separated by spaces, in entry order) carries them as the entries' data.
+void SetEntryValues(QComboBox *combo)
+{
+    const QStringList values =
+        combo->property("itemValues").toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < values.size() && i < combo->count(); i++)
+        combo->setItemData(i, values[i].toInt());
+}
+
 void CollectItems(OpaqueDialogPtr *d)
 {
     static const QRegularExpression itemName(QStringLiteral("^item([0-9]{1,4})$"));
@@ -126,6 +136,8 @@ void CollectItems(OpaqueDialogPtr *d)
             item->menu = tbx::NewMenu(OpaqueMenuRef::kButtonList);
         if (auto *edit = qobject_cast<QLineEdit *>(w))
             edit->setMaxLength(255);
+        if (auto *combo = qobject_cast<QComboBox *>(w))
+            SetEntryValues(combo);
         d->items[n - 1] = std::move(item);
         ConnectHits(d->items[n - 1].get());
     }
@@ -333,13 +345,44 @@ SInt16 GetControlValue(ControlRef c)
 {
     if (!c || !c->widget)
         return 0;
-    if (auto *combo = qobject_cast<QComboBox *>(c->widget.data()))
-        return (SInt16)(combo->currentIndex() + 1);
+    if (auto *combo = qobject_cast<QComboBox *>(c->widget.data())) {
+        const QVariant value = combo->currentData();
+        return value.isValid() ? (SInt16)value.toInt() : (SInt16)(combo->currentIndex() + 1);
+    }
     if (c->menu)
         return c->menuValue;
     if (auto *b = qobject_cast<QAbstractButton *>(c->widget.data()))
         return b->isCheckable() && b->isChecked() ? 1 : 0;
     return 0;
+}
+
+void SetControlValue(ControlRef c, SInt16 value)
+{
+    auto *combo = c ? qobject_cast<QComboBox *>(c->widget.data()) : nullptr;
+    if (!combo)
+        return;
+    int index = combo->findData(QVariant((int)value));
+    if (index < 0 && !combo->itemData(0).isValid() && value >= 1 && value <= combo->count())
+        index = value - 1;
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
+void EnableControl(ControlRef c)
+{
+    if (c && c->widget)
+        c->widget->setEnabled(true);
+}
+
+void DisableControl(ControlRef c)
+{
+    if (c && c->widget)
+        c->widget->setEnabled(false);
+}
+
+Boolean IsControlEnabled(ControlRef c)
+{
+    return c && c->widget && c->widget->isEnabled();
 }
 
 SInt16 GetBevelButtonMenuHandle(ControlRef c, MenuHandle *menu)

@@ -146,8 +146,19 @@ void DialogPaste(DialogRef dialog);
 
 // Controls
 
-// A popup's chosen entry (from 1; 0 when none), or a menu button's value.
+// A popup's value: its chosen entry (from 1; 0 when none), or the value that
+// entry carries when the template gives the popup's entries values of their
+// own ("itemValues", in entry order), so that entries can be listed in another
+// order than their values. A menu button's value.
 SInt16 GetControlValue(ControlRef control);
+// Chooses the popup entry that stands for `value`; a value no entry stands
+// for leaves the popup as it is. Other controls are left alone.
+void SetControlValue(ControlRef control, SInt16 value);
+// Lets the user use a control again, or greys it out (it keeps its value and
+// is skipped by Tab).
+void EnableControl(ControlRef control);
+void DisableControl(ControlRef control);
+Boolean IsControlEnabled(ControlRef control);
 // A menu button's list; returns 0, or -1 with null for any other control.
 SInt16 GetBevelButtonMenuHandle(ControlRef control, MenuHandle *menu);
 // A menu button's value: the entry last chosen in its list (from 1), 0 while
