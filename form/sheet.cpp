@@ -51,39 +51,48 @@ struct Number {
 };
 
 // The figures of the sheet, in its order: a heading (item 0) or an item of
-// the form with its label. A new figure of the form is one more line here.
-enum FigureKind { kHeading, kItemText, kCrossings, kSpokeCount };
+// the form with its label, and the label a straight-pull hub gives it
+// instead (0: the same). A popup's words are the list's texts from `words`
+// on, one per value. A new figure of the form is one more line here.
+enum FigureKind { kHeading, kItemText, kCrossings, kSpokeCount, kPopupWords };
 struct Figure {
     SInt16 label; // index in list kSheetStringsID
     DialogItemIndex item;
     FigureKind kind;
+    SInt16 straightLabel;
+    SInt16 words;
 };
 const Figure kFigures[] = {
-    {kSheetRim, 0, kHeading},
-    {kLabelName, iRimText1, kItemText},
-    {kLabelSize, iRimText3, kItemText},
-    {kLabelNotes, iRimText2, kItemText},
-    {kLabelRimDiameter, iRimDiameter, kItemText},
-    {kLabelRimOffset, iRimOffset, kItemText},
-    {kSheetHub, 0, kHeading},
-    {kLabelName, iHubText1, kItemText},
-    {kLabelPosition, iHubText4, kItemText},
-    {kLabelAxle, iHubText2, kItemText},
-    {kLabelNotes, iHubText3, kItemText},
-    {kLabelFlangeDiameter1, iFlangeDiameter1, kItemText},
-    {kLabelFlangeDiameter2, iFlangeDiameter2, kItemText},
-    {kLabelFlangeDistance1, iFlangeDistance1, kItemText},
-    {kLabelFlangeDistance2, iFlangeDistance2, kItemText},
-    {kLabelHoleDiameter, iHoleDiameter, kItemText},
-    {kSheetLacing, 0, kHeading},
-    {kLabelCrossings1, iCrossings1, kCrossings},
-    {kLabelCrossings2, iCrossings2, kCrossings},
-    {kLabelSpokes, iSpokes, kSpokeCount},
-    {kSheetResults, 0, kHeading},
-    {kLabelLength1, iLength1, kItemText},
-    {kLabelLength2, iLength2, kItemText},
-    {kLabelTension1, iTension1, kItemText},
-    {kLabelTension2, iTension2, kItemText},
+    {kSheetRim, 0, kHeading, 0, 0},
+    {kLabelName, iRimText1, kItemText, 0, 0},
+    {kLabelSize, iRimText3, kItemText, 0, 0},
+    {kLabelNotes, iRimText2, kItemText, 0, 0},
+    {kLabelRimDiameter, iRimDiameter, kItemText, 0, 0},
+    {kLabelRimOffset, iRimOffset, kItemText, 0, 0},
+    {kSheetHub, 0, kHeading, 0, 0},
+    {kLabelName, iHubText1, kItemText, 0, 0},
+    {kLabelPosition, iHubText4, kItemText, 0, 0},
+    {kLabelAxle, iHubText2, kItemText, 0, 0},
+    {kLabelNotes, iHubText3, kItemText, 0, 0},
+    {kLabelSpokeHead, iSpokeHead, kPopupWords, 0, kWordJBend},
+    {kLabelFlangeDiameter1, iFlangeDiameter1, kItemText, kLabelSeatDiameter1, 0},
+    {kLabelFlangeDiameter2, iFlangeDiameter2, kItemText, kLabelSeatDiameter2, 0},
+    {kLabelFlangeDistance1, iFlangeDistance1, kItemText, kLabelSeatDistance1, 0},
+    {kLabelFlangeDistance2, iFlangeDistance2, kItemText, kLabelSeatDistance2, 0},
+    {kLabelHoleDiameter, iHoleDiameter, kItemText, 0, 0},
+    {kSheetLacing, 0, kHeading, 0, 0},
+    {kLabelCrossings1, iCrossings1, kCrossings, 0, 0},
+    {kLabelCrossings2, iCrossings2, kCrossings, 0, 0},
+    {kLabelSpokes, iSpokes, kSpokeCount, 0, 0},
+    {kLabelSpokesPerSide, iSpokesPerSide, kPopupWords, 0, kWordSidesEqual},
+    {kLabelLacingNote, iLacingNote, kItemText, 0, 0},
+    {kSheetResults, 0, kHeading, 0, 0},
+    {kLabelLength1, iLength1, kItemText, 0, 0},
+    {kLabelLength2, iLength2, kItemText, 0, 0},
+    {kLabelTension1, iTension1, kItemText, 0, 0},
+    {kLabelTension2, iTension2, kItemText, 0, 0},
+    {kLabelBracing1, iBracing1, kItemText, 0, 0},
+    {kLabelBracing2, iBracing2, kItemText, 0, 0},
 };
 
 void ItemText(DialogRef dialog, DialogItemIndex item, char *out)
@@ -186,16 +195,20 @@ size_t Form2Figures(DialogRef dialog, char *out, size_t size)
     Text t = Begin(out, size);
     Wheel wheel;
     Form2Wheel(dialog, &wheel);
+    const bool straight = XDlgGetValue(dialog, iSpokeHead) == kStraightPullHead;
     for (const Figure &f : kFigures) {
-        t.PutString(kSheetStringsID, f.label);
+        t.PutString(kSheetStringsID, straight && f.straightLabel ? f.straightLabel : f.label);
         if (f.kind != kHeading) {
-            char value[256];
+            char value[256] = "";
+            const SInt16 v = XDlgGetValue(dialog, f.item);
             if (f.kind == kItemText)
                 ItemText(dialog, f.item, value);
             else if (f.kind == kCrossings)
-                Double2Str(XDlgGetValue(dialog, f.item) - 1, 0, value);
-            else
+                Double2Str(v - 1, 0, value);
+            else if (f.kind == kSpokeCount)
                 Double2Str(wheel.spokes1 + wheel.spokes2, 0, value);
+            else if (v >= 1)
+                XFormatIndStr(value, sizeof value, kSheetStringsID, (SInt16)(f.words + v - 1));
             t.Put("\t");
             t.Put(value);
         }
@@ -246,15 +259,19 @@ void DoPrintSheet(DialogRef dialog)
     Form2Wheel(dialog, &wheel);
     Lacing lacing;
     const bool laced = Wheel2Lacing(wheel, &lacing);
-    char title[256];
+    char title[256], stepsTitle[256], tableTitle[256];
     XFormatIndStr(title, sizeof title, kSheetStringsID, kSheetTitle);
+    XFormatIndStr(stepsTitle, sizeof stepsTitle, kSheetStringsID, kSheetSteps);
+    XFormatIndStr(tableTitle, sizeof tableTitle, kSheetStringsID, kSheetTable);
     std::vector<char> figures(32768), steps(32768), table(32768);
     Form2Figures(dialog, figures.data(), figures.size());
     Lacing2Steps(lacing, steps.data(), steps.size());
     Lacing2Table(lacing, table.data(), table.size());
     const BuildSheet sheet = {title,
                               figures.data(),
+                              stepsTitle,
                               steps.data(),
+                              tableTitle,
                               table.data(),
                               {laced ? &lacing : nullptr, wheel.rimDiameter, wheel.flangeDiameter1,
                                wheel.flangeDiameter2}};

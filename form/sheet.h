@@ -48,7 +48,21 @@ enum {
     kWordLeading,
     kWordTrailing,
     kWordRadial,
-    kPairFormat // ^1 hub hole, ^2 rim hole
+    kPairFormat, // ^1 hub hole, ^2 rim hole
+    kLabelSpokesPerSide,
+    kLabelSpokeHead,
+    kLabelLacingNote,
+    kLabelBracing1,
+    kLabelBracing2,
+    kWordSidesEqual, // the entries of the spokes-per-side popup, in value order
+    kWordMoreOn2,
+    kWordMoreOn1,
+    kWordJBend, // the entries of the spoke head popup, in value order
+    kWordStraightPull,
+    kLabelSeatDiameter1, // items 14 to 17 for a straight-pull hub
+    kLabelSeatDiameter2,
+    kLabelSeatDistance1,
+    kLabelSeatDistance2
 };
 enum {
     kStepKey = 1,       // ^1 step, ^2 side, ^3 hub hole

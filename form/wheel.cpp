@@ -13,12 +13,12 @@ void Form2Wheel(DialogRef dialog, Wheel *wheel)
     XDlgGetDouble(dialog, iFlangeDiameter2, &wheel->flangeDiameter2);
     wheel->crossings1 = XDlgGetValue(dialog, iCrossings1) - 1;
     wheel->crossings2 = XDlgGetValue(dialog, iCrossings2) - 1;
-    const int spokes = (int)SpokeCount(XDlgGetValue(dialog, iSpokes));
-    // Every wheel is laced with equal sides for now. The spokes-per-side
-    // popup plugs in here: 2:1 more on side 2 gives spokes1 = spokes / 3 and
-    // spokes2 = spokes - spokes1, and the other way round for side 1.
-    wheel->spokes1 = spokes / 2;
-    wheel->spokes2 = spokes - spokes / 2;
+    // The calculation takes each side as a wheel of twice its own spokes.
+    double spokes1, spokes2;
+    SideSpokes(SpokeCount(XDlgGetValue(dialog, iSpokes)), XDlgGetValue(dialog, iSpokesPerSide),
+               &spokes1, &spokes2);
+    wheel->spokes1 = (int)(spokes1 / 2);
+    wheel->spokes2 = (int)(spokes2 / 2);
 }
 
 bool Wheel2Lacing(const Wheel &wheel, Lacing *lacing)

@@ -21,8 +21,8 @@ struct Wheel {
 
 // Reads the wheel from the form: the rim and flange diameters (0 for a field
 // with no number), the crossings of items 6 and 7, the spoke count of item 8
-// shared equally between the sides. A spoke count the popup cannot hold gives
-// no spokes.
+// shared between the sides as item 27 says (equal, or 2:1 either way). A
+// spoke count the popup cannot hold gives no spokes.
 void Form2Wheel(DialogRef dialog, Wheel *wheel);
 
 // Laces the wheel; false, with `lacing` cleared, when it can't be laced.

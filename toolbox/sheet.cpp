@@ -19,6 +19,9 @@
 
 namespace {
 
+// Tests only: the PDF file that PrintBuildSheet prints to without a preview.
+QString printToPdf;
+
 QStringList Lines(const char *text)
 {
     return QString::fromUtf8(text ? text : "").split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -63,9 +66,16 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
             p.drawText(QRectF(left, fy, figuresWidth, row), Qt::AlignLeft, line);
         } else {
             p.setFont(small);
-            p.drawText(QRectF(left, fy, figuresWidth * 0.55, row), Qt::AlignLeft, line.left(tab));
-            p.drawText(QRectF(left + figuresWidth * 0.55, fy, figuresWidth * 0.45, row),
-                       Qt::AlignLeft, line.mid(tab + 1));
+            const QString value = line.mid(tab + 1);
+            const double valueWidth = figuresWidth * 0.38;
+            p.drawText(QRectF(left, fy, figuresWidth * 0.62, row), Qt::AlignLeft, line.left(tab));
+            if (QFontMetricsF(small, &printer).horizontalAdvance(value) <= valueWidth) {
+                p.drawText(QRectF(left + figuresWidth * 0.62, fy, valueWidth, row), Qt::AlignLeft,
+                           value);
+            } else {
+                // A long value (the lacing note) wraps below its label.
+                fy = Paragraph(p, left + 3 * mm, fy + row, figuresWidth - 3 * mm, value) - row;
+            }
         }
         fy += row;
     }
@@ -75,6 +85,9 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
 
     // The steps across the page.
     const QStringList steps = Lines(s.steps);
+    p.setFont(heading);
+    y = Paragraph(p, left, y, width, QString::fromUtf8(s.stepsTitle ? s.stepsTitle : "")) +
+        row * 0.25;
     p.setFont(small);
     for (const QString &step : steps)
         y = Paragraph(p, left, y, width, step) + row * 0.25;
@@ -84,6 +97,9 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
     const QStringList table = Lines(s.table);
     if (table.isEmpty())
         return;
+    p.setFont(heading);
+    y = Paragraph(p, left, y, width, QString::fromUtf8(s.tableTitle ? s.tableTitle : "")) +
+        row * 0.25;
     QFont cell = base;
     cell.setPointSizeF(7);
     const double cellRow = QFontMetricsF(cell, &printer).lineSpacing();
@@ -132,6 +148,12 @@ void PrintBuildSheet(const BuildSheet *sheet)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     printer.setDocName(QString::fromUtf8(sheet->title ? sheet->title : ""));
+    if (!printToPdf.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToPdf);
+        Print(&printer, *sheet);
+        return;
+    }
     QWidget *parent = nullptr;
     if (!tbx::Dialogs().empty())
         parent = tbx::Dialogs().front()->widget;
@@ -148,19 +170,7 @@ void PutScrapText(const char *text)
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text ? text : ""));
 }
 
-Boolean ToolboxPrintSheetToPdf(const BuildSheet *sheet, const char *pdfPath)
+void ToolboxPrintToPdf(const char *pdfPath)
 {
-    tbx::EnsureApp();
-    if (!sheet || !pdfPath)
-        return FALSE;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromUtf8(pdfPath));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    QPainter p(&printer);
-    if (!p.isActive())
-        return FALSE;
-    PaintSheet(p, printer, *sheet);
-    return p.end();
+    printToPdf = pdfPath ? QString::fromUtf8(pdfPath) : QString();
 }

@@ -37,8 +37,9 @@ struct BuildSheet;
 // and saves it as PNG when `pngPath` is not null. False when it can't be saved.
 Boolean ToolboxPaintLacing(const LacingPicture *picture, int size, const char *pngPath);
 
-// Prints the build sheet to a PDF file, as the print dialog's PDF choice would.
-Boolean ToolboxPrintSheetToPdf(const BuildSheet *sheet, const char *pdfPath);
+// From now on PrintBuildSheet prints straight to this PDF file, as the print
+// dialog's PDF choice would, without a preview; null shows the preview again.
+void ToolboxPrintToPdf(const char *pdfPath);
 
 // The lacing diagram window's widget, null until it is first set (tests).
 void *ToolboxLacingWindow(void);

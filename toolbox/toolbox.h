@@ -261,13 +261,16 @@ struct LacingPicture {
 void SetLacingWindow(const LacingPicture *picture, Boolean show);
 
 // A build sheet: a title, the figures as lines of "label<tab>value" (a line
-// without a tab is a heading), the lacing steps and the lacing table (a line
+// without a tab is a heading), the lacing steps and the lacing table, each
+// under its own heading (the table: a line
 // of headings, then one tab-separated line per rim hole), lines ending in
 // "\n", all UTF-8; and the diagram.
 struct BuildSheet {
     const char *title;
     const char *figures;
+    const char *stepsTitle;
     const char *steps;
+    const char *tableTitle;
     const char *table;
     LacingPicture picture;
 };
