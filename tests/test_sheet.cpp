@@ -141,7 +141,8 @@ TEST_F(Printed, WorkedWheelIsOneA4PageWithItsFiguresAndTable)
     ToolboxPrintToPdf(nullptr);
 
     const std::string info = Shell("pdfinfo '" + pdf + "'");
-    EXPECT_TRUE(QString::fromStdString(info).contains(QRegularExpression(QStringLiteral("Pages: +1\n"))))
+    EXPECT_TRUE(
+        QString::fromStdString(info).contains(QRegularExpression(QStringLiteral("Pages: +1\n"))))
         << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
     const std::string text = Shell("pdftotext -layout '" + pdf + "' -");
