@@ -230,6 +230,16 @@ def main():
     row("Calculate round trips per second", float(values["calc_hits_per_s"]),
         float(values["formula_per_s"]), "/s", "(bare formula)", "%.0f")
 
+    # The lacing diagram window of a 48-spoke wheel, repainted on the X server.
+    out = subprocess.run([os.path.join(BUILD, "bench", "bench_lacing")], capture_output=True,
+                         text=True, timeout=300).stdout
+    values = dict(item.split("=", 1) for item in out.split() if "=" in item)
+    row("lacing diagram paint, 48 spokes, median (ms)", float(values["lacing48_median_ms"]),
+        float(values["rim_median_ms"]), "ms", "< 16 ms a frame (rim alone)")
+    row("lacing diagram paint, 48 spokes, slowest of %s (ms)" % values["paints"],
+        float(values["lacing48_slowest_ms"]), float(values["rim_slowest_ms"]), "ms",
+        "< 16 ms a frame (rim alone)")
+
 
 try:
     main()

@@ -9,6 +9,7 @@
 #include "calc/spoke.h"
 #include "catalogue/catalogue.h"
 #include "form/items.h"
+#include "form/sheet.h"
 
 namespace {
 
@@ -83,6 +84,13 @@ void ShowHub(DialogRef d)
     XDlgSetStr(d, iHubText3, h.text3);
 }
 
+// Calculates, and redraws the lacing diagram if it is shown.
+void Calculate(DialogRef d)
+{
+    DoCalculateHit(d);
+    DoLacingDiagram(d, FALSE);
+}
+
 } // namespace
 
 void DoSpokeCountHit(DialogRef d)
@@ -123,7 +131,7 @@ void DoDlgEvt(EventRecord *event)
             return;
         }
         if (c == kEnterCharCode || c == kReturnCharCode) {
-            DoCalculateHit(theDialog);
+            Calculate(theDialog);
             return;
         }
         if (c == kEscapeCharCode)
@@ -136,7 +144,7 @@ void DoDlgEvt(EventRecord *event)
     switch (item) {
     case iQuit: alive = FALSE; break;
     case iClear: ClearForm(dialog); break;
-    case iCalculate: DoCalculateHit(dialog); break;
+    case iCalculate: Calculate(dialog); break;
     case iRimMenu: ShowRim(dialog); break;
     case iHubMenu: ShowHub(dialog); break;
     case iSpokes: DoSpokeCountHit(dialog); break;
@@ -157,6 +165,10 @@ void DoMenuCommand(SInt32 choice)
     case kFileMenuID:
         if (item == kQuitItem)
             alive = FALSE;
+        else if (item == kLacingItem)
+            DoLacingDiagram(theDialog, TRUE);
+        else if (item == kPrintItem)
+            DoPrintSheet(theDialog);
         break;
     case kEditMenuID:
         if (item == kCutItem)
@@ -165,6 +177,8 @@ void DoMenuCommand(SInt32 choice)
             DialogCopy(theDialog);
         else if (item == kPasteItem)
             DialogPaste(theDialog);
+        else if (item == kCopySheetItem)
+            DoCopySheet(theDialog);
         break;
     default: break;
     }

@@ -77,7 +77,10 @@ enum {
     kQuitItem = 1,  // menu 129
     kCutItem = 3,   // menu 130
     kCopyItem = 4,
-    kPasteItem = 5
+    kPasteItem = 5,
+    kLacingItem = 3, // menu 129, after a separator
+    kPrintItem = 4,
+    kCopySheetItem = 7 // menu 130, after a separator
 };
 
 // Makes a length-prefixed text from a NUL-terminated one (null gives the empty

@@ -244,4 +244,46 @@ void SetRect(Rect *r, SInt16 left, SInt16 top, SInt16 right, SInt16 bottom);
 // Restores the arrow cursor.
 void InitCursor(void);
 
+// Lacing diagram and build sheet (lacingview.cpp, sheet.cpp)
+
+struct Lacing; // calc/lacing.h
+
+// A lacing with the sizes it is drawn to scale with, in mm: the rim's
+// diameter at the spoke ends and the two flange diameters. A size of 0 or
+// less is drawn as a typical wheel's.
+struct LacingPicture {
+    const Lacing *lacing; // null: the rim alone
+    double rimDiameter;
+    double flangeDiameter1;
+    double flangeDiameter2;
+};
+
+// Gives the lacing diagram window this picture (the layer keeps a copy) and,
+// when `show` is true, shows it in front; when it is false a hidden window
+// stays hidden. The window is the layer's own: its close box only hides it.
+void SetLacingWindow(const LacingPicture *picture, Boolean show);
+
+// A build sheet: a title, the figures as lines of "label<tab>value" (a line
+// without a tab is a heading), the lacing steps and the lacing table, each
+// under its own heading (the table: a line
+// of headings, then one tab-separated line per rim hole), lines ending in
+// "\n", all UTF-8; and the diagram.
+struct BuildSheet {
+    const char *title;
+    const char *figures;
+    const char *stepsTitle;
+    const char *steps;
+    const char *tableTitle;
+    const char *table;
+    LacingPicture picture;
+};
+
+// Shows the sheet in a print preview, one page, whose Print button opens the
+// print dialog; returns when the preview is closed. Only the printer or the
+// file that the user chose there is written.
+void PrintBuildSheet(const BuildSheet *sheet);
+
+// Puts the UTF-8 text on the desktop's clipboard as plain text.
+void PutScrapText(const char *text);
+
 #endif

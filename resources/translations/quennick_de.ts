@@ -21,6 +21,52 @@
     </message>
 </context>
 <context>
+    <name>BuildSheet</name>
+    <message>
+        <source>Build sheet</source>
+        <translation>Baublatt</translation>
+    </message>
+</context>
+<context>
+    <name>LacingDiagram</name>
+    <message>
+        <source>side 2, trailing</source>
+        <translation>Seite 2, ziehend</translation>
+    </message>
+    <message>
+        <source>side 2, leading</source>
+        <translation>Seite 2, drückend</translation>
+    </message>
+    <message>
+        <source>side 1, trailing</source>
+        <translation>Seite 1, ziehend</translation>
+    </message>
+    <message>
+        <source>side 1, leading</source>
+        <translation>Seite 1, drückend</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>valve</source>
+        <translation>Ventil</translation>
+    </message>
+    <message>
+        <source>The rim alone: calculate a wheel to see its spokes.</source>
+        <translation>Nur die Felge: ein Laufrad berechnen, um seine Speichen zu sehen.</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <translation>Das Laufrad von Seite 2 aus gesehen, das Ventilloch oben: %1 Speichen, %2 auf Seite 1 mit %3 Kreuzungen (gestrichelt, orange) und %4 auf Seite 2 mit %5 Kreuzungen (durchgezogen, blau); ziehende Speichen kräftiger als drückende; die Schlüsselspeiche in Felgenloch 1 rechts vom Ventilloch, schwarz.</translation>
+    </message>
+    <message>
+        <source>Lacing diagram</source>
+        <translation>Einspeichbild</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Quennick</source>
@@ -535,6 +581,14 @@
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Lacing diagram…</source>
+        <translation>Einspeichbild…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
 </context>
 <context>
     <name>menu 130</name>
@@ -557,6 +611,10 @@
     <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Copy build sheet</source>
+        <translation>Baublatt kopieren</translation>
     </message>
 </context>
 <context>
@@ -658,6 +716,304 @@
     <message>
         <source>Side 2 head seat distance from the centre</source>
         <translation>Abstand der Kopfsitze von der Mitte, Seite 2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 140</name>
+    <message>
+        <source>Quennick build sheet</source>
+        <translation>Quennick-Baublatt</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Felge</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Nabe</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Einspeichung</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Diameter at the spoke ends (ERD)</source>
+        <translation>Durchmesser an den Speichenenden (ERD)</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Speichenlochversatz</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Achse</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 1</source>
+        <translation>Flanschdurchmesser, Seite 1</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 2</source>
+        <translation>Flanschdurchmesser, Seite 2</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 1</source>
+        <translation>Flanschabstand, Seite 1</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 2</source>
+        <translation>Flanschabstand, Seite 2</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Speichenlochdurchmesser</translation>
+    </message>
+    <message>
+        <source>Crossings, side 1</source>
+        <translation>Kreuzungen, Seite 1</translation>
+    </message>
+    <message>
+        <source>Crossings, side 2</source>
+        <translation>Kreuzungen, Seite 2</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Speichen</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 1</source>
+        <translation>Speichenlänge, Seite 1</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 2</source>
+        <translation>Speichenlänge, Seite 2</translation>
+    </message>
+    <message>
+        <source>Tension, side 1</source>
+        <translation>Spannung, Seite 1</translation>
+    </message>
+    <message>
+        <source>Tension, side 2</source>
+        <translation>Spannung, Seite 2</translation>
+    </message>
+    <message>
+        <source>Lacing steps</source>
+        <translation>Einspeichschritte</translation>
+    </message>
+    <message>
+        <source>Lacing table</source>
+        <translation>Einspeichtabelle</translation>
+    </message>
+    <message>
+        <source>Rim hole</source>
+        <translation>Felgenloch</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Hub hole</source>
+        <translation>Nabenloch</translation>
+    </message>
+    <message>
+        <source>Spoke</source>
+        <translation>Speiche</translation>
+    </message>
+    <message>
+        <source>leading</source>
+        <translation>drückend</translation>
+    </message>
+    <message>
+        <source>trailing</source>
+        <translation>ziehend</translation>
+    </message>
+    <message>
+        <source>radial</source>
+        <translation>radial</translation>
+    </message>
+    <message>
+        <source>^1→^2</source>
+        <translation>^1→^2</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Speichen je Seite</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Speichenkopf</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Hinweis zur Einspeichung</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 1</source>
+        <translation>Abstützwinkel, Seite 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 2</source>
+        <translation>Abstützwinkel, Seite 2</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, mehr auf Seite 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, mehr auf Seite 1</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>J-Bend</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>Straightpull</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 1</source>
+        <translation>Lochkreis der Kopfsitze, Seite 1</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 2</source>
+        <translation>Lochkreis der Kopfsitze, Seite 2</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 1</source>
+        <translation>Abstand der Kopfsitze, Seite 1</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 2</source>
+        <translation>Abstand der Kopfsitze, Seite 2</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 1</source>
+        <translation>Speichenstärke, Seite 1</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 2</source>
+        <translation>Speichenstärke, Seite 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Spannung der strafferen Seite</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Spannungseinheit</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Lieferlängen</translation>
+    </message>
+    <message>
+        <source>Stretch, side 1</source>
+        <translation>Dehnung, Seite 1</translation>
+    </message>
+    <message>
+        <source>Stretch, side 2</source>
+        <translation>Dehnung, Seite 2</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 1</source>
+        <translation>Kauflänge, Seite 1</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 2</source>
+        <translation>Kauflänge, Seite 2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>keine Angabe</translation>
+    </message>
+    <message>
+        <source>plain 2,0 mm</source>
+        <translation>glatt 2,0 mm</translation>
+    </message>
+    <message>
+        <source>plain 1,8 mm</source>
+        <translation>glatt 1,8 mm</translation>
+    </message>
+    <message>
+        <source>plain 2,3 mm</source>
+        <translation>glatt 2,3 mm</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,8/2,0</source>
+        <translation>konifiziert 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,5/2,0</source>
+        <translation>konifiziert 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>every 2 mm (even)</source>
+        <translation>alle 2 mm (gerade)</translation>
+    </message>
+    <message>
+        <source>every 1 mm</source>
+        <translation>jeder Millimeter</translation>
+    </message>
+</context>
+<context>
+    <name>strings 141</name>
+    <message>
+        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
+        <translation>^1. Die Schlüsselspeiche, Seite ^2: von Nabenloch ^3 des Flansches von Seite ^2 in Felgenloch 1, das erste Loch im Uhrzeigersinn nach dem Ventilloch, das Laufrad von Seite 2 aus gesehen.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
+        <translation>^1. Die übrigen ziehenden Speichen von Seite ^2, aus jedem zweiten Nabenloch (Nabenloch zu Felgenloch): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <translation>^1. Die ziehenden Speichen von Seite ^2, um ein halbes Nabenloch gegen die von Seite ^3 versetzt (Nabenloch zu Felgenloch): ^4. Die letzte endet links vom Ventilloch neben der Schlüsselspeiche, so bleibt Platz für die Pumpe.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
+        <translation>^1. Die drückenden Speichen von Seite ^2, aus den freien Nabenlöchern dazwischen (Nabenloch zu Felgenloch): ^3. Jede kreuzt ^4 Speichen ihrer Seite, über die ersten und unter der letzten hindurch, nahe der Felge.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. Die übrigen radialen Speichen von Seite ^2 (Nabenloch zu Felgenloch): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. Die radialen Speichen von Seite ^2 (Nabenloch zu Felgenloch): ^3.</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,52 @@
     </message>
 </context>
 <context>
+    <name>BuildSheet</name>
+    <message>
+        <source>Build sheet</source>
+        <translation>Hoja de montaje</translation>
+    </message>
+</context>
+<context>
+    <name>LacingDiagram</name>
+    <message>
+        <source>side 2, trailing</source>
+        <translation>lado 2, de tiro</translation>
+    </message>
+    <message>
+        <source>side 2, leading</source>
+        <translation>lado 2, de empuje</translation>
+    </message>
+    <message>
+        <source>side 1, trailing</source>
+        <translation>lado 1, de tiro</translation>
+    </message>
+    <message>
+        <source>side 1, leading</source>
+        <translation>lado 1, de empuje</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>guía</translation>
+    </message>
+    <message>
+        <source>valve</source>
+        <translation>válvula</translation>
+    </message>
+    <message>
+        <source>The rim alone: calculate a wheel to see its spokes.</source>
+        <translation>Solo la llanta: calcule una rueda para ver sus radios.</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <translation>La rueda vista desde el lado 2, con el orificio de la válvula arriba: %1 radios, %2 en el lado 1 con %3 cruces (discontinuos, naranja) y %4 en el lado 2 con %5 cruces (continuos, azul); los radios de tiro más gruesos que los de empuje; el radio guía, en el agujero 1 de la llanta a la derecha de la válvula, en negro.</translation>
+    </message>
+    <message>
+        <source>Lacing diagram</source>
+        <translation>Esquema de radiado</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Quennick</source>
@@ -535,6 +581,14 @@
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Lacing diagram…</source>
+        <translation>Esquema de radiado…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
 </context>
 <context>
     <name>menu 130</name>
@@ -557,6 +611,10 @@
     <message>
         <source>Paste</source>
         <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Copy build sheet</source>
+        <translation>Copiar la hoja de montaje</translation>
     </message>
 </context>
 <context>
@@ -658,6 +716,304 @@
     <message>
         <source>Side 2 head seat distance from the centre</source>
         <translation>Distancia del asiento de las cabezas al centro, lado 2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 140</name>
+    <message>
+        <source>Quennick build sheet</source>
+        <translation>Hoja de montaje de Quennick</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Llanta</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Buje</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Radiado</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Medida</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Diameter at the spoke ends (ERD)</source>
+        <translation>Diámetro en los extremos de los radios (ERD)</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Desplazamiento de los agujeros</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Eje</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 1</source>
+        <translation>Diámetro de la brida, lado 1</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 2</source>
+        <translation>Diámetro de la brida, lado 2</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 1</source>
+        <translation>Distancia de la brida, lado 1</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 2</source>
+        <translation>Distancia de la brida, lado 2</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Diámetro de los agujeros de radio</translation>
+    </message>
+    <message>
+        <source>Crossings, side 1</source>
+        <translation>Cruces, lado 1</translation>
+    </message>
+    <message>
+        <source>Crossings, side 2</source>
+        <translation>Cruces, lado 2</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 1</source>
+        <translation>Longitud de los radios, lado 1</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 2</source>
+        <translation>Longitud de los radios, lado 2</translation>
+    </message>
+    <message>
+        <source>Tension, side 1</source>
+        <translation>Tensión, lado 1</translation>
+    </message>
+    <message>
+        <source>Tension, side 2</source>
+        <translation>Tensión, lado 2</translation>
+    </message>
+    <message>
+        <source>Lacing steps</source>
+        <translation>Pasos del radiado</translation>
+    </message>
+    <message>
+        <source>Lacing table</source>
+        <translation>Tabla de radiado</translation>
+    </message>
+    <message>
+        <source>Rim hole</source>
+        <translation>Agujero de la llanta</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Lado</translation>
+    </message>
+    <message>
+        <source>Hub hole</source>
+        <translation>Agujero del buje</translation>
+    </message>
+    <message>
+        <source>Spoke</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>leading</source>
+        <translation>de empuje</translation>
+    </message>
+    <message>
+        <source>trailing</source>
+        <translation>de tiro</translation>
+    </message>
+    <message>
+        <source>radial</source>
+        <translation>radial</translation>
+    </message>
+    <message>
+        <source>^1→^2</source>
+        <translation>^1→^2</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Radios por lado</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Cabeza del radio</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Nota sobre el radiado</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 1</source>
+        <translation>Ángulo de los radios, lado 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 2</source>
+        <translation>Ángulo de los radios, lado 2</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>iguales</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, más en el lado 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, más en el lado 1</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>Con codo</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>recto</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 1</source>
+        <translation>Círculo de asiento de las cabezas, lado 1</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 2</source>
+        <translation>Círculo de asiento de las cabezas, lado 2</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 1</source>
+        <translation>Distancia del asiento de las cabezas, lado 1</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 2</source>
+        <translation>Distancia del asiento de las cabezas, lado 2</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 1</source>
+        <translation>Grosor de los radios, lado 1</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 2</source>
+        <translation>Grosor de los radios, lado 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Tensión del lado más tenso</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Unidad de tensión</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Longitudes disponibles</translation>
+    </message>
+    <message>
+        <source>Stretch, side 1</source>
+        <translation>Estiramiento, lado 1</translation>
+    </message>
+    <message>
+        <source>Stretch, side 2</source>
+        <translation>Estiramiento, lado 2</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 1</source>
+        <translation>Longitud a comprar, lado 1</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 2</source>
+        <translation>Longitud a comprar, lado 2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>sin indicar</translation>
+    </message>
+    <message>
+        <source>plain 2,0 mm</source>
+        <translation>liso 2,0 mm</translation>
+    </message>
+    <message>
+        <source>plain 1,8 mm</source>
+        <translation>liso 1,8 mm</translation>
+    </message>
+    <message>
+        <source>plain 2,3 mm</source>
+        <translation>liso 2,3 mm</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,8/2,0</source>
+        <translation>conificado 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,5/2,0</source>
+        <translation>conificado 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>every 2 mm (even)</source>
+        <translation>cada 2 mm (pares)</translation>
+    </message>
+    <message>
+        <source>every 1 mm</source>
+        <translation>cada milímetro</translation>
+    </message>
+</context>
+<context>
+    <name>strings 141</name>
+    <message>
+        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
+        <translation>^1. El radio guía, lado ^2: del agujero ^3 de la brida del lado ^2 al agujero 1 de la llanta, el primero en el sentido de las agujas del reloj tras el orificio de la válvula, con la rueda vista desde el lado 2.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
+        <translation>^1. El resto de los radios de tiro del lado ^2, uno de cada dos agujeros del buje (agujero del buje a agujero de la llanta): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <translation>^1. Los radios de tiro del lado ^2, desplazados medio agujero respecto a los del lado ^3 (agujero del buje a agujero de la llanta): ^4. El último acaba a la izquierda del orificio de la válvula junto al radio guía, dejando sitio para la bomba.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
+        <translation>^1. Los radios de empuje del lado ^2, de los agujeros del buje que quedan libres entre los demás (agujero del buje a agujero de la llanta): ^3. Cada uno cruza ^4 radios de su lado, por encima de los primeros y por debajo del último, junto a la llanta.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. El resto de los radios radiales del lado ^2 (agujero del buje a agujero de la llanta): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. Los radios radiales del lado ^2 (agujero del buje a agujero de la llanta): ^3.</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,52 @@
     </message>
 </context>
 <context>
+    <name>BuildSheet</name>
+    <message>
+        <source>Build sheet</source>
+        <translation>Fiche de montage</translation>
+    </message>
+</context>
+<context>
+    <name>LacingDiagram</name>
+    <message>
+        <source>side 2, trailing</source>
+        <translation>côté 2, tirants</translation>
+    </message>
+    <message>
+        <source>side 2, leading</source>
+        <translation>côté 2, poussants</translation>
+    </message>
+    <message>
+        <source>side 1, trailing</source>
+        <translation>côté 1, tirants</translation>
+    </message>
+    <message>
+        <source>side 1, leading</source>
+        <translation>côté 1, poussants</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>repère</translation>
+    </message>
+    <message>
+        <source>valve</source>
+        <translation>valve</translation>
+    </message>
+    <message>
+        <source>The rim alone: calculate a wheel to see its spokes.</source>
+        <translation>La jante seule&#xa0;: calculez une roue pour voir ses rayons.</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <translation>La roue vue du côté 2, le trou de valve en haut&#xa0;: %1 rayons, %2 côté 1 avec %3 croisements (tirets, orange) et %4 côté 2 avec %5 croisements (trait plein, bleu)&#xa0;; les rayons tirants plus épais que les poussants&#xa0;; le rayon repère, dans le trou de jante 1 à droite du trou de valve, en noir.</translation>
+    </message>
+    <message>
+        <source>Lacing diagram</source>
+        <translation>Schéma de rayonnage</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Quennick</source>
@@ -535,6 +581,14 @@
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Lacing diagram…</source>
+        <translation>Schéma de rayonnage…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
 </context>
 <context>
     <name>menu 130</name>
@@ -557,6 +611,10 @@
     <message>
         <source>Paste</source>
         <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Copy build sheet</source>
+        <translation>Copier la fiche de montage</translation>
     </message>
 </context>
 <context>
@@ -658,6 +716,304 @@
     <message>
         <source>Side 2 head seat distance from the centre</source>
         <translation>Distance des appuis de tête au centre, côté 2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 140</name>
+    <message>
+        <source>Quennick build sheet</source>
+        <translation>Fiche de montage Quennick</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Jante</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Moyeu</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Rayonnage</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Diameter at the spoke ends (ERD)</source>
+        <translation>Diamètre en bout de rayons (ERD)</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Décalage des trous de rayons</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Axe</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 1</source>
+        <translation>Diamètre du flasque, côté 1</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 2</source>
+        <translation>Diamètre du flasque, côté 2</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 1</source>
+        <translation>Distance du flasque, côté 1</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 2</source>
+        <translation>Distance du flasque, côté 2</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Diamètre des trous de rayons</translation>
+    </message>
+    <message>
+        <source>Crossings, side 1</source>
+        <translation>Croisements, côté 1</translation>
+    </message>
+    <message>
+        <source>Crossings, side 2</source>
+        <translation>Croisements, côté 2</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Rayons</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 1</source>
+        <translation>Longueur des rayons, côté 1</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 2</source>
+        <translation>Longueur des rayons, côté 2</translation>
+    </message>
+    <message>
+        <source>Tension, side 1</source>
+        <translation>Tension, côté 1</translation>
+    </message>
+    <message>
+        <source>Tension, side 2</source>
+        <translation>Tension, côté 2</translation>
+    </message>
+    <message>
+        <source>Lacing steps</source>
+        <translation>Étapes du rayonnage</translation>
+    </message>
+    <message>
+        <source>Lacing table</source>
+        <translation>Tableau de rayonnage</translation>
+    </message>
+    <message>
+        <source>Rim hole</source>
+        <translation>Trou de jante</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Côté</translation>
+    </message>
+    <message>
+        <source>Hub hole</source>
+        <translation>Trou de moyeu</translation>
+    </message>
+    <message>
+        <source>Spoke</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>leading</source>
+        <translation>poussant</translation>
+    </message>
+    <message>
+        <source>trailing</source>
+        <translation>tirant</translation>
+    </message>
+    <message>
+        <source>radial</source>
+        <translation>radial</translation>
+    </message>
+    <message>
+        <source>^1→^2</source>
+        <translation>^1→^2</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Rayons par côté</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Tête de rayon</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Remarque sur le rayonnage</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 1</source>
+        <translation>Angle des rayons, côté 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 2</source>
+        <translation>Angle des rayons, côté 2</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>égal</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, davantage côté 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, davantage côté 1</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>Coudé</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>tête droite</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 1</source>
+        <translation>Cercle des appuis de tête, côté 1</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 2</source>
+        <translation>Cercle des appuis de tête, côté 2</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 1</source>
+        <translation>Distance des appuis de tête, côté 1</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 2</source>
+        <translation>Distance des appuis de tête, côté 2</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 1</source>
+        <translation>Calibre des rayons, côté 1</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 2</source>
+        <translation>Calibre des rayons, côté 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Tension du côté le plus tendu</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Unité de tension</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Longueurs du commerce</translation>
+    </message>
+    <message>
+        <source>Stretch, side 1</source>
+        <translation>Allongement, côté 1</translation>
+    </message>
+    <message>
+        <source>Stretch, side 2</source>
+        <translation>Allongement, côté 2</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 1</source>
+        <translation>Longueur à acheter, côté 1</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 2</source>
+        <translation>Longueur à acheter, côté 2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non précisé</translation>
+    </message>
+    <message>
+        <source>plain 2,0 mm</source>
+        <translation>simple 2,0 mm</translation>
+    </message>
+    <message>
+        <source>plain 1,8 mm</source>
+        <translation>simple 1,8 mm</translation>
+    </message>
+    <message>
+        <source>plain 2,3 mm</source>
+        <translation>simple 2,3 mm</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,8/2,0</source>
+        <translation>conifié 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,5/2,0</source>
+        <translation>conifié 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>every 2 mm (even)</source>
+        <translation>tous les 2 mm (pairs)</translation>
+    </message>
+    <message>
+        <source>every 1 mm</source>
+        <translation>au millimètre</translation>
+    </message>
+</context>
+<context>
+    <name>strings 141</name>
+    <message>
+        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
+        <translation>^1. Le rayon repère, côté ^2&#xa0;: du trou de moyeu ^3 du flasque côté ^2 au trou de jante 1, le premier trou dans le sens horaire après le trou de valve, la roue vue du côté 2.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
+        <translation>^1. Les autres rayons tirants du côté ^2, un trou de moyeu sur deux (trou de moyeu vers trou de jante)&#xa0;: ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <translation>^1. Les rayons tirants du côté ^2, décalés d&apos;un demi-trou par rapport à ceux du côté ^3 (trou de moyeu vers trou de jante)&#xa0;: ^4. Le dernier finit à gauche du trou de valve, le long du rayon repère, ce qui laisse la place à la pompe.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
+        <translation>^1. Les rayons poussants du côté ^2, dans les trous de moyeu restés libres entre les autres (trou de moyeu vers trou de jante)&#xa0;: ^3. Chacun croise ^4 rayons de son côté, par-dessus les premiers et par-dessous le dernier, près de la jante.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. Les autres rayons radiaux du côté ^2 (trou de moyeu vers trou de jante)&#xa0;: ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. Les rayons radiaux du côté ^2 (trou de moyeu vers trou de jante)&#xa0;: ^3.</translation>
     </message>
 </context>
 </TS>

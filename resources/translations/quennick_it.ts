@@ -21,6 +21,52 @@
     </message>
 </context>
 <context>
+    <name>BuildSheet</name>
+    <message>
+        <source>Build sheet</source>
+        <translation>Scheda di montaggio</translation>
+    </message>
+</context>
+<context>
+    <name>LacingDiagram</name>
+    <message>
+        <source>side 2, trailing</source>
+        <translation>lato 2, tiranti</translation>
+    </message>
+    <message>
+        <source>side 2, leading</source>
+        <translation>lato 2, spingenti</translation>
+    </message>
+    <message>
+        <source>side 1, trailing</source>
+        <translation>lato 1, tiranti</translation>
+    </message>
+    <message>
+        <source>side 1, leading</source>
+        <translation>lato 1, spingenti</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>guida</translation>
+    </message>
+    <message>
+        <source>valve</source>
+        <translation>valvola</translation>
+    </message>
+    <message>
+        <source>The rim alone: calculate a wheel to see its spokes.</source>
+        <translation>Solo il cerchio: calcolate una ruota per vederne i raggi.</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <translation>La ruota vista dal lato 2, con il foro valvola in alto: %1 raggi, %2 sul lato 1 con %3 incroci (tratteggiati, arancione) e %4 sul lato 2 con %5 incroci (continui, blu); i raggi tiranti più spessi degli spingenti; il raggio guida, nel foro 1 del cerchio a destra del foro valvola, in nero.</translation>
+    </message>
+    <message>
+        <source>Lacing diagram</source>
+        <translation>Schema di raggiatura</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Quennick</source>
@@ -535,6 +581,14 @@
         <source>Quit</source>
         <translation>Esci</translation>
     </message>
+    <message>
+        <source>Lacing diagram…</source>
+        <translation>Schema di raggiatura…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Stampa…</translation>
+    </message>
 </context>
 <context>
     <name>menu 130</name>
@@ -557,6 +611,10 @@
     <message>
         <source>Paste</source>
         <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Copy build sheet</source>
+        <translation>Copia la scheda di montaggio</translation>
     </message>
 </context>
 <context>
@@ -658,6 +716,304 @@
     <message>
         <source>Side 2 head seat distance from the centre</source>
         <translation>Distanza delle sedi delle teste dal centro, lato 2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 140</name>
+    <message>
+        <source>Quennick build sheet</source>
+        <translation>Scheda di montaggio Quennick</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Mozzo</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Raggiatura</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Misura</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Diameter at the spoke ends (ERD)</source>
+        <translation>Diametro alle estremità dei raggi (ERD)</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Offset dei fori dei raggi</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 1</source>
+        <translation>Diametro della flangia, lato 1</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 2</source>
+        <translation>Diametro della flangia, lato 2</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 1</source>
+        <translation>Distanza della flangia, lato 1</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 2</source>
+        <translation>Distanza della flangia, lato 2</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Diametro dei fori dei raggi</translation>
+    </message>
+    <message>
+        <source>Crossings, side 1</source>
+        <translation>Incroci, lato 1</translation>
+    </message>
+    <message>
+        <source>Crossings, side 2</source>
+        <translation>Incroci, lato 2</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Raggi</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 1</source>
+        <translation>Lunghezza dei raggi, lato 1</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 2</source>
+        <translation>Lunghezza dei raggi, lato 2</translation>
+    </message>
+    <message>
+        <source>Tension, side 1</source>
+        <translation>Tensione, lato 1</translation>
+    </message>
+    <message>
+        <source>Tension, side 2</source>
+        <translation>Tensione, lato 2</translation>
+    </message>
+    <message>
+        <source>Lacing steps</source>
+        <translation>Passi della raggiatura</translation>
+    </message>
+    <message>
+        <source>Lacing table</source>
+        <translation>Tabella di raggiatura</translation>
+    </message>
+    <message>
+        <source>Rim hole</source>
+        <translation>Foro del cerchio</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Lato</translation>
+    </message>
+    <message>
+        <source>Hub hole</source>
+        <translation>Foro del mozzo</translation>
+    </message>
+    <message>
+        <source>Spoke</source>
+        <translation>Raggio</translation>
+    </message>
+    <message>
+        <source>leading</source>
+        <translation>spingente</translation>
+    </message>
+    <message>
+        <source>trailing</source>
+        <translation>tirante</translation>
+    </message>
+    <message>
+        <source>radial</source>
+        <translation>radiale</translation>
+    </message>
+    <message>
+        <source>^1→^2</source>
+        <translation>^1→^2</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Raggi per lato</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Testa del raggio</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Nota sulla raggiatura</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 1</source>
+        <translation>Angolo dei raggi, lato 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 2</source>
+        <translation>Angolo dei raggi, lato 2</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>uguale</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, più sul lato 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, più sul lato 1</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>A gomito</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>testa dritta</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 1</source>
+        <translation>Cerchio delle sedi delle teste, lato 1</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 2</source>
+        <translation>Cerchio delle sedi delle teste, lato 2</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 1</source>
+        <translation>Distanza delle sedi delle teste, lato 1</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 2</source>
+        <translation>Distanza delle sedi delle teste, lato 2</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 1</source>
+        <translation>Sezione dei raggi, lato 1</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 2</source>
+        <translation>Sezione dei raggi, lato 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Tensione del lato più teso</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Unità di tensione</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Lunghezze in commercio</translation>
+    </message>
+    <message>
+        <source>Stretch, side 1</source>
+        <translation>Allungamento, lato 1</translation>
+    </message>
+    <message>
+        <source>Stretch, side 2</source>
+        <translation>Allungamento, lato 2</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 1</source>
+        <translation>Lunghezza da acquistare, lato 1</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 2</source>
+        <translation>Lunghezza da acquistare, lato 2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non indicato</translation>
+    </message>
+    <message>
+        <source>plain 2,0 mm</source>
+        <translation>costante 2,0 mm</translation>
+    </message>
+    <message>
+        <source>plain 1,8 mm</source>
+        <translation>costante 1,8 mm</translation>
+    </message>
+    <message>
+        <source>plain 2,3 mm</source>
+        <translation>costante 2,3 mm</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,8/2,0</source>
+        <translation>rastremato 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,5/2,0</source>
+        <translation>rastremato 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>every 2 mm (even)</source>
+        <translation>ogni 2 mm (pari)</translation>
+    </message>
+    <message>
+        <source>every 1 mm</source>
+        <translation>ogni millimetro</translation>
+    </message>
+</context>
+<context>
+    <name>strings 141</name>
+    <message>
+        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
+        <translation>^1. Il raggio guida, lato ^2: dal foro ^3 della flangia del lato ^2 al foro 1 del cerchio, il primo foro in senso orario dopo il foro valvola, con la ruota vista dal lato 2.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
+        <translation>^1. Gli altri raggi tiranti del lato ^2, da un foro del mozzo ogni due (foro del mozzo verso foro del cerchio): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <translation>^1. I raggi tiranti del lato ^2, sfalsati di mezzo foro rispetto a quelli del lato ^3 (foro del mozzo verso foro del cerchio): ^4. L&apos;ultimo finisce a sinistra del foro valvola accanto al raggio guida, lasciando spazio alla pompa.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
+        <translation>^1. I raggi spingenti del lato ^2, dai fori del mozzo rimasti liberi in mezzo (foro del mozzo verso foro del cerchio): ^3. Ognuno incrocia ^4 raggi del proprio lato, sopra i primi e sotto l&apos;ultimo, vicino al cerchio.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. Gli altri raggi radiali del lato ^2 (foro del mozzo verso foro del cerchio): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. I raggi radiali del lato ^2 (foro del mozzo verso foro del cerchio): ^3.</translation>
     </message>
 </context>
 </TS>

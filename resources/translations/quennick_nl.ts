@@ -21,6 +21,52 @@
     </message>
 </context>
 <context>
+    <name>BuildSheet</name>
+    <message>
+        <source>Build sheet</source>
+        <translation>Bouwblad</translation>
+    </message>
+</context>
+<context>
+    <name>LacingDiagram</name>
+    <message>
+        <source>side 2, trailing</source>
+        <translation>kant 2, trekkend</translation>
+    </message>
+    <message>
+        <source>side 2, leading</source>
+        <translation>kant 2, duwend</translation>
+    </message>
+    <message>
+        <source>side 1, trailing</source>
+        <translation>kant 1, trekkend</translation>
+    </message>
+    <message>
+        <source>side 1, leading</source>
+        <translation>kant 1, duwend</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>sleutel</translation>
+    </message>
+    <message>
+        <source>valve</source>
+        <translation>ventiel</translation>
+    </message>
+    <message>
+        <source>The rim alone: calculate a wheel to see its spokes.</source>
+        <translation>Alleen de velg: bereken een wiel om de spaken te zien.</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <translation>Het wiel gezien vanaf kant 2, het ventielgat boven: %1 spaken, %2 aan kant 1 met %3 kruisingen (gestreept, oranje) en %4 aan kant 2 met %5 kruisingen (doorgetrokken, blauw); trekkende spaken dikker dan duwende; de sleutelspaak, in velggat 1 rechts van het ventielgat, zwart.</translation>
+    </message>
+    <message>
+        <source>Lacing diagram</source>
+        <translation>Inspaakschema</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Quennick</source>
@@ -535,6 +581,14 @@
         <source>Quit</source>
         <translation>Afsluiten</translation>
     </message>
+    <message>
+        <source>Lacing diagram…</source>
+        <translation>Inspaakschema…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Afdrukken…</translation>
+    </message>
 </context>
 <context>
     <name>menu 130</name>
@@ -557,6 +611,10 @@
     <message>
         <source>Paste</source>
         <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Copy build sheet</source>
+        <translation>Bouwblad kopiëren</translation>
     </message>
 </context>
 <context>
@@ -658,6 +716,304 @@
     <message>
         <source>Side 2 head seat distance from the centre</source>
         <translation>Afstand van de kopzittingen tot het midden, kant 2</translation>
+    </message>
+</context>
+<context>
+    <name>strings 140</name>
+    <message>
+        <source>Quennick build sheet</source>
+        <translation>Quennick-bouwblad</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>Velg</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>Naaf</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>Inspaken</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Maat</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Diameter at the spoke ends (ERD)</source>
+        <translation>Diameter aan de spaakuiteinden (ERD)</translation>
+    </message>
+    <message>
+        <source>Spoke hole offset</source>
+        <translation>Offset van de spaakgaten</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 1</source>
+        <translation>Flensdiameter, kant 1</translation>
+    </message>
+    <message>
+        <source>Flange diameter, side 2</source>
+        <translation>Flensdiameter, kant 2</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 1</source>
+        <translation>Flensafstand, kant 1</translation>
+    </message>
+    <message>
+        <source>Flange distance, side 2</source>
+        <translation>Flensafstand, kant 2</translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter</source>
+        <translation>Diameter van de spaakgaten</translation>
+    </message>
+    <message>
+        <source>Crossings, side 1</source>
+        <translation>Kruisingen, kant 1</translation>
+    </message>
+    <message>
+        <source>Crossings, side 2</source>
+        <translation>Kruisingen, kant 2</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>Spaken</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 1</source>
+        <translation>Spaaklengte, kant 1</translation>
+    </message>
+    <message>
+        <source>Spoke length, side 2</source>
+        <translation>Spaaklengte, kant 2</translation>
+    </message>
+    <message>
+        <source>Tension, side 1</source>
+        <translation>Spanning, kant 1</translation>
+    </message>
+    <message>
+        <source>Tension, side 2</source>
+        <translation>Spanning, kant 2</translation>
+    </message>
+    <message>
+        <source>Lacing steps</source>
+        <translation>Stappen van het inspaken</translation>
+    </message>
+    <message>
+        <source>Lacing table</source>
+        <translation>Inspaaktabel</translation>
+    </message>
+    <message>
+        <source>Rim hole</source>
+        <translation>Velggat</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>Hub hole</source>
+        <translation>Naafgat</translation>
+    </message>
+    <message>
+        <source>Spoke</source>
+        <translation>Spaak</translation>
+    </message>
+    <message>
+        <source>leading</source>
+        <translation>duwend</translation>
+    </message>
+    <message>
+        <source>trailing</source>
+        <translation>trekkend</translation>
+    </message>
+    <message>
+        <source>radial</source>
+        <translation>radiaal</translation>
+    </message>
+    <message>
+        <source>^1→^2</source>
+        <translation>^1→^2</translation>
+    </message>
+    <message>
+        <source>Spokes per side</source>
+        <translation>Spaken per kant</translation>
+    </message>
+    <message>
+        <source>Spoke head</source>
+        <translation>Spaakkop</translation>
+    </message>
+    <message>
+        <source>Lacing note</source>
+        <translation>Opmerking over het inspaken</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 1</source>
+        <translation>Spaakhoek, kant 1</translation>
+    </message>
+    <message>
+        <source>Bracing angle, side 2</source>
+        <translation>Spaakhoek, kant 2</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>gelijk</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 2</source>
+        <translation>2:1, meer aan kant 2</translation>
+    </message>
+    <message>
+        <source>2:1, more on side 1</source>
+        <translation>2:1, meer aan kant 1</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>J-bocht</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>straight-pull</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 1</source>
+        <translation>Steekcirkel van de kopzittingen, kant 1</translation>
+    </message>
+    <message>
+        <source>Head seat circle diameter, side 2</source>
+        <translation>Steekcirkel van de kopzittingen, kant 2</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 1</source>
+        <translation>Afstand van de kopzittingen, kant 1</translation>
+    </message>
+    <message>
+        <source>Head seat distance, side 2</source>
+        <translation>Afstand van de kopzittingen, kant 2</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 1</source>
+        <translation>Spaakdikte, kant 1</translation>
+    </message>
+    <message>
+        <source>Spoke gauge, side 2</source>
+        <translation>Spaakdikte, kant 2</translation>
+    </message>
+    <message>
+        <source>Tension of the tighter side</source>
+        <translation>Spanning van de strakste kant</translation>
+    </message>
+    <message>
+        <source>Tension unit</source>
+        <translation>Eenheid van spanning</translation>
+    </message>
+    <message>
+        <source>Stock lengths</source>
+        <translation>Verkrijgbare lengtes</translation>
+    </message>
+    <message>
+        <source>Stretch, side 1</source>
+        <translation>Rek, kant 1</translation>
+    </message>
+    <message>
+        <source>Stretch, side 2</source>
+        <translation>Rek, kant 2</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 1</source>
+        <translation>Te kopen lengte, kant 1</translation>
+    </message>
+    <message>
+        <source>Length to buy, side 2</source>
+        <translation>Te kopen lengte, kant 2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>niet opgegeven</translation>
+    </message>
+    <message>
+        <source>plain 2,0 mm</source>
+        <translation>glad 2,0 mm</translation>
+    </message>
+    <message>
+        <source>plain 1,8 mm</source>
+        <translation>glad 1,8 mm</translation>
+    </message>
+    <message>
+        <source>plain 2,3 mm</source>
+        <translation>glad 2,3 mm</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,8/2,0</source>
+        <translation>getrokken 2,0/1,8/2,0</translation>
+    </message>
+    <message>
+        <source>butted 2,0/1,5/2,0</source>
+        <translation>getrokken 2,0/1,5/2,0</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>every 2 mm (even)</source>
+        <translation>elke 2 mm (even)</translation>
+    </message>
+    <message>
+        <source>every 1 mm</source>
+        <translation>per millimeter</translation>
+    </message>
+</context>
+<context>
+    <name>strings 141</name>
+    <message>
+        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
+        <translation>^1. De sleutelspaak, kant ^2: van naafgat ^3 van de flens van kant ^2 in velggat 1, het eerste gat met de klok mee na het ventielgat, het wiel gezien vanaf kant 2.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
+        <translation>^1. De overige trekkende spaken van kant ^2, uit elk tweede naafgat (naafgat naar velggat): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <translation>^1. De trekkende spaken van kant ^2, een half naafgat verschoven ten opzichte van die van kant ^3 (naafgat naar velggat): ^4. De laatste eindigt links van het ventielgat naast de sleutelspaak, zodat er ruimte blijft voor de pomp.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
+        <translation>^1. De duwende spaken van kant ^2, uit de naafgaten die ertussen vrij zijn (naafgat naar velggat): ^3. Elke spaak kruist ^4 spaken van haar eigen kant, over de eerste en onder de laatste, bij de velg.</translation>
+    </message>
+    <message>
+        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. De overige radiale spaken van kant ^2 (naafgat naar velggat): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
+        <translation>^1. De radiale spaken van kant ^2 (naafgat naar velggat): ^3.</translation>
     </message>
 </context>
 </TS>

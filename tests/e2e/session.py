@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A whole session with the real program, from the keyboard, each field found by
 its accessible name: choose a rim and a hub, calculate, copy both results out
-through the clipboard, clear, paste, open and close the About box, quit.
+through the clipboard, clear, paste, open and close the About box, the lacing
+diagram and the print preview, quit.
 Prints what it saw; exits 1 with FAIL on the first thing that is wrong."""
 import os
 import subprocess
@@ -82,9 +83,23 @@ def main():
     wait_for("the About box", lambda: window(tr("About Quennick")), 10)
     keys("Return")
     wait_for("the About box to close", lambda: window(tr("About Quennick")) is None)
+
+    # The lacing diagram and the build sheet's print preview, each opened by
+    # its command key and closed with Escape: showing them writes nothing.
+    keys("ctrl+l")
+    wait_for("the lacing diagram", lambda: window(tr("Lacing diagram")), 10)
+    keys("Escape")
+    wait_for("the lacing diagram to close", lambda: window(tr("Lacing diagram")) is None)
+    subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
+    keys("ctrl+p")
+    wait_for("the print preview", lambda: window(tr("Build sheet")), 10)
+    keys("Escape")
+    wait_for("the print preview to close", lambda: window(tr("Build sheet")) is None)
+    subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
     keys("ctrl+q")
 
-    print("lengths: %r %r, after clear and paste: %r, the About box opened and closed"
+    print("lengths: %r %r, after clear and paste: %r, the About box, the lacing diagram and "
+          "the print preview opened and closed"
           % (length1, length2, pasted))
     if length1 != "292,33":
         raise Failure("side 1 length %r, expected 292,33" % length1)

@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 The Quennick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The build sheet from the real form: copied as text with its tab-separated
+// lacing table and its steps, printed to PDF, and the lacing diagram window.
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QWidget>
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "calc/calculate_hit.h"
+#include "calc/lacing.h"
+#include "calc/spoke.h"
+#include "form/commands.h"
+#include "form/items.h"
+#include "tests/form_fixture.h"
+#include "toolbox/testing.h"
+
+namespace {
+
+struct SheetWheel {
+    const char *name;
+    int spokesValue, sharing, crossings1, crossings2;
+    int spokes1, spokes2; // what the lacing must have on each side
+    const char *sharingWord;
+};
+
+const SheetWheel kWheels[] = {
+    {"worked_32_3x", 3, kSidesEqual, 3, 3, 16, 16, "equal"},
+    {"24_2to1_more_on_2", 1, kSidesMoreOn2, 2, 2, 8, 16, "2:1, more on side 2"},
+    {"36_2to1_more_on_1_radial_2", 4, kSidesMoreOn1, 3, 0, 24, 12, "2:1, more on side 1"},
+};
+
+class Sheet : public FormTest, public testing::WithParamInterface<SheetWheel> {
+  protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        FillWorkedExample();
+        const SheetWheel &w = GetParam();
+        ChooseValue(iSpokes, w.spokesValue);
+        DoSpokeCountHit(form);
+        ChooseValue(iSpokesPerSide, w.sharing);
+        ChooseValue(iCrossings1, w.crossings1 + 1);
+        ChooseValue(iCrossings2, w.crossings2 + 1);
+        DoCalculateHit(form);
+    }
+};
+
+std::string Section(const std::string &text, const std::string &heading)
+{
+    const size_t at = text.find("\n" + heading + "\n");
+    if (at == std::string::npos)
+        return "";
+    const size_t from = at + heading.size() + 2;
+    const size_t end = text.find("\n\n", from);
+    return text.substr(from, end == std::string::npos ? std::string::npos : end - from);
+}
+
+TEST_P(Sheet, CopiedTextHoldsTheFiguresStepsAndOneTableLinePerRimHole)
+{
+    const SheetWheel &w = GetParam();
+    DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+
+    for (const std::string &line :
+         {"Spoke length, side 1\t" + Text(iLength1), "Spoke length, side 2\t" + Text(iLength2),
+          "Bracing angle, side 2\t" + Text(iBracing2), "Tension, side 1\t" + Text(iTension1),
+          std::string("Spokes per side\t") + w.sharingWord, std::string("Spoke head\tJ-bend")})
+        EXPECT_NE(text.find("\n" + line + "\n"), std::string::npos) << line;
+
+    // The table: one line per rim hole, as the lacing has it.
+    Lacing l;
+    ASSERT_TRUE(DoLacing(w.spokes1, w.spokes2, w.crossings1, w.crossings2, &l));
+    std::string expected = "Rim hole\tSide\tHub hole\tSpoke\n";
+    const char *words[] = {"trailing", "leading", "radial"};
+    for (int i = 0; i < l.spokes; i++)
+        expected += std::to_string(i + 1) + "\t" + std::to_string(l.hole[i].side) + "\t" +
+                    std::to_string(l.hole[i].hubHole) + "\t" + words[l.hole[i].kind] + "\n";
+    const size_t table = text.find("\nLacing table\n");
+    ASSERT_NE(table, std::string::npos);
+    EXPECT_EQ(text.substr(table + 14), expected);
+
+    // The steps name every rim hole once, with the hub hole the table gives it.
+    const std::string steps = Section(text, "Lacing steps");
+    EXPECT_EQ(steps.rfind("1. The key spoke, side ", 0), 0u) << steps;
+    std::set<int> rimHoles;
+    QRegularExpression pair(QStringLiteral("(\\d+)→(\\d+)"));
+    auto it = pair.globalMatch(QString::fromStdString(steps));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const int hub = m.captured(1).toInt(), rim = m.captured(2).toInt();
+        ASSERT_TRUE(rim >= 1 && rim <= l.spokes) << rim;
+        EXPECT_EQ(hub, l.hole[rim - 1].hubHole) << "rim hole " << rim;
+        EXPECT_TRUE(rimHoles.insert(rim).second) << "rim hole " << rim << " twice";
+    }
+    // Rim hole 1 is the key spoke's step, which names it in words.
+    EXPECT_EQ(rimHoles.size(), (size_t)l.spokes - 1);
+    EXPECT_EQ(rimHoles.count(1), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Wheels, Sheet, testing::ValuesIn(kWheels),
+                         [](const testing::TestParamInfo<SheetWheel> &info) {
+                             return std::string(info.param.name);
+                         });
+
+std::string Shell(const std::string &command)
+{
+    std::string out;
+    FILE *p = popen(command.c_str(), "r");
+    if (!p)
+        return out;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        out.append(buf, n);
+    return pclose(p) == 0 ? out : "failed: " + out;
+}
+
+class Printed : public FormTest {};
+
+// The PDF that File > Print makes of the worked wheel: one A4 page holding the
+// results, the steps and the table; turned into a PNG to look at.
+TEST_F(Printed, WorkedWheelIsOneA4PageWithItsFiguresAndTable)
+{
+    FillWorkedExample();
+    DoCalculateHit(form);
+    const std::string pdf = std::string(QUENNICK_TEST_OUT) + "/build-sheet.pdf";
+    remove(pdf.c_str());
+    ToolboxPrintToPdf(pdf.c_str());
+    DoMenuCommand((kFileMenuID << 16) | kPrintItem);
+    ToolboxPrintToPdf(nullptr);
+
+    const std::string info = Shell("pdfinfo '" + pdf + "'");
+    EXPECT_TRUE(
+        QString::fromStdString(info).contains(QRegularExpression(QStringLiteral("Pages: +1\n"))))
+        << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+    const std::string text = Shell("pdftotext -layout '" + pdf + "' -");
+    for (const char *word : {"Quennick build sheet", "292,33", "289,10", "Lacing steps",
+                             "1. The key spoke", "Lacing table", "valve", "key"})
+        EXPECT_NE(text.find(word), std::string::npos) << word;
+    // Every rim hole's line is on the page: the last one's number is there.
+    EXPECT_NE(text.find("32 "), std::string::npos);
+    const std::string png = std::string(QUENNICK_TEST_OUT) + "/build-sheet";
+    EXPECT_EQ(Shell("pdftoppm -png -r 60 -singlefile '" + pdf + "' '" + png + "'"), "");
+    std::ifstream picture(png + ".png", std::ios::binary);
+    EXPECT_TRUE(picture.good());
+}
+
+// File > Lacing diagram shows a window that screen readers can name and that
+// says what it shows; Calculate redraws it.
+TEST_F(Printed, LacingDiagramWindowIsNamedAndFollowsCalculate)
+{
+    FillWorkedExample();
+    DoCalculateHit(form);
+    DoMenuCommand((kFileMenuID << 16) | kLacingItem);
+    auto *window = static_cast<QWidget *>(ToolboxLacingWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->accessibleName().toStdString(), "Lacing diagram");
+    EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("32 spokes, 16 on side 1")))
+        << window->accessibleDescription().toStdString();
+    ChooseValue(iSpokes, 1);
+    DoSpokeCountHit(form);
+    ChooseValue(iSpokesPerSide, kSidesMoreOn2);
+    EventRecord enter{};
+    enter.what = keyDown;
+    enter.message = kReturnCharCode;
+    DoDlgEvt(&enter);
+    EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("24 spokes, 8 on side 1")))
+        << window->accessibleDescription().toStdString();
+    window->hide();
+}
+
+} // namespace
