@@ -229,6 +229,10 @@ def main():
     values = dict(line.split("=", 1) for line in out.split() if "=" in line)
     row("Calculate round trips per second", float(values["calc_hits_per_s"]),
         float(values["formula_per_s"]), "/s", "(bare formula)", "%.0f")
+    for path in ("2to1", "straight_pull", "lacing_note", "changing"):
+        row("Calculate per second, %s" % path.replace("_", " "),
+            float(values["calc_hits_%s_per_s" % path]), float(values["calc_hits_per_s"]), "/s",
+            "(the default path)", "%.0f")
 
     # The lacing diagram window of a 48-spoke wheel, repainted on the X server.
     out = subprocess.run([os.path.join(BUILD, "bench", "bench_lacing")], capture_output=True,

@@ -258,11 +258,15 @@ void SetDialogItemText(Handle h, ConstStr255Param text)
 {
     QWidget *w = WidgetOf(h);
     const QString s = tbx::Pas2QString(text);
+    // A text that is already shown is not set again: a Calculate that changes
+    // nothing costs no relayout and tells assistive tools nothing new.
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-        edit->setText(s);
+        if (edit->text() != s)
+            edit->setText(s);
         edit->setCursorPosition(0);
     } else if (auto *label = qobject_cast<QLabel *>(w)) {
-        label->setText(s);
+        if (label->text() != s)
+            label->setText(s);
     } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
         button->setText(s);
     }
