@@ -270,3 +270,12 @@ void FormTest::TearDown()
     FreeCatalogues();
     QApplication::processEvents();
 }
+
+EventRecord Next()
+{
+    EventRecord e{};
+    for (int i = 0; i < 20; i++)
+        if (WaitNextEvent(everyEvent, &e, 1, nullptr))
+            return e;
+    return e;
+}

@@ -43,6 +43,8 @@ void ClickItem(int n);
 void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 void TypeText(const QString &text);
 void FocusItem(int n);
+// Takes the next event record, waiting a few passes for it; nullEvent when none came.
+EventRecord Next();
 
 // Steps run one after another from timers while the program's own loop runs.
 // A watchdog ends the run if the script has not finished within 10 seconds, or

@@ -23,16 +23,6 @@ namespace {
 
 class Toolbox : public FormTest {};
 
-// Takes the next record, waiting a few passes for it; nullEvent when none came.
-EventRecord Next()
-{
-    EventRecord e{};
-    for (int i = 0; i < 20; i++)
-        if (WaitNextEvent(everyEvent, &e, 1, nullptr))
-            return e;
-    return e;
-}
-
 TEST_F(Toolbox, TypedKeysWaitAsRecordsUntilGivenBack)
 {
     FocusItem(iRimDiameter);

@@ -21,15 +21,6 @@ namespace {
 
 class Windows : public FormTest {};
 
-EventRecord Next()
-{
-    EventRecord e{};
-    for (int i = 0; i < 20; i++)
-        if (WaitNextEvent(everyEvent, &e, 1, nullptr))
-            return e;
-    return e;
-}
-
 void HandAllBack()
 {
     for (EventRecord e; (e = Next()).what != nullEvent;) {
