@@ -7,9 +7,11 @@
 
 namespace {
 
+// A crossed side needs an even count, so that leading and trailing spokes
+// alternate round its flange; a radial side (an 18-spoke front's 9) does not.
 bool Fits(int n, int crossings)
 {
-    return n >= 2 && n % 2 == 0 && crossings >= 0 && 2 * crossings < n;
+    return n >= 2 && crossings >= 0 && (crossings == 0 || (n % 2 == 0 && 2 * crossings < n));
 }
 
 // Laces one side whose rim holes are known: the k-th of them (clockwise from

@@ -48,7 +48,8 @@ struct Lacing {
 // each flange, each spoke crossing `crossings` spokes of its own side; the two
 // spokes beside the valve hole lean the same way (they stay clear of a pump),
 // and rim hole 1's spoke is a trailing one. Returns false, with `out` cleared,
-// for counts that cannot be laced so: a side with an odd or zero count, more
+// for counts that cannot be laced so: a side of fewer than 2 spokes, a crossed
+// side with an odd count (a radial one may have any), more
 // than kMaxLacingSpokes in all, counts neither equal nor 2:1, or crossings
 // below 0 or from half a side's count up (the spoke would reach round the
 // hub to its own radial hole).
