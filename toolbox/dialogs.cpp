@@ -384,11 +384,6 @@ void DisableControl(ControlRef c)
         c->widget->setEnabled(false);
 }
 
-Boolean IsControlEnabled(ControlRef c)
-{
-    return c && c->widget && c->widget->isEnabled();
-}
-
 void SetControlAccessibleName(ControlRef c, ConstStr255Param name)
 {
     if (!c || !c->widget)

@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QImage>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainterPath>
@@ -288,17 +287,4 @@ void SetLacingWindow(const LacingPicture *picture, Boolean show)
 void *ToolboxLacingWindow(void)
 {
     return lacingWindow.data();
-}
-
-Boolean ToolboxPaintLacing(const LacingPicture *picture, int size, const char *pngPath)
-{
-    tbx::EnsureApp();
-    QImage image(size, size + size / 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter p(&image);
-        const double unit = size / 400.0;
-        tbx::PaintLacing(p, QRectF(image.rect()), tbx::CopyLacing(picture), unit, true);
-    }
-    return pngPath ? image.save(QString::fromUtf8(pngPath), "PNG") : TRUE;
 }

@@ -36,13 +36,6 @@ void ToolboxReset(void);
 const char *ToolboxEnvironmentLanguage(void);
 void ToolboxUseLanguage(const char *language);
 
-struct LacingPicture;
-struct BuildSheet;
-
-// Paints the lacing diagram into an offscreen picture `size` pixels square,
-// and saves it as PNG when `pngPath` is not null. False when it can't be saved.
-Boolean ToolboxPaintLacing(const LacingPicture *picture, int size, const char *pngPath);
-
 // From now on PrintBuildSheet prints straight to this PDF file, as the print
 // dialog's PDF choice would, without a preview; null shows the preview again.
 void ToolboxPrintToPdf(const char *pdfPath);

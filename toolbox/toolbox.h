@@ -158,7 +158,6 @@ void SetControlValue(ControlRef control, SInt16 value);
 // is skipped by Tab).
 void EnableControl(ControlRef control);
 void DisableControl(ControlRef control);
-Boolean IsControlEnabled(ControlRef control);
 // The name that assistive technology reads for a control (for a popup, the
 // description too, which is what screen readers read out for it).
 void SetControlAccessibleName(ControlRef control, ConstStr255Param name);
