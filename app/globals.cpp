@@ -6,4 +6,5 @@
 char path[kPathSize];
 char userPath[kPathSize];
 DialogRef theDialog = nullptr;
+Results theResults;
 Boolean alive = TRUE;

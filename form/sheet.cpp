@@ -9,6 +9,7 @@
 
 #include "calc/numtext.h"
 #include "form/items.h"
+#include "calc/spoke.h"
 #include "form/wheel.h"
 
 namespace {
@@ -204,6 +205,8 @@ size_t Form2Figures(DialogRef dialog, char *out, size_t size)
     Text t = Begin(out, size);
     Wheel wheel;
     Form2Wheel(dialog, &wheel);
+    double spokes1, spokes2;
+    SideSpokes(wheel.spokes, wheel.sharing, &spokes1, &spokes2);
     const bool straight = XDlgGetValue(dialog, iSpokeHead) == kStraightPullHead;
     for (const Figure &f : kFigures) {
         t.PutString(kSheetStringsID, straight && f.straightLabel ? f.straightLabel : f.label);
@@ -215,7 +218,7 @@ size_t Form2Figures(DialogRef dialog, char *out, size_t size)
             else if (f.kind == kCrossings)
                 Double2Str(v - 1, 0, value);
             else if (f.kind == kSpokeCount)
-                Double2Str(wheel.spokes1 + wheel.spokes2, 0, value);
+                Double2Str((int)(spokes1 / 2) + (int)(spokes2 / 2), 0, value);
             else if (v >= 1)
                 XFormatIndStr(value, sizeof value, kSheetStringsID, (SInt16)(f.words + v - 1));
             t.Put("\t");
@@ -231,8 +234,9 @@ size_t Form2SheetText(DialogRef dialog, char *out, size_t size)
     Text t = Begin(out, size);
     Wheel wheel;
     Form2Wheel(dialog, &wheel);
-    Lacing lacing;
-    Wheel2Lacing(wheel, &lacing);
+    Results r;
+    Wheel2Results(wheel, &r);
+    const Lacing &lacing = r.lacing;
     std::vector<char> part(32768);
     t.PutString(kSheetStringsID, kSheetTitle);
     t.Put("\n\n");
@@ -255,10 +259,12 @@ void DoLacingDiagram(DialogRef dialog, Boolean show)
 {
     Wheel wheel;
     Form2Wheel(dialog, &wheel);
-    Lacing lacing;
-    const bool laced = Wheel2Lacing(wheel, &lacing);
-    const LacingPicture picture = {laced ? &lacing : nullptr, wheel.rimDiameter,
-                                   wheel.flangeDiameter1, wheel.flangeDiameter2};
+    Results r;
+    Wheel2Results(wheel, &r);
+    const Lacing &lacing = r.lacing;
+    const bool laced = r.laced;
+    const LacingPicture picture = {laced ? &lacing : nullptr, wheel.rim.diameter,
+                                   wheel.hub.flangeDiameter1, wheel.hub.flangeDiameter2};
     SetLacingWindow(&picture, show);
 }
 
@@ -266,8 +272,10 @@ void DoPrintSheet(DialogRef dialog)
 {
     Wheel wheel;
     Form2Wheel(dialog, &wheel);
-    Lacing lacing;
-    const bool laced = Wheel2Lacing(wheel, &lacing);
+    Results r;
+    Wheel2Results(wheel, &r);
+    const Lacing &lacing = r.lacing;
+    const bool laced = r.laced;
     char title[256], stepsTitle[256], tableTitle[256];
     XFormatIndStr(title, sizeof title, kSheetStringsID, kSheetTitle);
     XFormatIndStr(stepsTitle, sizeof stepsTitle, kSheetStringsID, kSheetSteps);
@@ -282,8 +290,8 @@ void DoPrintSheet(DialogRef dialog)
                               steps.data(),
                               tableTitle,
                               table.data(),
-                              {laced ? &lacing : nullptr, wheel.rimDiameter, wheel.flangeDiameter1,
-                               wheel.flangeDiameter2}};
+                              {laced ? &lacing : nullptr, wheel.rim.diameter,
+                               wheel.hub.flangeDiameter1, wheel.hub.flangeDiameter2}};
     PrintBuildSheet(&sheet);
 }
 
