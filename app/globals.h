@@ -16,9 +16,9 @@ extern char path[kPathSize];
 extern char userPath[kPathSize];
 // The main form, for the whole run.
 extern DialogRef theDialog;
-// What the last Calculate of the main form gave, and the wheel it was for;
-// the build sheet and the lacing diagram show it. Not calculated at start and
-// after Clear.
+// What the last Calculate of the main form gave, and the wheel it was for:
+// the build sheet and the lacing diagram show it, whatever the form says
+// since. Before the first Calculate, the results of an empty form.
 extern Results theResults;
 // The run flag: the event loop runs while it is true.
 extern Boolean alive;

@@ -94,16 +94,16 @@ void Wheel2Results(const Wheel &w, Results *r)
                     &s1.length, spokes1 == spokes2 ? &s2.length : &unused);
         if (spokes1 != spokes2)
             DoCalculate(side1.flangeDiameter, side2.flangeDiameter, side1.flangeDistance,
-                        side2.flangeDistance, rim, side1.crossings, side2.crossings, spokes2,
-                        hole, &unused, &s2.length);
+                        side2.flangeDistance, rim, side1.crossings, side2.crossings, spokes2, hole,
+                        &unused, &s2.length);
         r->laced = DoLacing(s1.spokes, s2.spokes, w.crossings1, w.crossings2, &r->lacing);
     }
     const bool lengths = isfinite(s1.length) && isfinite(s2.length);
     const bool balance =
-        lengths && DoSideTensionBalance(side1.flangeDiameter, side2.flangeDiameter,
-                                        side1.flangeDistance, side2.flangeDistance, rim,
-                                        side1.crossings, side2.crossings, spokes1, spokes2,
-                                        &s1.percent, &s2.percent);
+        lengths &&
+        DoSideTensionBalance(side1.flangeDiameter, side2.flangeDiameter, side1.flangeDistance,
+                             side2.flangeDistance, rim, side1.crossings, side2.crossings, spokes1,
+                             spokes2, &s1.percent, &s2.percent);
     // The tighter side's tension as typed, in newtons for the stretch.
     const double newtons = w.unit == kUnitNewton ? w.target : w.target * kNewtonsPerKgf;
     const bool target = balance && w.target > 0 && isfinite(newtons);
@@ -115,8 +115,8 @@ void Wheel2Results(const Wheel &w, Results *r)
         const Side &side = *sides[i];
         SideResults *s = results[i];
         if (lengths)
-            s->bracing = BracingAngle(side.flangeDiameter, side.flangeDistance, side.crossings,
-                                      rim, side.spokes);
+            s->bracing = BracingAngle(side.flangeDiameter, side.flangeDistance, side.crossings, rim,
+                                      side.spokes);
         s->geometric = SpokeGeometricLength(side.flangeDiameter, side.flangeDistance,
                                             side.crossings, rim, side.spokes);
         if (target) {

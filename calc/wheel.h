@@ -81,7 +81,7 @@ struct LacingNote {
 
 // Everything a Calculate gives, for the wheel it was computed from.
 struct Results {
-    bool calculated; // false before the first Calculate, and after Clear
+    bool calculated; // false for ClearedResults
     Wheel wheel;     // the wheel these results belong to
     SideResults side1;
     SideResults side2;
@@ -99,8 +99,8 @@ struct Results {
 // 1's flange distance and taken from side 2's.
 void Wheel2Results(const Wheel &wheel, Results *results);
 
-// The results of a form that was cleared: lengths 0, nothing else to show, not
-// calculated; `wheel` kept as given.
+// The results of an empty form, as Clear shows them: lengths 0, nothing else
+// to show, no lacing, not calculated; `wheel` kept as given.
 void ClearedResults(const Wheel &wheel, Results *results);
 
 #endif

@@ -17,8 +17,8 @@ const char kNoResultText[] = "no result";
 namespace {
 
 // The result items, in the order Results2Form writes them.
-const DialogItemIndex kResultItems[] = {iLength1,  iLength2,      iTension1,     iTension2,
-                                        iBracing1, iBracing2,     iStretch1,     iStretch2,
+const DialogItemIndex kResultItems[] = {iLength1,      iLength2,      iTension1,  iTension2,
+                                        iBracing1,     iBracing2,     iStretch1,  iStretch2,
                                         iLengthToBuy1, iLengthToBuy2, iLacingNote};
 
 void LengthText(double length, char *out, size_t size)
