@@ -113,6 +113,51 @@ INSTANTIATE_TEST_SUITE_P(Wheels, Sheet, testing::ValuesIn(kWheels),
                              return std::string(info.param.name);
                          });
 
+// The lacing table a sheet holds for this lacing, from its heading line on.
+std::string TableOf(const Lacing &l)
+{
+    std::string table = "Rim hole\tSide\tHub hole\tSpoke\n";
+    const char *words[] = {"trailing", "leading", "radial"};
+    for (int i = 0; i < l.spokes; i++)
+        table += std::to_string(i + 1) + "\t" + std::to_string(l.hole[i].side) + "\t" +
+                 std::to_string(l.hole[i].hubHole) + "\t" + words[l.hole[i].kind] + "\n";
+    return table;
+}
+
+class LastCalculated : public FormTest {};
+
+// Calculate at 3 crossings, choose 2 without calculating: the sheet and the
+// diagram still describe the wheel that was calculated, never its lengths
+// beside another wheel's lacing. Its figures are the record's, written as
+// the form writes numbers (the typed "600" as "600,00").
+TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
+{
+    FillWorkedExample();
+    EventRecord enter{};
+    enter.what = keyDown;
+    enter.message = kReturnCharCode;
+    DoDlgEvt(&enter);
+    DoMenuCommand((kFileMenuID << 16) | kLacingItem);
+    ChooseValue(iCrossings1, 3); // 2 crossings, not calculated
+    ChooseValue(iCrossings2, 3);
+    Field(iRimDiameter)->setText(QStringLiteral("584"));
+    DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    for (const char *line : {"Spoke length, side 1\t292,33", "Crossings, side 1\t3",
+                             "Crossings, side 2\t3", "Diameter at the spoke ends (ERD)\t600,00"})
+        EXPECT_NE(text.find(std::string("\n") + line + "\n"), std::string::npos) << line;
+    Lacing l;
+    ASSERT_TRUE(DoLacing(16, 16, 3, 3, &l));
+    const size_t table = text.find("\nLacing table\n");
+    ASSERT_NE(table, std::string::npos);
+    EXPECT_EQ(text.substr(table + 14), TableOf(l)) << "the 3-cross table of the lengths shown";
+    auto *window = static_cast<QWidget *>(ToolboxLacingWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("with 3 crossings")))
+        << window->accessibleDescription().toStdString();
+    window->hide();
+}
+
 std::string Shell(const std::string &command)
 {
     std::string out;
