@@ -51,7 +51,8 @@ const char *Problem(const CatalogueReport &r)
     case kFileMissing: return "missing: there is no such file";
     case kFileNotRegular: return "unreadable: not a regular file";
     case kFileUnreadable: return r.error ? strerror(r.error) : "unreadable";
-    case kFileRead: break;
+    case kFileRead:
+    case kFileSameAsShipped: break;
     }
     return "";
 }
@@ -112,6 +113,10 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
     if (r.problem != kFileRead) {
         if (user && r.problem == kFileMissing) {
             fprintf(out, "  not there (it is optional)\n");
+            return 0;
+        }
+        if (r.problem == kFileSameAsShipped) {
+            fprintf(out, "  the same file as the shipped one: read once\n");
             return 0;
         }
         fprintf(out, "  warning: %s; %s\n", Problem(r),

@@ -6,7 +6,10 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
 #include <stdio.h>
@@ -16,6 +19,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "calc/calculate_hit.h"
 #include "calc/lacing.h"
@@ -225,6 +229,59 @@ TEST_F(Printed, LacingDiagramWindowIsNamedAndFollowsCalculate)
     EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("24 spokes, 8 on side 1")))
         << window->accessibleDescription().toStdString();
     window->hide();
+}
+
+// The print preview, as a screen reader finds it: its parts are named, and the
+// page says in words what it shows.
+TEST_F(Printed, PreviewNamesItsPartsAndReadsThePage)
+{
+    FillWorkedExample();
+    DoCalculateHit(form);
+    struct Part {
+        std::string what; // a combo box's own name is its value: what it is, its description
+        std::string said;
+    };
+    std::vector<Part> parts;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget *preview = QApplication::activeModalWidget();
+        if (!preview || !preview->isVisible())
+            return;
+        timer.stop();
+        std::vector<QAccessibleInterface *> todo = {QAccessible::queryAccessibleInterface(preview)};
+        while (!todo.empty()) {
+            QAccessibleInterface *node = todo.back();
+            todo.pop_back();
+            const QAccessible::Role role = node->role();
+            // (The toolbar's box around the page field is a plain panel.)
+            const bool inToolBar = node->parent() && node->parent()->role() == QAccessible::ToolBar;
+            if ((role == QAccessible::Client && !inToolBar) || role == QAccessible::EditableText)
+                parts.push_back({node->text(QAccessible::Name).toStdString(),
+                                 node->text(QAccessible::Description).toStdString()});
+            if (role == QAccessible::ComboBox)
+                parts.push_back({node->text(QAccessible::Description).toStdString(), ""});
+            for (int i = 0; i < node->childCount(); i++)
+                if (node->child(i)->role() != QAccessible::List) // the zoom box's entries
+                    todo.push_back(node->child(i));
+        }
+        static_cast<QDialog *>(preview)->reject();
+    });
+    timer.start(20);
+    DoMenuCommand((kFileMenuID << 16) | kPrintItem);
+
+    std::multiset<std::string> names;
+    for (const Part &p : parts) {
+        names.insert(p.what);
+        if (p.what != "Page")
+            continue;
+        for (const char *said :
+             {"Quennick build sheet", "Spoke length, side 1: 292,33", "1. The key spoke",
+              "Lacing table", "Rim hole, Side, Hub hole, Spoke"})
+            EXPECT_NE(p.said.find(said), std::string::npos) << said << " in " << p.said;
+    }
+    const std::multiset<std::string> expected = {"Print preview", "Page", "Page",
+                                                 "Zoom",          "Zoom", "Page number"};
+    EXPECT_EQ(names, expected);
 }
 
 } // namespace
