@@ -79,7 +79,8 @@ TEST_P(Sheet, CopiedTextHoldsTheFiguresStepsAndOneTableLinePerRimHole)
     for (const std::string &line :
          {"Spoke length, side 1\t" + Text(iLength1), "Spoke length, side 2\t" + Text(iLength2),
           "Bracing angle, side 2\t" + Text(iBracing2), "Tension, side 1\t" + Text(iTension1),
-          std::string("Spokes per side\t") + w.sharingWord, std::string("Spoke head\tJ-bend")})
+          "Tension, side 2\t" + Text(iTension2), std::string("Spokes per side\t") + w.sharingWord,
+          std::string("Spoke head\tJ-bend")})
         EXPECT_NE(text.find("\n" + line + "\n"), std::string::npos) << line;
 
     // The table: one line per rim hole, as the lacing has it.
@@ -198,8 +199,20 @@ TEST_F(Printed, WorkedWheelIsOneA4PageWithItsFiguresAndTable)
     for (const char *word : {"Quennick build sheet", "292,33", "289,10", "Lacing steps",
                              "1. The key spoke", "Lacing table", "valve", "key"})
         EXPECT_NE(text.find(word), std::string::npos) << word;
-    // Every rim hole's line is on the page: the last one's number is there.
+    // Every rim hole's line is on the page, the last one too.
     EXPECT_NE(text.find("32 "), std::string::npos);
+    Lacing l;
+    ASSERT_TRUE(DoLacing(16, 16, 3, 3, &l));
+    const char *words[] = {"trailing", "leading", "radial"};
+    const QString page = QString::fromStdString(text);
+    for (int i = 0; i < l.spokes; i++) {
+        const QString row = QStringLiteral("(^|\\s)%1\\s+%2\\s+%3\\s+%4(\\s|$)")
+                                .arg(i + 1)
+                                .arg(l.hole[i].side)
+                                .arg(l.hole[i].hubHole)
+                                .arg(QLatin1String(words[l.hole[i].kind]));
+        EXPECT_TRUE(page.contains(QRegularExpression(row))) << "rim hole " << i + 1;
+    }
     const std::string png = std::string(QUENNICK_TEST_OUT) + "/build-sheet";
     EXPECT_EQ(Shell("pdftoppm -png -r 60 -singlefile '" + pdf + "' '" + png + "'"), "");
     std::ifstream picture(png + ".png", std::ios::binary);
