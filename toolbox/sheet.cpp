@@ -68,13 +68,19 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
             p.setFont(small);
             const QString value = line.mid(tab + 1);
             const double valueWidth = figuresWidth * 0.38;
-            p.drawText(QRectF(left, fy, figuresWidth * 0.62, row), Qt::AlignLeft, line.left(tab));
+            // A label too long for its column (a long word in some languages)
+            // wraps onto a second line rather than run into its value.
+            const double labelBottom =
+                Paragraph(p, left, fy, figuresWidth * 0.62 - 2 * mm, line.left(tab));
             if (QFontMetricsF(small, &printer).horizontalAdvance(value) <= valueWidth) {
                 p.drawText(QRectF(left + figuresWidth * 0.62, fy, valueWidth, row), Qt::AlignLeft,
                            value);
+                fy = qMax(fy, labelBottom - row);
             } else {
                 // A long value (the lacing note) wraps below its label.
-                fy = Paragraph(p, left + 3 * mm, fy + row, figuresWidth - 3 * mm, value) - row;
+                fy = Paragraph(p, left + 3 * mm, qMax(fy + row, labelBottom), figuresWidth - 3 * mm,
+                               value) -
+                     row;
             }
         }
         fy += row;
