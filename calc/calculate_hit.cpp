@@ -26,10 +26,12 @@ void ShowLength(DialogRef dialog, DialogItemIndex item, double length)
     XDlgSetStr(dialog, item, text);
 }
 
-// A whole percentage, "58 %".
+// A whole percentage as the language writes it: "58 %" in English.
 void Percent2Str(double percent, char *text, size_t size)
 {
-    snprintf(text, size, "%d %%", (int)lround(percent));
+    char number[16];
+    snprintf(number, sizeof number, "%d", (int)lround(percent));
+    XFormatIndStr(text, size, kPercentStringsID, kPercentWhole, number);
 }
 
 void ShowPercent(DialogRef dialog, DialogItemIndex item, double percent)

@@ -122,6 +122,43 @@ TEST_P(German, EveryKindOfText)
 
 INSTANTIATE_TEST_SUITE_P(Languages, German, ::testing::Values("de"));
 
+// A percentage as each language writes it: a no-break space before the sign
+// in German, French and Spanish, none in Dutch and Italian, English as it was.
+struct PercentCase {
+    const char *language, *share;
+};
+
+class Percent : public FormTest, public ::testing::WithParamInterface<PercentCase> {
+  protected:
+    void SetUp() override
+    {
+        ToolboxUseLanguage(GetParam().language);
+        FormTest::SetUp();
+    }
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        ToolboxUseLanguage(nullptr);
+    }
+};
+
+TEST_P(Percent, SharesAreWrittenTheLanguagesWay)
+{
+    FillWorkedExample();
+    DoCalculateHit(form);
+    EXPECT_EQ(Text(iTension1), GetParam().share);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Percent,
+                         ::testing::Values(PercentCase{nullptr, "58 %"},
+                                           PercentCase{"de", "58\u00a0%"},
+                                           PercentCase{"fr", "58\u00a0%"}, PercentCase{"nl", "58%"},
+                                           PercentCase{"it", "58%"},
+                                           PercentCase{"es", "58\u00a0%"}),
+                         [](const ::testing::TestParamInfo<PercentCase> &info) {
+                             return std::string(info.param.language ? info.param.language : "en");
+                         });
+
 class LabelsFit : public InLanguage {};
 
 // The checks of the form as it is now laid out.
