@@ -28,6 +28,8 @@ enum { kTargetKgf = 1, kTargetNewton = 2 };
 enum { kBuyLength = 1 };
 // kAngleStringsID: kAngleDegrees, ^1 an angle in degrees.
 enum { kAngleDegrees = 1 };
+// kPercentStringsID: kPercentWhole, ^1 a whole percentage ("58 %").
+enum { kPercentStringsID = 163, kPercentWhole = 1 };
 
 // What a result field shows when there is no length to show, in English.
 extern const char kNoResultText[];

@@ -33,15 +33,17 @@ void LengthText(double length, char *out, size_t size)
     XFormatIndStr(out, size, kResultStringsID, kNoResultString);
 }
 
-// A whole percentage, "58 %", and with a target the tension after it.
+// A whole percentage as the language writes it ("58 %" in English), and with
+// a target the tension after it.
 void TensionText(const Results &r, const SideResults &s, char *out, size_t size)
 {
     if (isnan(s.percent)) {
         snprintf(out, size, "%s", "");
         return;
     }
-    char share[16];
-    snprintf(share, sizeof share, "%d %%", (int)lround(s.percent));
+    char number[16], share[32];
+    snprintf(number, sizeof number, "%d", (int)lround(s.percent));
+    XFormatIndStr(share, sizeof share, kPercentStringsID, kPercentWhole, number);
     if (isnan(s.tension)) {
         snprintf(out, size, "%s", share);
         return;
