@@ -13,6 +13,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <vector>
+
 #include "toolbox/lacingview.h"
 #include "toolbox/qt.h"
 #include "toolbox/testing.h"
@@ -100,32 +102,57 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
     p.setFont(heading);
     y = Paragraph(p, left, y, width, QString::fromUtf8(s.tableTitle ? s.tableTitle : "")) +
         row * 0.25;
-    QFont cell = base;
-    cell.setPointSizeF(7);
-    const double cellRow = QFontMetricsF(cell, &printer).lineSpacing();
-    const int rows = table.size() - 1;
-    const int fit = qMax(1, (int)((page.height() - y - cellRow) / cellRow));
-    const int columns = qMax(1, (rows + fit - 1) / fit);
-    const int perColumn = (rows + columns - 1) / qMax(1, columns);
-    const double colWidth = width / qMax(columns, 3);
+    // As many columns as the page height needs, each as wide as its widest
+    // texts; a smaller type where they would not fit across the page.
     const QStringList head = table.first().split(QLatin1Char('\t'));
-    for (int c = 0; c < columns; c++) {
-        const double x = left + c * colWidth;
-        const double cellWidth = (colWidth - 3 * mm) / qMax<qsizetype>(1, head.size());
-        QFont bold = cell;
+    const int rows = table.size() - 1;
+    QFont cell = base, bold = base;
+    double cellRow = 0, colWidth = 0;
+    int perColumn = rows, columns = 1;
+    std::vector<double> cellWidth;
+    for (double size = 7; size >= 5; size -= 0.5) {
+        cell.setPointSizeF(size);
+        bold = cell;
         bold.setBold(true);
+        const QFontMetricsF plain(cell, &printer), strong(bold, &printer);
+        cellRow = plain.lineSpacing();
+        const int fit = qMax(1, (int)((page.height() - y - cellRow) / cellRow));
+        columns = qMax(1, (rows + fit - 1) / fit);
+        perColumn = (rows + columns - 1) / columns;
+        cellWidth.assign(head.size(), 0.0);
+        for (int i = 0; i <= rows; i++) {
+            const QStringList cells = table[i].split(QLatin1Char('\t'));
+            for (int k = 0; k < cells.size() && k < head.size(); k++)
+                cellWidth[k] = qMax(
+                    cellWidth[k], (i == 0 ? strong : plain).horizontalAdvance(cells[k]) + 1.5 * mm);
+        }
+        colWidth = 3 * mm;
+        for (double w : cellWidth)
+            colWidth += w;
+        if (columns * colWidth <= width)
+            break;
+    }
+    colWidth = qMax(colWidth, width / qMax(columns, 3));
+    for (int c = 0; c < columns; c++) {
+        double x = left + c * colWidth;
+        const double x0 = x;
         p.setFont(bold);
-        for (int k = 0; k < head.size(); k++)
-            p.drawText(QRectF(x + k * cellWidth, y, cellWidth, cellRow), Qt::AlignLeft, head[k]);
+        for (int k = 0; k < head.size(); k++) {
+            p.drawText(QRectF(x, y, cellWidth[k], cellRow), Qt::AlignLeft, head[k]);
+            x += cellWidth[k];
+        }
         p.setFont(cell);
         for (int r = 0; r < perColumn; r++) {
             const int i = c * perColumn + r + 1;
             if (i > rows)
                 break;
             const QStringList cells = table[i].split(QLatin1Char('\t'));
-            for (int k = 0; k < cells.size(); k++)
-                p.drawText(QRectF(x + k * cellWidth, y + (r + 1) * cellRow, cellWidth, cellRow),
-                           Qt::AlignLeft, cells[k]);
+            x = x0;
+            for (int k = 0; k < cells.size() && k < head.size(); k++) {
+                p.drawText(QRectF(x, y + (r + 1) * cellRow, cellWidth[k], cellRow), Qt::AlignLeft,
+                           cells[k]);
+                x += cellWidth[k];
+            }
         }
     }
 }
