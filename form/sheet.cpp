@@ -162,9 +162,10 @@ size_t Lacing2Steps(const Lacing &l, char *out, size_t size)
     }
     begin(kStepHubHoles, nullptr);
     more(kHubKey, keySide.s, keyHub.s);
-    if (l.crossings1 > 0 || l.crossings2 > 0)
+    if (l.crossings1 > 0 || l.crossings2 > 0) {
         more(kHeadsRule);
-    more(kHeadsStraightPull);
+        more(kHeadsStraightPull);
+    }
     char pairs[1024];
     for (int i = 0; i < count; i++) {
         const LacingStep &s = steps[i];
