@@ -185,9 +185,10 @@ size_t Lacing2Steps(const Lacing &l, char *out, size_t size)
             else
                 begin(kStepTrailing, side.s, keySide.s, pairs);
         } else {
-            const Number x(s.side == 1 ? l.crossings1 : l.crossings2);
+            const int crossings = s.side == 1 ? l.crossings1 : l.crossings2;
+            const Number x(crossings);
             begin(kStepLeading, side.s, pairs);
-            more(kLeadingCrosses, x.s);
+            more(crossings == 1 ? kLeadingCrossesOne : kLeadingCrosses, x.s);
         }
     }
     t.Put("\n");

@@ -105,7 +105,8 @@ enum {
     kStepOtherClockwise,        // ^1 step, ^2 the other side, ^3 its hub hole, ^4 the key side
     kStepOtherCounterclockwise, // the same
     kStepKeyRadial,             // ^1 step, ^2 side, ^3 hub hole
-    kLeadingCrosses             // ^1 crossings
+    kLeadingCrosses,            // ^1 crossings
+    kLeadingCrossesOne          // the same for 1 crossing
 };
 
 // The lacing as numbered steps, one a line: how to hold the rim and where rim
