@@ -186,6 +186,14 @@ TEST_F(LabelWords, ReachAssistiveTechnology)
     EXPECT_EQ(Words(rowLabel), rowLabel->text(QAccessible::Name));
     EXPECT_EQ(rowLabel->text(QAccessible::Description), QString());
     EXPECT_EQ(rowLabel->role(), QAccessible::StaticText);
+
+    // A caption still says which field it names, as Qt's own label does.
+    auto *caption = FormWidget()->findChild<QLabel *>(QStringLiteral("rimDiameterLabel"));
+    ASSERT_TRUE(caption && caption->buddy());
+    const auto labelled =
+        QAccessible::queryAccessibleInterface(caption)->relations(QAccessible::Labelled);
+    ASSERT_EQ(labelled.size(), 1);
+    EXPECT_EQ(labelled[0].first->object(), caption->buddy());
 }
 
 } // namespace

@@ -43,6 +43,18 @@ class LabelAccess : public QAccessibleWidget, public QAccessibleTextInterface {
         return QAccessibleWidget::text(t);
     }
 
+    // A label names the field it is the buddy of, as Qt's own label does.
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        if ((match & QAccessible::Labelled) && Label()->buddy())
+            if (QAccessibleInterface *buddy =
+                    QAccessible::queryAccessibleInterface(Label()->buddy()))
+                found.append(qMakePair(buddy, QAccessible::Relation(QAccessible::Labelled)));
+        return found;
+    }
+
     void *interface_cast(QAccessible::InterfaceType t) override
     {
         if (t == QAccessible::TextInterface)
