@@ -6,6 +6,8 @@
 #include <math.h>
 #include <stdio.h>
 
+#include "calc/geometry.h"
+#include "calc/lacing_note.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "form/items.h"
@@ -115,39 +117,65 @@ void ShowAngle(DialogRef dialog, DialogItemIndex item, double degrees)
     XDlgSetStr(dialog, item, text);
 }
 
-// The lacing note: which side's spokes would cross their own flange (a
-// crossing angle over a right angle); else, for a looser side (1 or 2, 0 for
-// none) that may go slack, its whole percentage; else the empty text. One
-// sentence at a time: two would not fit the 255 bytes of an item's text.
-void ShowLacingNote(DialogRef dialog, double crossings1, double spokes1, double crossings2,
-                    double spokes2, int slackSide, double slackPercent)
+// The lacing note, worded: one sentence at a time, as two would not fit the
+// 255 bytes of an item's text.
+void ShowLacingNote(DialogRef dialog, const LacingNote &note, const SpokeSide &side1,
+                    const SpokeSide &side2)
 {
-    const bool steep1 = CrossingAngle(crossings1, spokes1) > 90;
-    const bool steep2 = CrossingAngle(crossings2, spokes2) > 90;
-    char x1[kNumTextSize], x2[kNumTextSize], n1[kNumTextSize], n2[kNumTextSize];
-    char note[kNumTextSize] = "";
-    if (steep1 || steep2) {
-        Double2Str(crossings1, 0, x1);
-        Double2Str(crossings2, 0, x2);
-        Double2Str(spokes1 / 2, 0, n1);
-        Double2Str(spokes2 / 2, 0, n2);
+    char p1[kNumTextSize], p2[kNumTextSize], p3[kNumTextSize], p4[kNumTextSize];
+    char text[kNumTextSize] = "";
+    const SpokeSide &side = note.side == 1 ? side1 : side2;
+    Double2Str(note.side, 0, p1);
+    switch (note.kind) {
+    case kNoteTooSteep:
+    case kNotePastTangent:
+        Double2Str(side.crossings, 0, p2);
+        Double2Str(side.spokes / 2, 0, p3);
+        // Near the tangent whole degrees could read the same on both sides.
+        Double2Str(note.angle, note.kind == kNotePastTangent ? 1 : 0, p4);
+        if (note.kind == kNotePastTangent) {
+            char limit[kNumTextSize];
+            Double2Str(note.limit, 1, limit);
+            XFormatIndStr(text, sizeof text, kLacingStringsID, kLacingPastTangent, p1, p2, p4,
+                          limit);
+        } else {
+            XFormatIndStr(text, sizeof text, kLacingStringsID, kLacingTooSteep, p1, p2, p3, p4);
+        }
+        break;
+    case kNoteBothTooSteep:
+    case kNoteBothPastTangent:
+        Double2Str(side1.crossings, 0, p1);
+        Double2Str(side2.crossings, 0, p2);
+        Double2Str(side1.spokes / 2, 0, p3);
+        Double2Str(side2.spokes / 2, 0, p4);
+        XFormatIndStr(text, sizeof text, kLacingStringsID,
+                      note.kind == kNoteBothTooSteep ? kLacingBothTooSteep : kLacingBothPastTangent,
+                      p1, p2, p3, p4);
+        break;
+    case kNoteOverHead:
+        Double2Str(side.crossings, 0, p2);
+        Double2Str(side.spokes / 2, 0, p3);
+        Double2Str(note.distance, 2, p4);
+        XFormatIndStr(text, sizeof text, kLacingStringsID, kLacingOverHead, p1, p2, p3, p4);
+        break;
+    case kNoteUneven:
+        Double2Str(side1.spokes, 0, p1);
+        Double2Str(side1.spokes / 2, 0, p2);
+        XFormatIndStr(text, sizeof text, kLacingStringsID, kLacingUneven, p1, p2);
+        break;
+    case kNoteHubCrossings:
+        Double2Str(note.angle, 0, p2);
+        Double2Str(note.crossings, 1, p3);
+        Double2Str(side.spokes / 2, 0, p4);
+        XFormatIndStr(text, sizeof text, kLacingStringsID, kLacingHubCrossings, p1, p2, p3, p4);
+        break;
+    case kNoteMaySlacken:
+        Double2Str(lround(note.percent), 0, p2);
+        XFormatIndStr(text, sizeof text, kLacingStringsID, kLacingMaySlacken, p1, p2);
+        break;
+    case kNoteNone: break;
     }
-    if (steep1 && steep2) {
-        XFormatIndStr(note, sizeof note, kLacingStringsID, kLacingBothTooSteep, x1, x2, n1, n2);
-    } else if (steep1 || steep2) {
-        char side[kNumTextSize], angle[kNumTextSize];
-        Double2Str(steep1 ? 1 : 2, 0, side);
-        Double2Str(steep1 ? CrossingAngle(crossings1, spokes1) : CrossingAngle(crossings2, spokes2),
-                   0, angle);
-        XFormatIndStr(note, sizeof note, kLacingStringsID, kLacingTooSteep, side, steep1 ? x1 : x2,
-                      steep1 ? n1 : n2, angle);
-    } else if (slackSide != 0) {
-        char side[kNumTextSize], percent[kNumTextSize];
-        Double2Str(slackSide, 0, side);
-        Double2Str(lround(slackPercent), 0, percent);
-        XFormatIndStr(note, sizeof note, kLacingStringsID, kLacingMaySlacken, side, percent);
-    }
-    XDlgSetStr(dialog, iLacingNote, note);
+    XDlgSetStr(dialog, iLacingNote, text);
 }
 
 } // namespace
@@ -165,38 +193,39 @@ void DoCalculateHit(DialogRef dialog)
     const double spokes = SpokeCount(XDlgGetValue(dialog, iSpokes));
     double spokes1, spokes2;
     SideSpokes(spokes, XDlgGetValue(dialog, iSpokesPerSide), &spokes1, &spokes2);
-    double holeDiameter, offset;
+    double holeDiameter, offset, seatOffset = 0;
     XDlgGetDouble(dialog, iHoleDiameter, &holeDiameter);
+    const bool straight = XDlgGetValue(dialog, iSpokeHead) == kStraightPullHead;
     // A straight-pull head bears on its seat: no hole to wrap around.
-    if (XDlgGetValue(dialog, iSpokeHead) == kStraightPullHead)
+    if (straight)
         holeDiameter = 0;
+    const int exit =
+        XDlgGetValue(dialog, iSpokeExit) == kExitTangential ? kExitTangential : kExitAimed;
+    XDlgGetDouble(dialog, iSeatOffset, &seatOffset);
     XDlgGetDouble(dialog, iRimOffset, &offset);
-    // An asymmetric rim's spoke bed sits nearer side 2's flange.
+    // An asymmetric rim's spoke bed sits nearer the flange of the side its
+    // holes sit toward.
+    offset = OffsetTowardSide2(offset, XDlgGetValue(dialog, iOffsetSide));
     flangeDistance1 = flangeDistance1 + offset;
     flangeDistance2 = flangeDistance2 - offset;
+    // Each side as the lacing lays it, with its own spoke count.
+    const SpokeSide side1 = {flangeDiameter1, flangeDistance1, rimDiameter, crossings1, spokes1,
+                             spokes,          straight,        exit,        seatOffset};
+    const SpokeSide side2 = {flangeDiameter2, flangeDistance2, rimDiameter, crossings2, spokes2,
+                             spokes,          straight,        exit,        seatOffset};
 
     double length1 = NAN, length2 = NAN;
     // A spoke-count value the popup cannot hold stands for no wheel at all.
     if (spokes > 0) {
-        // Each side is laced as a wheel of twice its own spokes.
-        double unused;
-        DoCalculate(flangeDiameter1, flangeDiameter2, flangeDistance1, flangeDistance2, rimDiameter,
-                    crossings1, crossings2, spokes1, holeDiameter, &length1,
-                    spokes1 == spokes2 ? &length2 : &unused);
-        if (spokes1 != spokes2)
-            DoCalculate(flangeDiameter1, flangeDiameter2, flangeDistance1, flangeDistance2,
-                        rimDiameter, crossings1, crossings2, spokes2, holeDiameter, &unused,
-                        &length2);
+        length1 = SideSpokeLength(side1, holeDiameter);
+        length2 = SideSpokeLength(side2, holeDiameter);
     }
     ShowLength(dialog, iLength1, length1);
     ShowLength(dialog, iLength2, length2);
 
     double percent1 = NAN, percent2 = NAN;
     const bool lengths = isfinite(length1) && isfinite(length2);
-    const bool balance =
-        lengths && DoSideTensionBalance(flangeDiameter1, flangeDiameter2, flangeDistance1,
-                                        flangeDistance2, rimDiameter, crossings1, crossings2,
-                                        spokes1, spokes2, &percent1, &percent2);
+    const bool balance = lengths && SidesTensionBalance(side1, side2, &percent1, &percent2);
     if (balance) {
         ShowPercent(dialog, iTension1, percent1);
         ShowPercent(dialog, iTension2, percent2);
@@ -204,32 +233,22 @@ void DoCalculateHit(DialogRef dialog)
         XDlgSetStr(dialog, iTension1, "");
         XDlgSetStr(dialog, iTension2, "");
     }
-    ShowAngle(dialog, iBracing1,
-              lengths
-                  ? BracingAngle(flangeDiameter1, flangeDistance1, crossings1, rimDiameter, spokes1)
-                  : NAN);
-    ShowAngle(dialog, iBracing2,
-              lengths
-                  ? BracingAngle(flangeDiameter2, flangeDistance2, crossings2, rimDiameter, spokes2)
-                  : NAN);
+    ShowAngle(dialog, iBracing1, lengths ? SideBracing(side1) : NAN);
+    ShowAngle(dialog, iBracing2, lengths ? SideBracing(side2) : NAN);
 
     const Target target = TargetOf(dialog, balance);
     const double step = XDlgGetValue(dialog, iStockLengths) == kStock1mm ? 1 : 2;
-    ShowSide(
-        dialog, 1, target, percent1, length1,
-        SpokeGeometricLength(flangeDiameter1, flangeDistance1, crossings1, rimDiameter, spokes1),
-        holeDiameter, step);
-    ShowSide(
-        dialog, 2, target, percent2, length2,
-        SpokeGeometricLength(flangeDiameter2, flangeDistance2, crossings2, rimDiameter, spokes2),
-        holeDiameter, step);
+    ShowSide(dialog, 1, target, percent1, length1, SideGeometric(side1), holeDiameter, step);
+    ShowSide(dialog, 2, target, percent2, length2, SideGeometric(side2), holeDiameter, step);
 
     int slackSide = 0;
     if (target.set && MaySlacken(percent1 < percent2 ? percent1 : percent2))
         slackSide = percent1 < percent2 ? 1 : 2;
     if (spokes > 0)
-        ShowLacingNote(dialog, crossings1, spokes1, crossings2, spokes2, slackSide,
-                       slackSide == 1 ? percent1 : percent2);
+        ShowLacingNote(dialog,
+                       LacingNoteOf(side1, side2, holeDiameter, slackSide,
+                                    slackSide == 1 ? percent1 : percent2),
+                       side1, side2);
     else
         XDlgSetStr(dialog, iLacingNote, "");
 }

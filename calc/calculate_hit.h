@@ -11,15 +11,17 @@
 // lengths and shows them with 2 decimals in items 22 and 23. A field that holds
 // no number counts as 0. A side with no finite length shows text 1 of string
 // list 128 in the user's language (kNoResultText in English).
-// The rim's spoke hole offset (item 24, toward side 2) is added to side 1's
-// flange distance and taken from side 2's first; 0 changes nothing. Items 25
+// The rim's spoke hole offset (item 24, toward the side item 43 says) is taken
+// from that side's flange distance and added to the other's first; 0 or an
+// empty field changes nothing. Items 25
 // and 26 show each side's tension as a whole percentage of the tighter side's
 // ("58 %"), or nothing when either length is no result or a flange distance is
 // zero or less.
 // Each side is laced with its own spoke count (item 27: equal, or 2:1); a
-// straight-pull head (item 28) takes no hole off. Items 30 and 31 show each
-// side's bracing angle; item 29 says which side would cross its own flange
-// (a crossing angle over 90 degrees), and is empty when neither would.
+// straight-pull head (item 28) takes no hole off and leaves its seat as items
+// 44 and 45 say. Each side's spokes are as the lacing lays them
+// (calc/geometry.h). Items 30 and 31 show each side's bracing angle; item 29
+// words LacingNoteOf (calc/lacing_note.h), and is empty when nothing applies.
 // With a target tension (item 36, in the unit of item 37) items 25 and 26
 // add each side's tension ("58 % · 69 kgf"), items 38 and 39 show the stretch
 // of the side's spoke gauge (items 34, 35) and the note warns of a looser side
@@ -33,9 +35,24 @@ void DoCalculateHit(DialogRef dialog);
 enum { kLacingStringsID = 129, kAngleStringsID = 131 };
 // kLacingStringsID: the lacing note's sentences. kLacingTooSteep: ^1 side,
 // ^2 crossings, ^3 that side's spokes, ^4 the crossing angle in degrees;
-// kLacingBothTooSteep: ^1 and ^2 the crossings, ^3 and ^4 the spokes of sides 1 and 2.
-// kLacingMaySlacken: ^1 the looser side, ^2 its whole percentage.
-enum { kLacingTooSteep = 1, kLacingBothTooSteep = 2, kLacingMaySlacken = 3 };
+// kLacingBothTooSteep and kLacingBothPastTangent: ^1 and ^2 the crossings, ^3
+// and ^4 the spokes of sides 1 and 2. kLacingMaySlacken: ^1 the looser side
+// (the side an offset rim's holes would sit toward), ^2 its whole percentage.
+// kLacingPastTangent: ^1 side, ^2 crossings, ^3 the crossing angle, ^4 the
+// tangent's. kLacingOverHead: ^1 side, ^2 crossings, ^3 its spokes, ^4 mm from
+// the next hole's centre. kLacingUneven: ^1 the wheel's spokes, ^2 a side's.
+// kLacingHubCrossings: ^1 side, ^2 the tangent's angle, ^3 its crossings (to
+// the tenth), ^4 the side's spokes.
+enum {
+    kLacingTooSteep = 1,
+    kLacingBothTooSteep = 2,
+    kLacingMaySlacken = 3,
+    kLacingPastTangent = 4,
+    kLacingBothPastTangent = 5,
+    kLacingOverHead = 6,
+    kLacingUneven = 7,
+    kLacingHubCrossings = 8
+};
 // kTargetStringsID: a side's tension at the target, ^1 its percentage text,
 // ^2 the tension. kBuyStringsID: ^1 the stock length, ^2 its difference from
 // the computed length ("+0,6").

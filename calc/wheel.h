@@ -17,7 +17,8 @@ struct RimPart {
     char size[kWheelTextSize];  // item 9
     char notes[kWheelTextSize]; // item 12
     double diameter;            // ERD, mm (item 10)
-    double offset;              // spoke hole offset toward side 2, mm (item 24)
+    double offset;              // spoke hole offset as the maker gives it, mm (item 24)
+    int offsetSide;             // the side the holes sit toward: 1 or 2 (item 43)
 };
 
 struct HubPart {
@@ -31,6 +32,8 @@ struct HubPart {
     double flangeDistance1; // from the centre plane
     double flangeDistance2;
     double holeDiameter; // J-bend only
+    int exit;            // straight-pull: kExitAimed or kExitTangential (item 44)
+    double seatOffset;   // straight-pull, aimed: seat off its radial line, mm (item 45)
 };
 
 // Every input of the form by value: numbers as numbers (0 for a field with no
@@ -63,12 +66,31 @@ struct SideResults {
 };
 
 // What the lacing note says, as data: the form words it in the user's language.
-enum NoteKind { kNoteNone = 0, kNoteTooSteep, kNoteBothTooSteep, kNoteMaySlacken };
+// kNoteTooSteep: a side's spokes span over a quarter turn; kNotePastTangent: at
+// or past the tangent of their flange, within a quarter turn (the Both kinds:
+// both sides, one of them at least past the tangent); kNoteOverHead: a side's
+// spokes run over the head in the next hub hole; kNoteUneven: equal sides of
+// an odd count, crossed; kNoteHubCrossings: a tangential straight-pull side
+// laced with other crossings than its seats give.
+enum NoteKind {
+    kNoteNone = 0,
+    kNoteTooSteep,
+    kNoteBothTooSteep,
+    kNoteMaySlacken,
+    kNotePastTangent,
+    kNoteBothPastTangent,
+    kNoteOverHead,
+    kNoteUneven,
+    kNoteHubCrossings
+};
 struct LacingNote {
     NoteKind kind;
-    int side;       // the side it is about (kNoteTooSteep, kNoteMaySlacken)
-    double angle;   // the crossing angle, degrees (kNoteTooSteep)
+    int side;       // the side it is about (all but the Both kinds and kNoteUneven)
+    double angle;   // the side's span, degrees (kNoteTooSteep, kNotePastTangent, kNoteHubCrossings)
+    double limit;   // the span of a spoke along the flange's tangent, degrees (kNotePastTangent)
     double percent; // the looser side's share (kNoteMaySlacken)
+    double distance;  // mm from the spoke to the next hub hole's centre (kNoteOverHead)
+    double crossings; // the crossings the seats give (kNoteHubCrossings)
 };
 
 // Everything a Calculate gives, for the wheel it was computed from.
