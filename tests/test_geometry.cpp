@@ -76,15 +76,14 @@ TEST_P(BuiltInSpace, EverySpokeOfTheLacingTable)
                 SCOPED_TRACE(std::string(hub.name) + " " + std::to_string(x1) + "x" +
                              std::to_string(x2));
                 const SpokeSide sides[2] = {
-                    {hub.d1, hub.z1, hub.rim, (double)x1, n1, (double)c.spokes,
-                     hub.straightPull, hub.exit, hub.seatOffset},
-                    {hub.d2, hub.z2, hub.rim, (double)x2, n2, (double)c.spokes,
-                     hub.straightPull, hub.exit, hub.seatOffset}};
+                    {hub.d1, hub.z1, hub.rim, (double)x1, n1, (double)c.spokes, hub.straightPull,
+                     hub.exit, hub.seatOffset},
+                    {hub.d2, hub.z2, hub.rim, (double)x2, n2, (double)c.spokes, hub.straightPull,
+                     hub.exit, hub.seatOffset}};
                 Lacing lacing;
                 if (!DoLacing((int)n1 / 2, (int)n2 / 2, x1, x2, &lacing)) {
                     if (!hub.straightPull) {
-                        EXPECT_NE(LacingNoteOf(sides[0], sides[1], hub.hole, 0, 0).kind,
-                                  kNoteNone);
+                        EXPECT_NE(LacingNoteOf(sides[0], sides[1], hub.hole, 0, 0).kind, kNoteNone);
                     }
                     continue;
                 }
@@ -92,15 +91,15 @@ TEST_P(BuiltInSpace, EverySpokeOfTheLacingTable)
                 for (int s = 0; s < 2; s++) {
                     const BuiltSide b = {(s ? hub.d2 : hub.d1) / 2, s ? hub.z2 : hub.z1,
                                          hub.rim / 2,
-                                         !hub.straightPull              ? Seat::kHole
+                                         !hub.straightPull             ? Seat::kHole
                                          : hub.exit == kExitTangential ? Seat::kTangentSeat
-                                                                        : Seat::kAimedSeat,
+                                                                       : Seat::kAimedSeat,
                                          hub.seatOffset};
                     const double turn = BalancedTurn(lacing, s + 1, b);
                     const double length = SideGeometric(sides[s]);
                     const double bracing = SideBracing(sides[s]);
-                    const double span = std::fabs(SpokeSpan(sides[s].crossings, sides[s].spokes,
-                                                            sides[s].wheelSpokes));
+                    const double span = std::fabs(
+                        SpokeSpan(sides[s].crossings, sides[s].spokes, sides[s].wheelSpokes));
                     bool pointsBack = false;
                     pull[s] = 0;
                     for (const BuiltSpoke &spoke : BuildSide(lacing, s + 1, b, turn)) {
@@ -108,8 +107,8 @@ TEST_P(BuiltInSpace, EverySpokeOfTheLacingTable)
                         EXPECT_NEAR(asin(b.z / spoke.length) * 180 / M_PI, bracing, 1e-6);
                         // The flange stays where the lacing put it, but for
                         // radial spokes off their lines, which turn it.
-                        if (b.seat == Seat::kHole || (b.seat == Seat::kAimedSeat &&
-                                                      (span > 0 || b.offset == 0))) {
+                        if (b.seat == Seat::kHole ||
+                            (b.seat == Seat::kAimedSeat && (span > 0 || b.offset == 0))) {
                             EXPECT_NEAR(std::fabs(spoke.span), span, 1e-7) << "side " << s + 1;
                         }
                         if (b.seat == Seat::kTangentSeat)
@@ -185,9 +184,12 @@ TEST(LacingNote, Boundaries)
         NoteKind kind;
         double clearance1;
     } cases[] = {
-        {"32x4", 32, 4, kNoteBothPastTangent, 1.064}, {"24x3", 24, 3, kNoteBothPastTangent, 2.165},
-        {"16x2", 16, 2, kNoteBothPastTangent, 5.382}, {"32x3", 32, 3, kNoteNone, 4.346},
-        {"36x3", 36, 3, kNoteNone, 4.608},            {"24x2", 24, 2, kNoteNone, 7.662},
+        {"32x4", 32, 4, kNoteBothPastTangent, 1.064},
+        {"24x3", 24, 3, kNoteBothPastTangent, 2.165},
+        {"16x2", 16, 2, kNoteBothPastTangent, 5.382},
+        {"32x3", 32, 3, kNoteNone, 4.346},
+        {"36x3", 36, 3, kNoteNone, 4.608},
+        {"24x2", 24, 2, kNoteNone, 7.662},
     };
     for (const auto &c : cases) {
         const SpokeSide s1 = {45, 35, 600, c.crossings, c.spokes, c.spokes, false, kExitAimed, 0};

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "calc/calculate_hit.h"
+#include "calc/geometry.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "form/commands.h"
@@ -131,8 +132,36 @@ TEST_F(Wheels, StraightPullTakesNoHoleAndSaysWhatItsFiguresAre)
               "Side 2 head seat distance from the centre");
     DoCalculateHit(form);
     EXPECT_EQ(Lengths(), Expected(3, 3, 32, 32, 0));
+    // Seats 1 mm off the radial line toward the rim end, 67,5° round:
+    // sqrt(300² + r² + 1 - 2 x 300 (r cos 67,5° + sin 67,5°) + Z²) = 293,278 and
+    // 290,026.
+    EXPECT_TRUE(Popup(iSpokeExit)->isEnabled());
+    EXPECT_TRUE(Field(iSeatOffset)->isEnabled());
+    Field(iSeatOffset)->setText("1");
+    DoCalculateHit(form);
+    EXPECT_EQ(Lengths(), "292,69 289,45");
+    // Along the tangent: sqrt(300² - r² + Z²) = 301,196 and 299,312, whatever
+    // the crossings; the seat offset has nothing to move. The seats reach
+    // acos(22,5 / 300) = 85,7°, 3,8 crossings of side 1's 16, not the 3 chosen.
+    ChooseValue(iSpokeExit, kExitTangential);
+    DoSpokeExitHit(form);
+    EXPECT_FALSE(Field(iSeatOffset)->isEnabled());
+    DoCalculateHit(form);
+    EXPECT_EQ(Lengths(), "300,59 298,71");
+    EXPECT_EQ(Label(iLacingNote).substr(0, 88),
+              "Side 1: its seats send the spokes off along the tangent, 86° round the wheel: 3,8 "
+              "cross");
+    Popup(iCrossings1)->setCurrentIndex(4);
+    Popup(iCrossings2)->setCurrentIndex(4);
+    DoCalculateHit(form);
+    EXPECT_EQ(Lengths(), "300,59 298,71");
+    EXPECT_EQ(Label(iLacingNote), "") << "4 crossings are what the seats give";
+    Popup(iCrossings1)->setCurrentIndex(3);
+    Popup(iCrossings2)->setCurrentIndex(3);
     ChooseValue(iSpokeHead, kJBendHead);
     DoSpokeHeadHit(form);
+    EXPECT_FALSE(Popup(iSpokeExit)->isEnabled());
+    EXPECT_FALSE(Field(iSeatOffset)->isEnabled());
     EXPECT_TRUE(Field(iHoleDiameter)->isEnabled());
     EXPECT_EQ(Label(iSeatDiameterLabel), "Flange diameter:");
     EXPECT_EQ(Field(iFlangeDiameter1)->accessibleName().toStdString(), "Side 1 flange diameter");
