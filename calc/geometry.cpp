@@ -5,6 +5,9 @@
 
 #include <math.h>
 
+#include "calc/spoke.h"
+#include "calc/wheel.h"
+
 // 4 x 3.141592654 and its half: the angle constant to ten digits rather than
 // pi, as the lengths that wheel builders compare against were worked out with.
 static const double kFourPi = 12.566370616;
@@ -119,4 +122,32 @@ double HubCrossings(const SpokeSide &side)
 double OffsetTowardSide2(double offset, int towardSide)
 {
     return towardSide == 1 ? -offset : offset;
+}
+
+void WheelSides(const Wheel &wheel, bool straightPull, SpokeSide *side1, SpokeSide *side2)
+{
+    const double spokes = wheel.spokes;
+    double spokes1, spokes2;
+    SideSpokes(spokes, wheel.sharing, &spokes1, &spokes2);
+    const double offset = OffsetTowardSide2(wheel.rim.offset, wheel.rim.offsetSide);
+    const int exit = wheel.hub.exit == kExitTangential ? kExitTangential : kExitAimed;
+    const double seatOffset = straightPull ? wheel.hub.seatOffset : 0;
+    *side1 = {wheel.hub.flangeDiameter1,
+              wheel.hub.flangeDistance1 + offset,
+              wheel.rim.diameter,
+              (double)wheel.crossings1,
+              spokes1,
+              spokes,
+              straightPull,
+              exit,
+              seatOffset};
+    *side2 = {wheel.hub.flangeDiameter2,
+              wheel.hub.flangeDistance2 - offset,
+              wheel.rim.diameter,
+              (double)wheel.crossings2,
+              spokes2,
+              spokes,
+              straightPull,
+              exit,
+              seatOffset};
 }

@@ -74,4 +74,13 @@ double HubCrossings(const SpokeSide &side);
 // side the holes sit toward (1 or 2; any other value counts as 2).
 double OffsetTowardSide2(double offset, int towardSide);
 
+struct Wheel;
+
+// The two sides of a wheel record (calc/wheel.h) as the lacing lays them:
+// each side's own count from the wheel's spokes and sharing (SideSpokes), the
+// rim's offset taken from the flange distance of the side its holes sit
+// toward and added to the other's, the straight-pull figures when
+// `straightPull` (the record's head says so; its values belong to the form).
+void WheelSides(const Wheel &wheel, bool straightPull, SpokeSide *side1, SpokeSide *side2);
+
 #endif

@@ -13,6 +13,7 @@
 #include "calc/lacing.h"
 #include "calc/lacing_note.h"
 #include "calc/spoke.h"
+#include "calc/wheel.h"
 #include "tests/built_wheel.h"
 
 namespace {
@@ -228,6 +229,29 @@ TEST(OffsetTowardSide2, FollowsTheChosenSide)
     EXPECT_EQ(OffsetTowardSide2(3, 2), 3);
     EXPECT_EQ(OffsetTowardSide2(3, 1), -3);
     EXPECT_EQ(OffsetTowardSide2(0, 1) + 35, 35);
+}
+
+// A wheel record's sides: 24 spokes, 16 on side 2, the rim's 3 mm toward side
+// 1, straight-pull seats 1,5 mm off their lines.
+TEST(WheelSides, FromTheRecord)
+{
+    Wheel w = {};
+    w.rim.diameter = 599, w.rim.offset = 3, w.rim.offsetSide = 1;
+    w.hub.flangeDiameter1 = w.hub.flangeDiameter2 = 55.5;
+    w.hub.flangeDistance1 = 27, w.hub.flangeDistance2 = 35.4;
+    w.hub.exit = kExitAimed, w.hub.seatOffset = 1.5;
+    w.crossings1 = 1, w.crossings2 = 2, w.spokes = 24, w.sharing = kSidesMoreOn2;
+    SpokeSide s1, s2;
+    WheelSides(w, true, &s1, &s2);
+    EXPECT_EQ(s1.distance, 24);
+    EXPECT_EQ(s2.distance, 38.4);
+    EXPECT_EQ(s1.spokes, 16);
+    EXPECT_EQ(s2.spokes, 32);
+    EXPECT_EQ(s2.wheelSpokes, 24);
+    EXPECT_EQ(s2.seatOffset, 1.5);
+    WheelSides(w, false, &s1, &s2);
+    EXPECT_FALSE(s1.straightPull);
+    EXPECT_EQ(s1.seatOffset, 0) << "a J-bend hole has no seat offset";
 }
 
 } // namespace
