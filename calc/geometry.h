@@ -27,13 +27,13 @@ struct SpokeSide {
 
 // The angle at the axle, in radians, between a spoke's seat in the hub and its
 // end in the rim, as DoLacing lays the side and with the hub turned where the
-// side's leading and trailing spokes balance. A side with as many spokes as
-// the wheel has sides (equal sides, or the lighter side of 2:1) spans
-// (12.566370616 x crossings) / spokes, the expression DoCalculate has always
-// used, bit for bit. The fuller side of 2:1 has its rim holes in pairs (two of
-// its own, one of the other side's) but its hub holes evenly spaced: every one
-// of its spokes spans a quarter of a rim hole pitch less. Negative for its
-// radial spokes (a quarter pitch the other way): only the size counts.
+// side's leading and trailing spokes balance. A side of evenly spaced rim
+// holes (equal sides, or the lighter side of 2:1: `spokes` no more than
+// `wheelSpokes`) spans (12.566370616 x crossings) / spokes, DoCalculate's
+// expression, bit for bit. The fuller side of 2:1 has its rim holes in pairs
+// (two of its own, one of the other side's) but its hub holes evenly spaced:
+// every one of its spokes spans a quarter of a rim hole pitch less. Negative
+// for its radial spokes (a quarter pitch the other way): only the size counts.
 double SpokeSpan(double crossings, double spokes, double wheelSpokes);
 
 // The straight distance from a seat on a circle of diameter D, Z from the

@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWheel, BuiltInSpace, testing::ValuesIn(Counts()), 
 // of the 15° rim hole pitch, 41,25°, and the lighter side its full 90°; on
 // the worked hub (side 2 fuller, r 28,5, R 300, Z 20):
 // L = sqrt(28,5² + 300² - 2 x 28,5 x 300 cos 41,25° + 20²) = 279,921, shown
-// 0,998 L - 1,3 = 278,06 (279,42 for the 45° the side once took).
+// 0,998 L - 1,3 = 278,06 (279,42 at 45°, a side laced as a wheel of 32).
 TEST(SpokeSpan, TwoToOneByHand)
 {
     EXPECT_NEAR(SpokeSpan(2, 32, 24) * 180 / M_PI, 41.25, 1e-6);

@@ -171,7 +171,7 @@ TEST_F(Wheels, StraightPullTakesNoHoleAndSaysWhatItsFiguresAre)
 
 // The worked hub (tangent at 85,70° for side 1, 84,55° for side 2): a side
 // whose spokes reach at or past the tangent of its flange, past a quarter
-// turn in the sentence of old; 18 spokes on equal sides, crossed.
+// turn in a sentence of its own; 18 spokes on equal sides, crossed.
 TEST_F(Wheels, LacingNoteSeesTheFlange)
 {
     const struct {
