@@ -199,9 +199,13 @@ void DoCalculateHit(DialogRef dialog)
     // A straight-pull head bears on its seat: no hole to wrap around.
     if (straight)
         holeDiameter = 0;
-    const int exit =
-        XDlgGetValue(dialog, iSpokeExit) == kExitTangential ? kExitTangential : kExitAimed;
-    XDlgGetDouble(dialog, iSeatOffset, &seatOffset);
+    // How a straight-pull spoke leaves its seat; a J-bend hole has no say.
+    int exit = kExitAimed;
+    if (straight) {
+        if (XDlgGetValue(dialog, iSpokeExit) == kExitTangential)
+            exit = kExitTangential;
+        XDlgGetDouble(dialog, iSeatOffset, &seatOffset);
+    }
     XDlgGetDouble(dialog, iRimOffset, &offset);
     // An asymmetric rim's spoke bed sits nearer the flange of the side its
     // holes sit toward.
