@@ -69,9 +69,9 @@ LacingNote NoteOf(const Side &side1, const Side &side2, int slackSide, double sl
 
 void Wheel2Results(const Wheel &w, Results *r)
 {
-    memset(r, 0, sizeof *r);
     r->calculated = true;
     r->wheel = w;
+    r->laced = false;
     // A straight-pull head bears on its seat: no hole to wrap around.
     const double hole = w.hub.head == kStraightPullHead ? 0 : w.hub.holeDiameter;
     const double rim = w.rim.diameter, spokes = w.spokes;
@@ -97,6 +97,8 @@ void Wheel2Results(const Wheel &w, Results *r)
                         side2.flangeDistance, rim, side1.crossings, side2.crossings, spokes2, hole,
                         &unused, &s2.length);
         r->laced = DoLacing(s1.spokes, s2.spokes, w.crossings1, w.crossings2, &r->lacing);
+    } else {
+        memset(&r->lacing, 0, sizeof r->lacing);
     }
     const bool lengths = isfinite(s1.length) && isfinite(s2.length);
     const bool balance =

@@ -5,6 +5,7 @@
 // angles, stretch, lengths to buy and the lacing note.
 #include <math.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "calc/calculate_hit.h"
 #include "calc/numtext.h"
@@ -15,6 +16,14 @@
 const char kNoResultText[] = "no result";
 
 namespace {
+
+// Copies a NUL-terminated text into `out`, cut to fit `size` bytes.
+void Copy(const char *text, char *out, size_t size)
+{
+    const size_t len = strlen(text), n = len < size - 1 ? len : size - 1;
+    memcpy(out, text, n);
+    out[n] = '\0';
+}
 
 // The result items, in the order Results2Form writes them.
 const DialogItemIndex kResultItems[] = {iLength1,      iLength2,      iTension1,  iTension2,
@@ -27,7 +36,7 @@ void LengthText(double length, char *out, size_t size)
     if (isfinite(length)) {
         char text[kNumTextSize];
         Double2Str(length, 2, text);
-        snprintf(out, size, "%s", text);
+        Copy(text, out, size);
         return;
     }
     XFormatIndStr(out, size, kResultStringsID, kNoResultString);
@@ -37,13 +46,13 @@ void LengthText(double length, char *out, size_t size)
 void TensionText(const Results &r, const SideResults &s, char *out, size_t size)
 {
     if (isnan(s.percent)) {
-        snprintf(out, size, "%s", "");
+        out[0] = '\0';
         return;
     }
     char share[16];
     snprintf(share, sizeof share, "%d %%", (int)lround(s.percent));
     if (isnan(s.tension)) {
-        snprintf(out, size, "%s", share);
+        Copy(share, out, size);
         return;
     }
     char tension[kNumTextSize];
@@ -55,7 +64,7 @@ void TensionText(const Results &r, const SideResults &s, char *out, size_t size)
 void AngleText(double degrees, char *out, size_t size)
 {
     if (!isfinite(degrees)) {
-        snprintf(out, size, "%s", "");
+        out[0] = '\0';
         return;
     }
     char number[kNumTextSize];
@@ -68,7 +77,7 @@ void NumberText(double value, SInt16 decimals, char *out, size_t size)
     char text[kNumTextSize] = "";
     if (isfinite(value))
         Double2Str(value, decimals, text);
-    snprintf(out, size, "%s", text);
+    Copy(text, out, size);
 }
 
 // The stock length and its difference from the length it stands for,
@@ -76,7 +85,7 @@ void NumberText(double value, SInt16 decimals, char *out, size_t size)
 void BuyText(const SideResults &s, char *out, size_t size)
 {
     if (isnan(s.toBuy)) {
-        snprintf(out, size, "%s", "");
+        out[0] = '\0';
         return;
     }
     char stock[kNumTextSize], number[kNumTextSize], difference[kNumTextSize + 1];
@@ -90,27 +99,27 @@ void BuyText(const SideResults &s, char *out, size_t size)
 void NoteText(const Results &r, char *out, size_t size)
 {
     const LacingNote &n = r.note;
+    out[0] = '\0';
+    if (n.kind == kNoteNone)
+        return;
+    char side[kNumTextSize], number[kNumTextSize];
+    Double2Str(n.side, 0, side);
+    if (n.kind == kNoteMaySlacken) {
+        Double2Str(lround(n.percent), 0, number);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingMaySlacken, side, number);
+        return;
+    }
     char x1[kNumTextSize], x2[kNumTextSize], n1[kNumTextSize], n2[kNumTextSize];
     Double2Str(r.wheel.crossings1, 0, x1);
     Double2Str(r.wheel.crossings2, 0, x2);
     Double2Str(r.side1.spokes, 0, n1);
     Double2Str(r.side2.spokes, 0, n2);
-    char side[kNumTextSize], number[kNumTextSize];
-    Double2Str(n.side, 0, side);
-    switch (n.kind) {
-    case kNoteBothTooSteep:
+    if (n.kind == kNoteBothTooSteep) {
         XFormatIndStr(out, size, kLacingStringsID, kLacingBothTooSteep, x1, x2, n1, n2);
-        break;
-    case kNoteTooSteep:
+    } else if (n.kind == kNoteTooSteep) {
         Double2Str(n.angle, 0, number);
         XFormatIndStr(out, size, kLacingStringsID, kLacingTooSteep, side, n.side == 1 ? x1 : x2,
                       n.side == 1 ? n1 : n2, number);
-        break;
-    case kNoteMaySlacken:
-        Double2Str(lround(n.percent), 0, number);
-        XFormatIndStr(out, size, kLacingStringsID, kLacingMaySlacken, side, number);
-        break;
-    default: snprintf(out, size, "%s", ""); break;
     }
 }
 
