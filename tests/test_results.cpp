@@ -120,17 +120,12 @@ const Row kRows[] = {
      },
      nullptr, "100% | 100%", nullptr, nullptr, kNoteNone, 0, 0, true},
     {"flange_distance_zero_gives_no_share",
-     [](Wheel *w) {
-         w->hub.flangeDistance1 = 0, w->target = 120;
-     },
-     nullptr, "% | %", " | ", nullptr, kNoteNone, 0, 0, true},
+     [](Wheel *w) { w->hub.flangeDistance1 = 0, w->target = 120; }, nullptr, "% | %", " | ",
+     nullptr, kNoteNone, 0, 0, true},
     {"flange_distance_below_zero_gives_no_share", [](Wheel *w) { w->hub.flangeDistance2 = -1; },
      nullptr, "% | %", nullptr, nullptr, kNoteNone, 0, 0, true},
-    {"no_spoke_count_gives_nothing",
-     [](Wheel *w) {
-         w->spokes = 0, w->target = 120;
-     },
-     " | ", "% | %", " | ", "  |  ", kNoteNone, 0, 0, false},
+    {"no_spoke_count_gives_nothing", [](Wheel *w) { w->spokes = 0, w->target = 120; }, " | ",
+     "% | %", " | ", "  |  ", kNoteNone, 0, 0, false},
     // With 2:1 the side with fewer spokes carries more tension each; a looser
     // side below half the target's may go slack, unless a side cannot be
     // laced at all.
@@ -141,10 +136,8 @@ const Row kRows[] = {
      },
      nullptr, "100% 120 | 81% 98", nullptr, nullptr, kNoteNone, 0, 0, true},
     {"36_2to1_more_on_1_side_1_may_slacken",
-     [](Wheel *w) {
-         w->spokes = 36, w->sharing = kSidesMoreOn1, w->target = 120;
-     },
-     nullptr, "27% 33 | 100% 120", nullptr, nullptr, kNoteMaySlacken, 1, 27, true},
+     [](Wheel *w) { w->spokes = 36, w->sharing = kSidesMoreOn1, w->target = 120; }, nullptr,
+     "27% 33 | 100% 120", nullptr, nullptr, kNoteMaySlacken, 1, 27, true},
     {"24_2to1_more_on_1_side_1_may_slacken",
      [](Wheel *w) {
          w->spokes = 24, w->sharing = kSidesMoreOn1, w->crossings1 = w->crossings2 = 2;
@@ -152,41 +145,26 @@ const Row kRows[] = {
      },
      nullptr, "27% 33 | 100% 120", nullptr, nullptr, kNoteMaySlacken, 1, 27, true},
     {"24_2to1_more_on_1_steep_side_before_slack",
-     [](Wheel *w) {
-         w->spokes = 24, w->sharing = kSidesMoreOn1, w->target = 120;
-     },
-     nullptr, "26% 31 | 100% 120", nullptr, nullptr, kNoteTooSteep, 2, 135, true},
+     [](Wheel *w) { w->spokes = 24, w->sharing = kSidesMoreOn1, w->target = 120; }, nullptr,
+     "26% 31 | 100% 120", nullptr, nullptr, kNoteTooSteep, 2, 135, true},
     // A side whose crossing angle (720 x crossings / its 2n) passes 90 degrees:
     // the lengths and the lacing are still made.
     {"24_at_exactly_90_degrees", [](Wheel *w) { w->spokes = 24; }, nullptr, nullptr, nullptr,
      nullptr, kNoteNone, 0, 0, true},
-    {"16_at_90_and_45",
-     [](Wheel *w) {
-         w->spokes = 16, w->crossings1 = 2, w->crossings2 = 1;
-     },
+    {"16_at_90_and_45", [](Wheel *w) { w->spokes = 16, w->crossings1 = 2, w->crossings2 = 1; },
      nullptr, nullptr, nullptr, nullptr, kNoteNone, 0, 0, true},
-    {"20_side_2_past_a_quarter_turn",
-     [](Wheel *w) {
-         w->spokes = 20, w->crossings1 = 0;
-     },
-     nullptr, nullptr, nullptr, nullptr, kNoteTooSteep, 2, 108, true},
-    {"16_side_1_past_a_quarter_turn",
-     [](Wheel *w) {
-         w->spokes = 16, w->crossings2 = 2;
-     },
-     nullptr, nullptr, nullptr, nullptr, kNoteTooSteep, 1, 135, true},
+    {"20_side_2_past_a_quarter_turn", [](Wheel *w) { w->spokes = 20, w->crossings1 = 0; }, nullptr,
+     nullptr, nullptr, nullptr, kNoteTooSteep, 2, 108, true},
+    {"16_side_1_past_a_quarter_turn", [](Wheel *w) { w->spokes = 16, w->crossings2 = 2; }, nullptr,
+     nullptr, nullptr, nullptr, kNoteTooSteep, 1, 135, true},
     {"20_both_past_a_quarter_turn", [](Wheel *w) { w->spokes = 20; }, nullptr, nullptr, nullptr,
      nullptr, kNoteBothTooSteep, 0, 0, true},
     {"18_2to1_side_1_past_a_quarter_turn",
-     [](Wheel *w) {
-         w->spokes = 18, w->sharing = kSidesMoreOn2, w->crossings1 = 2;
-     },
-     nullptr, nullptr, nullptr, nullptr, kNoteTooSteep, 1, 120, true},
+     [](Wheel *w) { w->spokes = 18, w->sharing = kSidesMoreOn2, w->crossings1 = 2; }, nullptr,
+     nullptr, nullptr, nullptr, kNoteTooSteep, 1, 120, true},
     {"18_2to1_at_60_and_90",
-     [](Wheel *w) {
-         w->spokes = 18, w->sharing = kSidesMoreOn2, w->crossings1 = 1;
-     },
-     nullptr, nullptr, nullptr, nullptr, kNoteNone, 0, 0, true},
+     [](Wheel *w) { w->spokes = 18, w->sharing = kSidesMoreOn2, w->crossings1 = 1; }, nullptr,
+     nullptr, nullptr, nullptr, kNoteNone, 0, 0, true},
 };
 
 class Results2 : public testing::TestWithParam<Row> {};
