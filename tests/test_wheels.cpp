@@ -16,6 +16,7 @@
 #include "calc/spoke.h"
 #include "form/commands.h"
 #include "form/items.h"
+#include "form/wheel.h"
 #include "tests/form_fixture.h"
 
 namespace {
@@ -174,6 +175,57 @@ TEST_F(Wheels, TargetInKgfOrNewtons)
         EXPECT_EQ(Text(iLengthToBuy1) + " | " + Text(iLengthToBuy2),
                   std::string(c.buy1) + " | " + c.buy2);
     }
+}
+
+// A wheel written into the form reads back the same, every field and popup
+// by its value: the form's field tables and the record agree.
+TEST_F(Wheels, WheelRecordRoundTripsThroughTheForm)
+{
+    Wheel w = Wheel();
+    snprintf(w.rim.name, sizeof w.rim.name, "%s", "Caf\xC3\xA9 rim");
+    snprintf(w.rim.size, sizeof w.rim.size, "%s", "584");
+    snprintf(w.rim.notes, sizeof w.rim.notes, "%s", "rim notes");
+    w.rim.diameter = 544.5, w.rim.offset = -1.25;
+    snprintf(w.hub.name, sizeof w.hub.name, "%s", "Hub");
+    snprintf(w.hub.axle, sizeof w.hub.axle, "%s", "12 x 142");
+    snprintf(w.hub.notes, sizeof w.hub.notes, "%s", "hub notes");
+    snprintf(w.hub.position, sizeof w.hub.position, "%s", "rear");
+    w.hub.head = kStraightPullHead;
+    w.hub.flangeDiameter1 = 44, w.hub.flangeDiameter2 = 46.25;
+    w.hub.flangeDistance1 = 33.5, w.hub.flangeDistance2 = 19.75, w.hub.holeDiameter = 2.4;
+    w.crossings1 = 1, w.crossings2 = 2, w.spokes = 24, w.sharing = kSidesMoreOn1;
+    w.gauge1 = kGaugePlain18, w.gauge2 = kGaugeButted201520;
+    w.target = 1150, w.unit = kUnitNewton, w.stockStep = 1;
+    Wheel2Form(form, w);
+    EXPECT_EQ(Text(iRimDiameter) + " " + Text(iRimOffset) + " " + Text(iTargetTension),
+              "544,50 -1,25 1150,00");
+    EXPECT_EQ(Popup(iSpokes)->currentText().toStdString(), "24");
+    Wheel back;
+    Form2Wheel(form, &back);
+    const std::string texts[][2] = {
+        {w.rim.name, back.rim.name},        {w.rim.size, back.rim.size},
+        {w.rim.notes, back.rim.notes},      {w.hub.name, back.hub.name},
+        {w.hub.axle, back.hub.axle},        {w.hub.notes, back.hub.notes},
+        {w.hub.position, back.hub.position}};
+    for (const auto &t : texts)
+        EXPECT_EQ(t[1], t[0]);
+    const double numbers[][2] = {{w.rim.diameter, back.rim.diameter},
+                                 {w.rim.offset, back.rim.offset},
+                                 {w.hub.flangeDiameter1, back.hub.flangeDiameter1},
+                                 {w.hub.flangeDiameter2, back.hub.flangeDiameter2},
+                                 {w.hub.flangeDistance1, back.hub.flangeDistance1},
+                                 {w.hub.flangeDistance2, back.hub.flangeDistance2},
+                                 {w.hub.holeDiameter, back.hub.holeDiameter},
+                                 {w.target, back.target},
+                                 {w.stockStep, back.stockStep}};
+    for (const auto &n : numbers)
+        EXPECT_EQ(n[1], n[0]);
+    const int values[][2] = {{w.hub.head, back.hub.head},     {w.crossings1, back.crossings1},
+                             {w.crossings2, back.crossings2}, {w.spokes, back.spokes},
+                             {w.sharing, back.sharing},       {w.gauge1, back.gauge1},
+                             {w.gauge2, back.gauge2},         {w.unit, back.unit}};
+    for (const auto &v : values)
+        EXPECT_EQ(v[1], v[0]);
 }
 
 // The window with openbox's title bar (about 22 pixels at scale 1) fits in
