@@ -40,10 +40,10 @@ void Buy(SideResults *s, double holeDiameter, double step)
 
 void Wheel2Results(const Wheel &w, Results *r)
 {
-    memset(r, 0, sizeof *r);
     r->calculated = true;
     r->wheel = w;
     const bool straight = w.hub.head == kStraightPullHead;
+    r->laced = false;
     // A straight-pull head bears on its seat: no hole to wrap around.
     const double hole = straight ? 0 : w.hub.holeDiameter;
     // Each side as the lacing lays it, with its own spoke count and the rim's
@@ -58,6 +58,8 @@ void Wheel2Results(const Wheel &w, Results *r)
         s1.length = SideSpokeLength(side1, hole);
         s2.length = SideSpokeLength(side2, hole);
         r->laced = DoLacing(s1.spokes, s2.spokes, w.crossings1, w.crossings2, &r->lacing);
+    } else {
+        memset(&r->lacing, 0, sizeof r->lacing);
     }
     const bool lengths = isfinite(s1.length) && isfinite(s2.length);
     const bool balance = lengths && SidesTensionBalance(side1, side2, &s1.percent, &s2.percent);

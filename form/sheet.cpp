@@ -223,14 +223,17 @@ size_t Results2Figures(const Results &r, char *out, size_t size)
         if (f.kind != kHeading) {
             char value[256] = "";
             const SInt16 v = WheelValue(r.wheel, f.item);
-            if (f.kind == kItemText && !WheelText(r.wheel, f.item, value, sizeof value))
-                ResultText(r, f.item, value, sizeof value);
-            else if (f.kind == kCrossings)
+            if (f.kind == kItemText) {
+                // An input as the form writes it, else a result as the form showed it.
+                if (!WheelText(r.wheel, f.item, value, sizeof value))
+                    ResultText(r, f.item, value, sizeof value);
+            } else if (f.kind == kCrossings) {
                 Double2Str(v - 1, 0, value);
-            else if (f.kind == kSpokeCount)
+            } else if (f.kind == kSpokeCount) {
                 Double2Str(r.side1.spokes + r.side2.spokes, 0, value);
-            else if (f.kind == kPopupWords && v >= 1)
+            } else if (v >= 1) {
                 XFormatIndStr(value, sizeof value, kSheetStringsID, (SInt16)(f.words + v - 1));
+            }
             t.Put("\t");
             t.Put(value);
         }

@@ -148,6 +148,16 @@ void Wheel2Form(DialogRef dialog, const Wheel &wheel)
         XDlgSetValue(dialog, p.item, PopupValue(wheel, p));
 }
 
+void WheelMember2Form(DialogRef dialog, const Wheel &wheel, size_t offset)
+{
+    char text[kWheelTextSize];
+    for (const WheelField &f : kFields)
+        if (f.offset == offset) {
+            FieldText(wheel, f, text, sizeof text);
+            XDlgSetStr(dialog, f.item, text);
+        }
+}
+
 bool WheelText(const Wheel &wheel, DialogItemIndex item, char *out, size_t size)
 {
     for (const WheelField &f : kFields)

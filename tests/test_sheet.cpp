@@ -155,10 +155,10 @@ std::string TableOf(const Lacing &l)
 
 class LastCalculated : public FormTest {};
 
-// Calculate at 3 crossings, choose 2 without calculating: the sheet and the
-// diagram still describe the wheel that was calculated, never its lengths
-// beside another wheel's lacing. Its figures are the record's, written as
-// the form writes numbers (the typed "600" as "600,00").
+// Calculate at 3 crossings, choose 2 without calculating, Clear, type another
+// rim: the sheet and the diagram still describe the wheel that was
+// calculated, never its lengths beside another wheel's lacing. Its figures are the record's,
+// written as the form writes numbers (the typed "600" as "600,00").
 TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
 {
     FillWorkedExample();
@@ -169,6 +169,10 @@ TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
     DoMenuCommand((kFileMenuID << 16) | kLacingItem);
     ChooseValue(iCrossings1, 3); // 2 crossings, not calculated
     ChooseValue(iCrossings2, 3);
+    ClickItem(iClear); // the form's figures and results go; the last calculation stays
+    for (EventRecord e = Next(); e.what != nullEvent; e = Next())
+        DoDlgEvt(&e);
+    ASSERT_EQ(Text(iLength1), "0,00");
     Field(iRimDiameter)->setText(QStringLiteral("584"));
     DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
