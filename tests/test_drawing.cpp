@@ -192,10 +192,10 @@ TEST(Drawing, EverythingStaysInsideItsFrame)
             const DrawItem &item = d.item[i];
             const double r = item.radius;
             const bool inside =
-                item.shape == kShapeLine     ? Inside(c.frame, item.from) && Inside(c.frame, item.to)
-                : item.shape == kShapeCircle ? Inside(c.frame, DrawBox{item.from.x - r, item.from.y - r,
-                                                                       2 * r, 2 * r})
-                                             : Inside(c.frame, item.box);
+                item.shape == kShapeLine ? Inside(c.frame, item.from) && Inside(c.frame, item.to)
+                : item.shape == kShapeCircle
+                    ? Inside(c.frame, DrawBox{item.from.x - r, item.from.y - r, 2 * r, 2 * r})
+                    : Inside(c.frame, item.box);
             EXPECT_TRUE(inside) << c.name << ", item " << i << " of role " << item.role;
         }
     }

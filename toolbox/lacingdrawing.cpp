@@ -104,8 +104,9 @@ void Legend(LacingDrawing *d, DrawBox area, double unit)
                            SpokePen(entries[i].side, entries[i].kind, unit));
         l.kind = entries[i].kind;
         l.number = i;
-        DrawItem &t = Text(d, kRoleLegendWords,
-                           {x + line + 4 * unit, y - row / 2, colWidth - line - 4 * unit, row}, 7.5);
+        DrawItem &t =
+            Text(d, kRoleLegendWords,
+                 {x + line + 4 * unit, y - row / 2, colWidth - line - 4 * unit, row}, 7.5);
         t.number = i;
         t.left = true;
     }
@@ -206,5 +207,6 @@ void DrawLacing(const LacingPicture *picture, DrawBox frame, double unit, Boolea
     valve.fill = kInkWhite;
     Text(&d, kRoleValveWord, {centre.x - 30 * unit, square.top, 60 * unit, 9 * unit}, 7);
     if (legend)
-        Legend(&d, {square.left, square.top + side + 2 * unit, side, legendHeight - 2 * unit}, unit);
+        Legend(&d, {square.left, square.top + side + 2 * unit, side, legendHeight - 2 * unit},
+               unit);
 }
