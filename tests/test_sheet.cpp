@@ -263,12 +263,15 @@ TEST_F(Printed, LacingDiagramWindowIsNamedAndFollowsCalculate)
     ChooseValue(iSpokes, 1);
     DoSpokeCountHit(form);
     ChooseValue(iSpokesPerSide, kSidesMoreOn2);
+    ChooseValue(iCrossings1, 2); // 1 crossing on side 1, 3 on side 2
     EventRecord enter{};
     enter.what = keyDown;
     enter.message = kReturnCharCode;
     DoDlgEvt(&enter);
-    EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("24 spokes, 8 on side 1")))
-        << window->accessibleDescription().toStdString();
+    for (const char *says :
+         {"24 spokes, 8 on side 1 with 1 crossings", "16 on side 2 with 3 crossings"})
+        EXPECT_TRUE(window->accessibleDescription().contains(QString::fromUtf8(says)))
+            << window->accessibleDescription().toStdString();
     window->hide();
 }
 
