@@ -86,9 +86,9 @@ int RecordWarnings(FILE *out, const RecordNote &n, int fields, const char *const
         else if (n.negative & bit)
             fprintf(out, "    warning: line %lld: field %d (%s) is %s; no part measures below 0\n",
                     line, i + 1, numbers[i], value);
-        else if (!(n.hex & bit))
-            continue;
-        warnings++;
+        if ((n.emptyNumber | n.notNumber | n.notFinite | n.negative) & bit)
+            warnings++;
+        // A hexadecimal number is odd whatever its value: one more warning.
         if (n.hex & bit) {
             fprintf(out, "    warning: line %lld: field %d (%s) is hexadecimal; it reads as %s\n",
                     line, i + 1, numbers[i], value);

@@ -113,7 +113,7 @@ TEST(Access, EveryItemHasANameThatSaysWhatItIs)
                                                  {33, "Flange distance from the centre:"},
                                                  {34, "Side 1 spoke gauge"},
                                                  {35, "Side 2 spoke gauge"},
-                                                 {36, "Tension of the tighter side"},
+                                                 {36, "Tension of the higher-tension side"},
                                                  {37, "Tension unit"},
                                                  {38, "Side 1 stretch"},
                                                  {39, "Side 2 stretch"},

@@ -168,6 +168,7 @@ TEST(CommandLine, IsStrictOnceItIsOurs)
         {"help with an argument", {"--help", "x"}, true, 2, "extra argument 'x'"},
         {"version with an option", {"--version", "-v"}, true, 2, "unknown option '-v'"},
         {"help", {"--help"}, true, 0, usage},
+        {"short help", {"-h"}, true, 0, usage},
         {"the window's options", {"-platform", "offscreen"}, false, -1, ""},
         {"--check after --", {"--", "--check"}, false, -1, ""},
     };
@@ -228,9 +229,16 @@ TEST(Check, WarnsAboutNumbersTheFormCannotUse)
         "warning: line 5: field 1 (ERD) is inf, not a finite number;",
         "warning: line 6: field 1 (ERD) is -602,00; no part measures below 0\n",
         "warning: line 7: field 1 (ERD) is hexadecimal; it reads as 600,00\n",
+        "warning: line 8: field 1 (ERD) is hexadecimal; it reads as -8,00\n",
     };
     for (const char *s : says)
         EXPECT_TRUE(Says(report, s)) << "missing: " << s << "\nin:\n" << report;
+    // The summary counts each warning it printed, once.
+    int printed = 0;
+    for (size_t at = report.find("warning: "); at != std::string::npos;
+         at = report.find("warning: ", at + 1))
+        printed++;
+    EXPECT_TRUE(Says(report, ", " + std::to_string(printed) + " warning(s).\n")) << report;
 }
 
 TEST(Check, AShortHubRecordIsWarnedAboutOnce)

@@ -204,6 +204,14 @@ TEST_F(Toolbox, TypingNarrowsTheList)
         {"sharp_s_finds_ss", "\xC3\x9F", 0, {Qt::Key_End, Qt::Key_Return}, 2, true, 7, nullptr},
         {"emoji_typed", "\xF0\x9F\x9A\xB2", 0, {Qt::Key_Return}, 1, true, 8, nullptr},
         {"emoji_taken_back_whole", "\xF0\x9F\x9A\xB2", 1, {Qt::Key_Escape}, 8, false, 0, nullptr},
+        {"space_chooses_the_entry_in_focus",
+         "",
+         0,
+         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Space},
+         8,
+         true,
+         3,
+         nullptr},
     };
     for (const auto &c : cases) {
         ToolboxReset();

@@ -28,7 +28,8 @@ QString Tr(const char *text)
 
 // Side 1 and side 2 differ in colour (a blue and an orange that stay apart for
 // colour-blind eyes) and in line style (side 1 dashed), so that the diagram
-// reads in greyscale too. Trailing spokes are drawn heavier than leading ones.
+// reads in greyscale too. Trailing spokes are drawn with wider lines than
+// leading ones.
 const QColor kSideColour[3] = {QColor(0, 0, 0), QColor(213, 94, 0), QColor(0, 90, 178)};
 
 QPointF At(QPointF centre, double radius, double degrees)
@@ -180,8 +181,12 @@ void tbx::PaintLacing(QPainter &p, const QRectF &box, const LacingCopy &c, doubl
         k.setBold(true);
         p.setFont(k);
         const QPointF kat = At(centre, rimRadius - 12 * unit, key.angle + 360.0 / l.spokes);
-        p.drawText(QRectF(kat.x() - 15 * unit, kat.y() - 5 * unit, 30 * unit, 10 * unit),
-                   Qt::AlignCenter, QCoreApplication::translate("LacingDiagram", "key"));
+        // The label is centred on its place, in a box wide enough for a word or two.
+        p.drawText(QRectF(kat.x() - 30 * unit, kat.y() - 5 * unit, 60 * unit, 10 * unit),
+                   Qt::AlignCenter,
+                   //: Label beside the key spoke on the lacing diagram: the first spoke laced,
+                   //: the one the others follow ("key" as in guide, not a tool). Keep it short.
+                   QCoreApplication::translate("LacingDiagram", "key spoke"));
     }
 
     // The valve hole, at the top between the last rim hole and hole 1.
@@ -211,12 +216,14 @@ QString tbx::DescribeLacing(const LacingCopy &c)
         return QCoreApplication::translate("LacingDiagram",
                                            "The rim alone: calculate a wheel to see its spokes.");
     const Lacing &l = c.lacing;
+    //: What the lacing diagram shows, for screen readers. "Wider lines": the pen, not the
+    //: spoke. The key spoke: the first spoke laced, the one the others follow.
     return QCoreApplication::translate(
                "LacingDiagram",
                "The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 "
                "with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, "
-               "blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 "
-               "right of the valve hole, drawn black.")
+               "blue); trailing spokes drawn with wider lines than leading ones; the key spoke, "
+               "in rim hole 1 right of the valve hole, drawn black.")
         .arg(l.spokes)
         .arg(l.spokes1)
         .arg(l.crossings1)

@@ -16,6 +16,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QVector>
 
 #include "toolbox/lacingview.h"
 #include "toolbox/qt.h"
@@ -38,6 +39,40 @@ double Paragraph(QPainter &p, double x, double y, double width, const QString &t
     p.drawText(QRectF(x, y, width, 10000), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text,
                &used);
     return y + used.height();
+}
+
+// The lacing table's column widths in `room`: each column as wide as its
+// widest cell or its heading's longest word, and what is left shared out so
+// that the headings fit where they can; one that still does not fit wraps
+// between its words.
+QVector<double> ColumnWidths(const QStringList &table, const QFontMetricsF &cell,
+                             const QFontMetricsF &bold, double gap, double room)
+{
+    const QStringList head = table.first().split(QLatin1Char('\t'));
+    const int n = qMax<int>(1, head.size());
+    QVector<double> content(n, gap), wanted(n, gap), widths(n, room / n);
+    for (int i = 1; i < table.size(); i++) {
+        const QStringList cells = table[i].split(QLatin1Char('\t'));
+        for (int k = 0; k < cells.size() && k < n; k++)
+            content[k] = qMax(content[k], cell.horizontalAdvance(cells[k]) + gap);
+    }
+    double sumContent = 0, sumWanted = 0;
+    for (int k = 0; k < n; k++) {
+        // A heading's longest word cannot wrap: the column takes it whole.
+        for (const QString &word : head.value(k).split(QLatin1Char(' ')))
+            content[k] = qMax(content[k], bold.horizontalAdvance(word) + gap);
+        wanted[k] = qMax(content[k], bold.horizontalAdvance(head.value(k)) + gap);
+        sumContent += content[k];
+        sumWanted += wanted[k];
+    }
+    for (int k = 0; k < n; k++) {
+        if (sumWanted <= room)
+            widths[k] = wanted[k] + (room - sumWanted) / n;
+        else if (sumContent < room)
+            widths[k] = content[k] +
+                        (wanted[k] - content[k]) * (room - sumContent) / (sumWanted - sumContent);
+    }
+    return widths;
 }
 
 void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
@@ -72,13 +107,19 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
             p.setFont(small);
             const QString value = line.mid(tab + 1);
             const double valueWidth = figuresWidth * 0.38;
-            p.drawText(QRectF(left, fy, figuresWidth * 0.62, row), Qt::AlignLeft, line.left(tab));
+            // A label too long for its column (a long word in some languages)
+            // wraps onto a second line rather than run into its value.
+            const double labelBottom =
+                Paragraph(p, left, fy, figuresWidth * 0.62 - 2 * mm, line.left(tab));
             if (QFontMetricsF(small, &printer).horizontalAdvance(value) <= valueWidth) {
                 p.drawText(QRectF(left + figuresWidth * 0.62, fy, valueWidth, row), Qt::AlignLeft,
                            value);
+                fy = qMax(fy, labelBottom - row);
             } else {
                 // A long value (the lacing note) wraps below its label.
-                fy = Paragraph(p, left + 3 * mm, fy + row, figuresWidth - 3 * mm, value) - row;
+                fy = Paragraph(p, left + 3 * mm, qMax(fy + row, labelBottom), figuresWidth - 3 * mm,
+                               value) -
+                     row;
             }
         }
         fy += row;
@@ -106,30 +147,42 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
         row * 0.25;
     QFont cell = base;
     cell.setPointSizeF(7);
-    const double cellRow = QFontMetricsF(cell, &printer).lineSpacing();
+    QFont bold = cell;
+    bold.setBold(true);
+    const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
+    const double cellRow = cellMetrics.lineSpacing();
     const int rows = table.size() - 1;
-    const int fit = qMax(1, (int)((page.height() - y - cellRow) / cellRow));
+    // Room for a heading of two lines above the rows.
+    const int fit = qMax(1, (int)((page.height() - y - 2 * cellRow) / cellRow));
     const int columns = qMax(1, (rows + fit - 1) / fit);
     const int perColumn = (rows + columns - 1) / qMax(1, columns);
     const double colWidth = width / qMax(columns, 3);
     const QStringList head = table.first().split(QLatin1Char('\t'));
+    const QVector<double> cellWidth =
+        ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm, colWidth - 3 * mm);
     for (int c = 0; c < columns; c++) {
         const double x = left + c * colWidth;
-        const double cellWidth = (colWidth - 3 * mm) / qMax<qsizetype>(1, head.size());
-        QFont bold = cell;
-        bold.setBold(true);
         p.setFont(bold);
-        for (int k = 0; k < head.size(); k++)
-            p.drawText(QRectF(x + k * cellWidth, y, cellWidth, cellRow), Qt::AlignLeft, head[k]);
+        double headHeight = cellRow, at = x;
+        for (int k = 0; k < head.size(); k++) {
+            QRectF used;
+            p.drawText(QRectF(at, y, cellWidth[k] - 1.5 * mm, 10 * cellRow),
+                       Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, head[k], &used);
+            headHeight = qMax(headHeight, used.height());
+            at += cellWidth[k];
+        }
         p.setFont(cell);
         for (int r = 0; r < perColumn; r++) {
             const int i = c * perColumn + r + 1;
             if (i > rows)
                 break;
             const QStringList cells = table[i].split(QLatin1Char('\t'));
-            for (int k = 0; k < cells.size(); k++)
-                p.drawText(QRectF(x + k * cellWidth, y + (r + 1) * cellRow, cellWidth, cellRow),
+            at = x;
+            for (int k = 0; k < cells.size() && k < cellWidth.size(); k++) {
+                p.drawText(QRectF(at, y + headHeight + r * cellRow, cellWidth[k], cellRow),
                            Qt::AlignLeft, cells[k]);
+                at += cellWidth[k];
+            }
         }
     }
 }

@@ -46,10 +46,6 @@
         <translation>Seite 1, drückend</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>Schlüssel</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>Ventil</translation>
     </message>
@@ -58,12 +54,18 @@
         <translation>Nur die Felge: ein Laufrad berechnen, um seine Speichen zu sehen.</translation>
     </message>
     <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>Das Laufrad von Seite 2 aus gesehen, das Ventilloch oben: %1 Speichen, %2 auf Seite 1 mit %3 Kreuzungen (gestrichelt, orange) und %4 auf Seite 2 mit %5 Kreuzungen (durchgezogen, blau); ziehende Speichen kräftiger als drückende; die Schlüsselspeiche in Felgenloch 1 rechts vom Ventilloch, schwarz.</translation>
+        <source>Lacing diagram</source>
+        <translation>Speichenmuster</translation>
     </message>
     <message>
-        <source>Lacing diagram</source>
-        <translation>Einspeichbild</translation>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>erste Speiche</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>Das Laufrad von Seite 2 aus gesehen, das Ventilloch oben: %1 Speichen, %2 auf Seite 1 mit %3 Kreuzungen (gestrichelt, orange) und %4 auf Seite 2 mit %5 Kreuzungen (durchgezogen, blau); ziehende Speichen mit breiteren Linien als drückende; die erste Speiche, in Felgenloch 1 rechts vom Ventilloch, schwarz.</translation>
     </message>
 </context>
 <context>
@@ -94,6 +96,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Größe:</translation>
     </message>
     <message>
@@ -102,11 +105,12 @@
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Hinweise:</translation>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Rim notes</source>
-        <translation>Hinweise zur Felge</translation>
+        <translation>Notizen zur Felge</translation>
     </message>
     <message>
         <source>Rim diameter at the spoke ends (ERD):</source>
@@ -174,7 +178,7 @@
     </message>
     <message>
         <source>Hub notes</source>
-        <translation>Hinweise zur Nabe</translation>
+        <translation>Notizen zur Nabe</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
@@ -297,10 +301,6 @@
         <translation>Speichenspannung Seite 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Speichenspannung dieser Seite als Anteil der strafferen Seite: So ziehen beide Seiten die Felge seitlich im Gleichgewicht</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Speichenspannung Seite 2</translation>
     </message>
@@ -334,10 +334,12 @@
     </message>
     <message>
         <source>J-bend</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
         <translation>J-Bend</translation>
     </message>
     <message>
         <source>Straight-pull</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
         <translation>Straightpull</translation>
     </message>
     <message>
@@ -390,11 +392,12 @@
     </message>
     <message>
         <source>Bracing angle:</source>
-        <translation>Abstützwinkel:</translation>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
+        <translation>Speichenwinkel:</translation>
     </message>
     <message>
         <source>Side 1 bracing angle</source>
-        <translation>Abstützwinkel Seite 1</translation>
+        <translation>Speichenwinkel Seite 1</translation>
     </message>
     <message>
         <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
@@ -402,7 +405,7 @@
     </message>
     <message>
         <source>Side 2 bracing angle</source>
-        <translation>Abstützwinkel Seite 2</translation>
+        <translation>Speichenwinkel Seite 2</translation>
     </message>
     <message>
         <source>Lacing note</source>
@@ -410,6 +413,7 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
         <translation>Speichenstärke:</translation>
     </message>
     <message>
@@ -418,7 +422,7 @@
     </message>
     <message>
         <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
-        <translation>Edelstahlspeiche dieser Seite: glatt oder konifiziert (Durchmesser am Kopf, in der Mitte und am Gewinde, in mm)</translation>
+        <translation>Edelstahlspeiche dieser Seite: Glattspeiche oder doppeldickend (DD; Durchmesser am Kopf, in der Mitte und am Gewinde, in mm)</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -426,39 +430,29 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
-        <translation>Glatt 2,0 mm</translation>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
+        <translation>Glattspeiche 2,0 mm</translation>
     </message>
     <message>
         <source>Plain 1,8 mm</source>
-        <translation>Glatt 1,8 mm</translation>
+        <translation>Glattspeiche 1,8 mm</translation>
     </message>
     <message>
         <source>Plain 2,3 mm</source>
-        <translation>Glatt 2,3 mm</translation>
+        <translation>Glattspeiche 2,3 mm</translation>
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
-        <translation>Konifiziert 2,0/1,8/2,0</translation>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
+        <translation>DD-Speiche 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>Butted 2,0/1,5/2,0</source>
-        <translation>Konifiziert 2,0/1,5/2,0</translation>
+        <translation>DD-Speiche 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>Side 2 spoke gauge</source>
         <translation>Speichenstärke Seite 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Spannung der strafferen Seite:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Spannung der strafferen Seite</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>Die Spannung, auf die die straffere Seite gebracht wird; die andere Seite erhält ihren Anteil. Leer für keine</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +472,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Lieferlängen:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Lieferlängen</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>Die Längen, in denen Speichen verkauft werden: die Kauflänge wird auf die nächste gerundet, Hälften aufwärts</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -528,6 +519,28 @@
         <source>Side 2 length to buy</source>
         <translation>Kauflänge Seite 2</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Spannung der höher gespannten Seite:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Spannung der höher gespannten Seite</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>Die Spannung, auf die die höher gespannte Seite gebracht wird; die andere Seite erhält ihren Anteil. Leer für keine</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>Die Längen, in denen Speichen verkauft werden: gekauft wird die nächstgelegene; eine Länge genau zwischen zweien wird als die längere gekauft</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Speichenspannung dieser Seite im Verhältnis zur höher gespannten Seite: So ziehen beide Seiten die Felge seitlich im Gleichgewicht</translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -549,7 +562,7 @@
     </message>
     <message>
         <source>Showing “%1”, %2 entries</source>
-        <translation>Treffer für „%1“, %2 Einträgen</translation>
+        <translation>Treffer für „%1“, %2 Einträge</translation>
     </message>
     <message>
         <source>Close the list</source>
@@ -583,7 +596,7 @@
     </message>
     <message>
         <source>Lacing diagram…</source>
-        <translation>Einspeichbild…</translation>
+        <translation>Speichenmuster…</translation>
     </message>
     <message>
         <source>Print…</source>
@@ -635,8 +648,9 @@
         <translation>Beide Seiten: ^1 und ^2 Kreuzungen bei ^3 und ^4 Speichen reichen über eine Vierteldrehung um das Rad hinaus; die Speichen liefen über ihre eigenen Flansche. Mit weniger Kreuzungen einspeichen.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>Seite ^1 mit ^2 % der Spannung der strafferen Seite kann unter Last schlaff werden: 2:1 einspeichen, eine asymmetrische Felge oder auf der straffen Seite eine dickere Speiche nehmen.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use an offset rim, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>Seite ^1 mit ^2&#xa0;% der Spannung der anderen Seite kann unter Last schlaff werden: 2:1 einspeichen, eine asymmetrische Felge nehmen oder Seite ^1 dünnere Speichen geben, die sich weiter dehnen und ihre Spannung halten.</translation>
     </message>
 </context>
 <context>
@@ -746,10 +760,12 @@
     </message>
     <message>
         <source>Size</source>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
         <translation>Größe</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Notizen</translation>
     </message>
     <message>
@@ -870,11 +886,11 @@
     </message>
     <message>
         <source>Bracing angle, side 1</source>
-        <translation>Abstützwinkel, Seite 1</translation>
+        <translation>Speichenwinkel, Seite 1</translation>
     </message>
     <message>
         <source>Bracing angle, side 2</source>
-        <translation>Abstützwinkel, Seite 2</translation>
+        <translation>Speichenwinkel, Seite 2</translation>
     </message>
     <message>
         <source>equal</source>
@@ -921,10 +937,6 @@
         <translation>Speichenstärke, Seite 2</translation>
     </message>
     <message>
-        <source>Tension of the tighter side</source>
-        <translation>Spannung der strafferen Seite</translation>
-    </message>
-    <message>
         <source>Tension unit</source>
         <translation>Spannungseinheit</translation>
     </message>
@@ -954,23 +966,24 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
-        <translation>glatt 2,0 mm</translation>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
+        <translation>Glattspeiche 2,0 mm</translation>
     </message>
     <message>
         <source>plain 1,8 mm</source>
-        <translation>glatt 1,8 mm</translation>
+        <translation>Glattspeiche 1,8 mm</translation>
     </message>
     <message>
         <source>plain 2,3 mm</source>
-        <translation>glatt 2,3 mm</translation>
+        <translation>Glattspeiche 2,3 mm</translation>
     </message>
     <message>
         <source>butted 2,0/1,8/2,0</source>
-        <translation>konifiziert 2,0/1,8/2,0</translation>
+        <translation>DD-Speiche 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>butted 2,0/1,5/2,0</source>
-        <translation>konifiziert 2,0/1,5/2,0</translation>
+        <translation>DD-Speiche 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>kgf</source>
@@ -988,20 +1001,22 @@
         <source>every 1 mm</source>
         <translation>jeder Millimeter</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Spannung der höher gespannten Seite</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
         <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
-        <translation>^1. Die Schlüsselspeiche, Seite ^2: von Nabenloch ^3 des Flansches von Seite ^2 in Felgenloch 1, das erste Loch im Uhrzeigersinn nach dem Ventilloch, das Laufrad von Seite 2 aus gesehen.</translation>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
+        <translation>^1. Die erste Speiche, Seite ^2: von Nabenloch ^3 des Flansches von Seite ^2 in Felgenloch 1, das erste Loch im Uhrzeigersinn nach dem Ventilloch, das Laufrad von Seite 2 aus gesehen.</translation>
     </message>
     <message>
         <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
         <translation>^1. Die übrigen ziehenden Speichen von Seite ^2, aus jedem zweiten Nabenloch (Nabenloch zu Felgenloch): ^3.</translation>
-    </message>
-    <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. Die ziehenden Speichen von Seite ^2, um ein halbes Nabenloch gegen die von Seite ^3 versetzt (Nabenloch zu Felgenloch): ^4. Die letzte endet links vom Ventilloch neben der Schlüsselspeiche, so bleibt Platz für die Pumpe.</translation>
     </message>
     <message>
         <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
@@ -1014,6 +1029,19 @@
     <message>
         <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
         <translation>^1. Die radialen Speichen von Seite ^2 (Nabenloch zu Felgenloch): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, from hub holes staggered half a hole spacing from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. Die ziehenden Speichen von Seite ^2, aus Nabenlöchern, die einen halben Lochabstand gegen die von Seite ^3 versetzt sind (Nabenloch zu Felgenloch): ^4. Die letzte endet links vom Ventilloch neben der ersten Speiche, mit Platz für die Pumpe.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1&#xa0;%</translation>
     </message>
 </context>
 </TS>

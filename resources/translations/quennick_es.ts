@@ -46,10 +46,6 @@
         <translation>lado 1, de empuje</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>guía</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>válvula</translation>
     </message>
@@ -58,12 +54,18 @@
         <translation>Solo la llanta: calcule una rueda para ver sus radios.</translation>
     </message>
     <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>La rueda vista desde el lado 2, con el orificio de la válvula arriba: %1 radios, %2 en el lado 1 con %3 cruces (discontinuos, naranja) y %4 en el lado 2 con %5 cruces (continuos, azul); los radios de tiro más gruesos que los de empuje; el radio guía, en el agujero 1 de la llanta a la derecha de la válvula, en negro.</translation>
-    </message>
-    <message>
         <source>Lacing diagram</source>
         <translation>Esquema de radiado</translation>
+    </message>
+    <message>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>radio guía</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>La rueda vista desde el lado 2, con el agujero de la válvula arriba: %1 radios, %2 en el lado 1 con %3 cruces (discontinuos, naranja) y %4 en el lado 2 con %5 cruces (continuos, azul); los radios de tiro trazados con líneas más anchas que los de empuje; el radio guía, en el agujero 1 de la llanta a la derecha de la válvula, en negro.</translation>
     </message>
 </context>
 <context>
@@ -94,6 +96,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Medida:</translation>
     </message>
     <message>
@@ -102,6 +105,7 @@
     </message>
     <message>
         <source>Notes:</source>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
         <translation>Notas:</translation>
     </message>
     <message>
@@ -297,10 +301,6 @@
         <translation>Tensión de los radios, lado 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Tensión de los radios de este lado como parte de la del lado más tenso: los dos lados tiran de la llanta hacia los lados en equilibrio</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Tensión de los radios, lado 2</translation>
     </message>
@@ -334,11 +334,13 @@
     </message>
     <message>
         <source>J-bend</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
         <translation>Con codo</translation>
     </message>
     <message>
         <source>Straight-pull</source>
-        <translation>Recto</translation>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
+        <translation>Recta</translation>
     </message>
     <message>
         <source>Flanges</source>
@@ -390,6 +392,7 @@
     </message>
     <message>
         <source>Bracing angle:</source>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
         <translation>Ángulo de los radios:</translation>
     </message>
     <message>
@@ -410,6 +413,7 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
         <translation>Grosor de los radios:</translation>
     </message>
     <message>
@@ -426,6 +430,7 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
         <translation>Liso 2,0 mm</translation>
     </message>
     <message>
@@ -438,6 +443,7 @@
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
         <translation>Conificado 2,0/1,8/2,0</translation>
     </message>
     <message>
@@ -447,18 +453,6 @@
     <message>
         <source>Side 2 spoke gauge</source>
         <translation>Grosor de los radios, lado 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Tensión del lado más tenso:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tensión del lado más tenso</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>La tensión a la que se lleva el lado más tenso; el otro lado recibe su parte. Vacío para ninguna</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +472,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Longitudes disponibles:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Longitudes disponibles</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>Las longitudes en que se venden los radios: la longitud a comprar se redondea a la más cercana, las mitades hacia arriba</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -514,11 +505,11 @@
     </message>
     <message>
         <source>Length to buy:</source>
-        <translation>Longitud a comprar:</translation>
+        <translation>Longitud de compra:</translation>
     </message>
     <message>
         <source>Side 1 length to buy</source>
-        <translation>Longitud a comprar, lado 1</translation>
+        <translation>Longitud de compra, lado 1</translation>
     </message>
     <message>
         <source>The stock length nearest the spoke&apos;s unstretched length (without a gauge and a tension: nearest the length above), and how far it is from it</source>
@@ -526,7 +517,29 @@
     </message>
     <message>
         <source>Side 2 length to buy</source>
-        <translation>Longitud a comprar, lado 2</translation>
+        <translation>Longitud de compra, lado 2</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tensión del lado más tenso:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Tensión del lado más tenso</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>La tensión a la que se lleva el lado más tenso; el otro lado recibe su parte. Vacío para ninguna</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>Las longitudes en que se venden los radios: se compra la más cercana; una longitud justo a medio camino entre dos se compra como la más larga</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Tensión de los radios de este lado como parte de la del lado más tenso: los dos lados tiran de la llanta hacia los lados en equilibrio</translation>
     </message>
 </context>
 <context>
@@ -635,8 +648,9 @@
         <translation>Ambos lados: ^1 y ^2 cruces en ^3 y ^4 radios pasan de un cuarto de vuelta alrededor de la rueda, y los radios pasarían por encima de sus propias bridas. Rádielos con menos cruces.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>El lado ^1, al ^2 % de la tensión del lado más tenso, puede aflojarse bajo carga: radie 2:1, use una llanta asimétrica o un radio más grueso en el lado tenso.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use an offset rim, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>El lado ^1, al ^2&#xa0;% de la tensión del otro lado, puede aflojarse bajo carga: radie 2:1, use una llanta asimétrica o ponga en el lado ^1 radios más finos, que se estiran más y conservan su tensión.</translation>
     </message>
 </context>
 <context>
@@ -746,10 +760,12 @@
     </message>
     <message>
         <source>Size</source>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
         <translation>Medida</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Notas</translation>
     </message>
     <message>
@@ -894,7 +910,7 @@
     </message>
     <message>
         <source>straight-pull</source>
-        <translation>recto</translation>
+        <translation>recta</translation>
     </message>
     <message>
         <source>Head seat circle diameter, side 1</source>
@@ -921,10 +937,6 @@
         <translation>Grosor de los radios, lado 2</translation>
     </message>
     <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tensión del lado más tenso</translation>
-    </message>
-    <message>
         <source>Tension unit</source>
         <translation>Unidad de tensión</translation>
     </message>
@@ -942,11 +954,11 @@
     </message>
     <message>
         <source>Length to buy, side 1</source>
-        <translation>Longitud a comprar, lado 1</translation>
+        <translation>Longitud de compra, lado 1</translation>
     </message>
     <message>
         <source>Length to buy, side 2</source>
-        <translation>Longitud a comprar, lado 2</translation>
+        <translation>Longitud de compra, lado 2</translation>
     </message>
     <message>
         <source>not set</source>
@@ -954,6 +966,7 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
         <translation>liso 2,0 mm</translation>
     </message>
     <message>
@@ -988,20 +1001,22 @@
         <source>every 1 mm</source>
         <translation>cada milímetro</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tensión del lado más tenso</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
         <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
-        <translation>^1. El radio guía, lado ^2: del agujero ^3 de la brida del lado ^2 al agujero 1 de la llanta, el primero en el sentido de las agujas del reloj tras el orificio de la válvula, con la rueda vista desde el lado 2.</translation>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
+        <translation>^1. El radio guía, lado ^2: del agujero ^3 de la brida del lado ^2 al agujero 1 de la llanta, el primero en el sentido de las agujas del reloj tras el agujero de la válvula, con la rueda vista desde el lado 2.</translation>
     </message>
     <message>
         <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
         <translation>^1. El resto de los radios de tiro del lado ^2, uno de cada dos agujeros del buje (agujero del buje a agujero de la llanta): ^3.</translation>
-    </message>
-    <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. Los radios de tiro del lado ^2, desplazados medio agujero respecto a los del lado ^3 (agujero del buje a agujero de la llanta): ^4. El último acaba a la izquierda del orificio de la válvula junto al radio guía, dejando sitio para la bomba.</translation>
     </message>
     <message>
         <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
@@ -1014,6 +1029,19 @@
     <message>
         <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
         <translation>^1. Los radios radiales del lado ^2 (agujero del buje a agujero de la llanta): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, from hub holes staggered half a hole spacing from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. Los radios de tiro del lado ^2, de agujeros del buje desplazados medio paso respecto a los del lado ^3 (agujero del buje a agujero de la llanta): ^4. El último acaba a la izquierda de la válvula junto al radio guía, dejando sitio a la bomba.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -46,10 +46,6 @@
         <translation>côté 1, poussants</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>repère</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>valve</translation>
     </message>
@@ -58,12 +54,18 @@
         <translation>La jante seule&#xa0;: calculez une roue pour voir ses rayons.</translation>
     </message>
     <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>La roue vue du côté 2, le trou de valve en haut&#xa0;: %1 rayons, %2 côté 1 avec %3 croisements (tirets, orange) et %4 côté 2 avec %5 croisements (trait plein, bleu)&#xa0;; les rayons tirants plus épais que les poussants&#xa0;; le rayon repère, dans le trou de jante 1 à droite du trou de valve, en noir.</translation>
-    </message>
-    <message>
         <source>Lacing diagram</source>
         <translation>Schéma de rayonnage</translation>
+    </message>
+    <message>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>rayon repère</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>La roue vue du côté 2, le trou de valve en haut&#xa0;: %1 rayons, %2 côté 1 avec %3 croisements (tirets, orange) et %4 côté 2 avec %5 croisements (trait plein, bleu)&#xa0;; les rayons tirants tracés d’un trait plus large que les poussants&#xa0;; le rayon repère, dans le trou de jante 1 à droite du trou de valve, en noir.</translation>
     </message>
 </context>
 <context>
@@ -94,6 +96,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Dimension&#xa0;:</translation>
     </message>
     <message>
@@ -102,11 +105,12 @@
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Remarques&#xa0;:</translation>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Rim notes</source>
-        <translation>Remarques sur la jante</translation>
+        <translation>Notes sur la jante</translation>
     </message>
     <message>
         <source>Rim diameter at the spoke ends (ERD):</source>
@@ -174,7 +178,7 @@
     </message>
     <message>
         <source>Hub notes</source>
-        <translation>Remarques sur le moyeu</translation>
+        <translation>Notes sur le moyeu</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
@@ -297,10 +301,6 @@
         <translation>Tension des rayons, côté 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Tension des rayons de ce côté en part de celle du côté le plus tendu&#xa0;: les deux côtés tirent la jante latéralement en équilibre</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Tension des rayons, côté 2</translation>
     </message>
@@ -334,10 +334,12 @@
     </message>
     <message>
         <source>J-bend</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
         <translation>Coudé</translation>
     </message>
     <message>
         <source>Straight-pull</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
         <translation>Tête droite</translation>
     </message>
     <message>
@@ -390,6 +392,7 @@
     </message>
     <message>
         <source>Bracing angle:</source>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
         <translation>Angle des rayons&#xa0;:</translation>
     </message>
     <message>
@@ -398,7 +401,7 @@
     </message>
     <message>
         <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
-        <translation>L&apos;angle des rayons de ce côté avec le plan de la roue&#xa0;: plus il est grand, plus la roue est rigide latéralement</translation>
+        <translation>L’angle des rayons de ce côté avec le plan de la roue&#xa0;: plus il est grand, plus la roue est rigide latéralement</translation>
     </message>
     <message>
         <source>Side 2 bracing angle</source>
@@ -410,15 +413,16 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
-        <translation>Calibre des rayons&#xa0;:</translation>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
+        <translation>Diamètre des rayons&#xa0;:</translation>
     </message>
     <message>
         <source>Side 1 spoke gauge</source>
-        <translation>Calibre des rayons, côté 1</translation>
+        <translation>Diamètre des rayons, côté 1</translation>
     </message>
     <message>
         <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
-        <translation>Rayon inox de ce côté&#xa0;: simple, ou conifié (diamètres à la tête, au milieu et au filetage, en mm)</translation>
+        <translation>Rayon inox de ce côté&#xa0;: de diamètre constant, ou rétreint (diamètres à la tête, au milieu et au filetage, en mm)</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -426,39 +430,29 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
-        <translation>Simple 2,0 mm</translation>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
+        <translation>Constant 2,0 mm</translation>
     </message>
     <message>
         <source>Plain 1,8 mm</source>
-        <translation>Simple 1,8 mm</translation>
+        <translation>Constant 1,8 mm</translation>
     </message>
     <message>
         <source>Plain 2,3 mm</source>
-        <translation>Simple 2,3 mm</translation>
+        <translation>Constant 2,3 mm</translation>
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
-        <translation>Conifié 2,0/1,8/2,0</translation>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
+        <translation>Rétreint 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>Butted 2,0/1,5/2,0</source>
-        <translation>Conifié 2,0/1,5/2,0</translation>
+        <translation>Rétreint 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>Side 2 spoke gauge</source>
-        <translation>Calibre des rayons, côté 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Tension du côté le plus tendu&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tension du côté le plus tendu</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>La tension à donner au côté le plus tendu&#xa0;; l&apos;autre côté reçoit sa part. Vide pour aucune</translation>
+        <translation>Diamètre des rayons, côté 2</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +472,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Longueurs du commerce&#xa0;:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Longueurs du commerce</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>Les longueurs auxquelles les rayons sont vendus&#xa0;: la longueur à acheter est arrondie à la plus proche, les demis vers le haut</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -506,7 +497,7 @@
     </message>
     <message>
         <source>How much this side&apos;s spokes stretch at their tension, in mm</source>
-        <translation>De combien les rayons de ce côté s&apos;allongent sous leur tension, en mm</translation>
+        <translation>De combien les rayons de ce côté s’allongent sous leur tension, en mm</translation>
     </message>
     <message>
         <source>Side 2 stretch</source>
@@ -527,6 +518,28 @@
     <message>
         <source>Side 2 length to buy</source>
         <translation>Longueur à acheter, côté 2</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tension du côté le plus tendu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Tension du côté le plus tendu</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>La tension à donner au côté le plus tendu&#xa0;; l’autre côté reçoit sa part. Vide pour aucune</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>Les longueurs auxquelles les rayons sont vendus&#xa0;: on achète la plus proche&#xa0;; une longueur tombant juste entre deux s’achète à la plus longue</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Tension des rayons de ce côté en part de celle du côté le plus tendu&#xa0;: les deux côtés tirent la jante latéralement en équilibre</translation>
     </message>
 </context>
 <context>
@@ -628,15 +641,16 @@
     <name>strings 129</name>
     <message>
         <source>Side ^1: ^2 crossings on its ^3 spokes reach ^4° round the wheel, past a quarter turn, so the spokes would run across their own flange. Lace it with fewer crossings.</source>
-        <translation>Côté ^1&#xa0;: ^2 croisements sur ses ^3 rayons vont à ^4° autour de la roue, au-delà d&apos;un quart de tour&#xa0;; les rayons passeraient sur leur propre flasque. Rayonnez-le avec moins de croisements.</translation>
+        <translation>Côté ^1&#xa0;: ^2 croisements sur ses ^3 rayons vont à ^4° autour de la roue, au-delà d’un quart de tour&#xa0;; les rayons passeraient sur leur propre flasque. Rayonnez-le avec moins de croisements.</translation>
     </message>
     <message>
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
-        <translation>Les deux côtés&#xa0;: ^1 et ^2 croisements sur ^3 et ^4 rayons vont au-delà d&apos;un quart de tour autour de la roue&#xa0;; les rayons passeraient sur leurs propres flasques. Rayonnez-les avec moins de croisements.</translation>
+        <translation>Les deux côtés&#xa0;: ^1 et ^2 croisements sur ^3 et ^4 rayons vont au-delà d’un quart de tour autour de la roue&#xa0;; les rayons passeraient sur leurs propres flasques. Rayonnez-les avec moins de croisements.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>Le côté ^1, à ^2&#xa0;% de la tension du côté le plus tendu, peut se détendre en charge&#xa0;: rayonnez en 2:1, prenez une jante asymétrique ou un rayon plus épais du côté tendu.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use an offset rim, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>Le côté ^1, à ^2&#xa0;% de la tension de l’autre côté, peut se détendre en charge&#xa0;: rayonnez en 2:1, prenez une jante asymétrique ou des rayons plus fins côté ^1, qui s’allongent davantage et gardent leur tension.</translation>
     </message>
 </context>
 <context>
@@ -651,11 +665,11 @@
     </message>
     <message>
         <source>Head seat circle diameter (PCD):</source>
-        <translation>Diamètre du cercle des appuis de tête (PCD)&#xa0;:</translation>
+        <translation>Diamètre du cercle des logements de tête (PCD)&#xa0;:</translation>
     </message>
     <message>
         <source>Head seat distance from the centre:</source>
-        <translation>Distance des appuis de tête au centre&#xa0;:</translation>
+        <translation>Distance des logements de tête au centre&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -703,19 +717,19 @@
     </message>
     <message>
         <source>Side 1 head seat circle diameter</source>
-        <translation>Diamètre du cercle des appuis de tête, côté 1</translation>
+        <translation>Diamètre du cercle des logements de tête, côté 1</translation>
     </message>
     <message>
         <source>Side 2 head seat circle diameter</source>
-        <translation>Diamètre du cercle des appuis de tête, côté 2</translation>
+        <translation>Diamètre du cercle des logements de tête, côté 2</translation>
     </message>
     <message>
         <source>Side 1 head seat distance from the centre</source>
-        <translation>Distance des appuis de tête au centre, côté 1</translation>
+        <translation>Distance des logements de tête au centre, côté 1</translation>
     </message>
     <message>
         <source>Side 2 head seat distance from the centre</source>
-        <translation>Distance des appuis de tête au centre, côté 2</translation>
+        <translation>Distance des logements de tête au centre, côté 2</translation>
     </message>
 </context>
 <context>
@@ -746,10 +760,12 @@
     </message>
     <message>
         <source>Size</source>
-        <translation>Taille</translation>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
+        <translation>Dimension</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Notes</translation>
     </message>
     <message>
@@ -898,31 +914,27 @@
     </message>
     <message>
         <source>Head seat circle diameter, side 1</source>
-        <translation>Cercle des appuis de tête, côté 1</translation>
+        <translation>Cercle des logements de tête, côté 1</translation>
     </message>
     <message>
         <source>Head seat circle diameter, side 2</source>
-        <translation>Cercle des appuis de tête, côté 2</translation>
+        <translation>Cercle des logements de tête, côté 2</translation>
     </message>
     <message>
         <source>Head seat distance, side 1</source>
-        <translation>Distance des appuis de tête, côté 1</translation>
+        <translation>Distance des logements de tête, côté 1</translation>
     </message>
     <message>
         <source>Head seat distance, side 2</source>
-        <translation>Distance des appuis de tête, côté 2</translation>
+        <translation>Distance des logements de tête, côté 2</translation>
     </message>
     <message>
         <source>Spoke gauge, side 1</source>
-        <translation>Calibre des rayons, côté 1</translation>
+        <translation>Diamètre des rayons, côté 1</translation>
     </message>
     <message>
         <source>Spoke gauge, side 2</source>
-        <translation>Calibre des rayons, côté 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tension du côté le plus tendu</translation>
+        <translation>Diamètre des rayons, côté 2</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -954,23 +966,24 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
-        <translation>simple 2,0 mm</translation>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
+        <translation>constant 2,0 mm</translation>
     </message>
     <message>
         <source>plain 1,8 mm</source>
-        <translation>simple 1,8 mm</translation>
+        <translation>constant 1,8 mm</translation>
     </message>
     <message>
         <source>plain 2,3 mm</source>
-        <translation>simple 2,3 mm</translation>
+        <translation>constant 2,3 mm</translation>
     </message>
     <message>
         <source>butted 2,0/1,8/2,0</source>
-        <translation>conifié 2,0/1,8/2,0</translation>
+        <translation>rétreint 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>butted 2,0/1,5/2,0</source>
-        <translation>conifié 2,0/1,5/2,0</translation>
+        <translation>rétreint 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>kgf</source>
@@ -988,20 +1001,22 @@
         <source>every 1 mm</source>
         <translation>au millimètre</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tension du côté le plus tendu</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
         <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
         <translation>^1. Le rayon repère, côté ^2&#xa0;: du trou de moyeu ^3 du flasque côté ^2 au trou de jante 1, le premier trou dans le sens horaire après le trou de valve, la roue vue du côté 2.</translation>
     </message>
     <message>
         <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
         <translation>^1. Les autres rayons tirants du côté ^2, un trou de moyeu sur deux (trou de moyeu vers trou de jante)&#xa0;: ^3.</translation>
-    </message>
-    <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. Les rayons tirants du côté ^2, décalés d&apos;un demi-trou par rapport à ceux du côté ^3 (trou de moyeu vers trou de jante)&#xa0;: ^4. Le dernier finit à gauche du trou de valve, le long du rayon repère, ce qui laisse la place à la pompe.</translation>
     </message>
     <message>
         <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
@@ -1014,6 +1029,19 @@
     <message>
         <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
         <translation>^1. Les rayons radiaux du côté ^2 (trou de moyeu vers trou de jante)&#xa0;: ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, from hub holes staggered half a hole spacing from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. Les rayons tirants du côté ^2, dans les trous de moyeu décalés d’un demi-intervalle sur ceux du côté ^3 (trou de moyeu vers trou de jante)&#xa0;: ^4. Le dernier finit à gauche du trou de valve, contre le rayon repère&#xa0;: place pour la pompe.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1&#xa0;%</translation>
     </message>
 </context>
 </TS>

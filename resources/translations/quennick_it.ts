@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Works out the spoke length for each side of a bicycle wheel from the rim, the hub, the crossings and the number of spokes.</source>
-        <translation>Calcola la lunghezza dei raggi per ciascun lato di una ruota di bicicletta da cerchio, mozzo, incroci e numero di raggi.</translation>
+        <translation>Calcola la lunghezza dei raggi per ciascun lato di una ruota di bicicletta a partire da cerchio, mozzo, incroci e numero di raggi.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -46,24 +46,26 @@
         <translation>lato 1, spingenti</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>guida</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>valvola</translation>
     </message>
     <message>
         <source>The rim alone: calculate a wheel to see its spokes.</source>
-        <translation>Solo il cerchio: calcolate una ruota per vederne i raggi.</translation>
-    </message>
-    <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>La ruota vista dal lato 2, con il foro valvola in alto: %1 raggi, %2 sul lato 1 con %3 incroci (tratteggiati, arancione) e %4 sul lato 2 con %5 incroci (continui, blu); i raggi tiranti più spessi degli spingenti; il raggio guida, nel foro 1 del cerchio a destra del foro valvola, in nero.</translation>
+        <translation>Solo il cerchio: calcola una ruota per vederne i raggi.</translation>
     </message>
     <message>
         <source>Lacing diagram</source>
         <translation>Schema di raggiatura</translation>
+    </message>
+    <message>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>raggio guida</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>La ruota vista dal lato 2, con il foro valvola in alto: %1 raggi, %2 sul lato 1 con %3 incroci (tratteggiati, arancione) e %4 sul lato 2 con %5 incroci (continui, blu); i raggi tiranti tracciati con linee più larghe degli spingenti; il raggio guida, nel foro 1 del cerchio a destra del foro valvola, in nero.</translation>
     </message>
 </context>
 <context>
@@ -94,6 +96,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Misura:</translation>
     </message>
     <message>
@@ -102,6 +105,7 @@
     </message>
     <message>
         <source>Notes:</source>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
         <translation>Note:</translation>
     </message>
     <message>
@@ -297,10 +301,6 @@
         <translation>Tensione dei raggi, lato 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Tensione dei raggi di questo lato come quota di quella del lato più teso: i due lati tirano il cerchio lateralmente in equilibrio</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Tensione dei raggi, lato 2</translation>
     </message>
@@ -334,10 +334,12 @@
     </message>
     <message>
         <source>J-bend</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
         <translation>A gomito</translation>
     </message>
     <message>
         <source>Straight-pull</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
         <translation>Testa dritta</translation>
     </message>
     <message>
@@ -390,6 +392,7 @@
     </message>
     <message>
         <source>Bracing angle:</source>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
         <translation>Angolo dei raggi:</translation>
     </message>
     <message>
@@ -398,7 +401,7 @@
     </message>
     <message>
         <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
-        <translation>L&apos;angolo dei raggi di questo lato rispetto al piano della ruota: più è grande, più la ruota è rigida lateralmente</translation>
+        <translation>L’angolo dei raggi di questo lato rispetto al piano della ruota: più è grande, più la ruota è rigida lateralmente</translation>
     </message>
     <message>
         <source>Side 2 bracing angle</source>
@@ -410,6 +413,7 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
         <translation>Sezione dei raggi:</translation>
     </message>
     <message>
@@ -418,7 +422,7 @@
     </message>
     <message>
         <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
-        <translation>Raggio inox di questo lato: a sezione costante o rastremato (diametri alla testa, al centro e alla filettatura, in mm)</translation>
+        <translation>Raggio inox di questo lato: a sezione costante o sfinato (diametri alla testa, al centro e alla filettatura, in mm)</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -426,6 +430,7 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
         <translation>Costante 2,0 mm</translation>
     </message>
     <message>
@@ -438,27 +443,16 @@
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
-        <translation>Rastremato 2,0/1,8/2,0</translation>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
+        <translation>Sfinato 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>Butted 2,0/1,5/2,0</source>
-        <translation>Rastremato 2,0/1,5/2,0</translation>
+        <translation>Sfinato 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>Side 2 spoke gauge</source>
         <translation>Sezione dei raggi, lato 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Tensione del lato più teso:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tensione del lato più teso</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>La tensione a cui portare il lato più teso; l&apos;altro lato riceve la sua parte. Vuoto per nessuna</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +472,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Lunghezze in commercio:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Lunghezze in commercio</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>Le lunghezze in cui si vendono i raggi: la lunghezza da acquistare è arrotondata alla più vicina, le metà per eccesso</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -527,6 +518,28 @@
     <message>
         <source>Side 2 length to buy</source>
         <translation>Lunghezza da acquistare, lato 2</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tensione del lato più teso:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Tensione del lato più teso</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>La tensione a cui portare il lato più teso; l’altro lato riceve la sua parte. Vuoto per nessuna</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>Le lunghezze in cui si vendono i raggi: si acquista la più vicina; una lunghezza esattamente a metà tra due si acquista come la più lunga</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Tensione dei raggi di questo lato come quota di quella del lato più teso: i due lati tirano il cerchio lateralmente in equilibrio</translation>
     </message>
 </context>
 <context>
@@ -628,15 +641,16 @@
     <name>strings 129</name>
     <message>
         <source>Side ^1: ^2 crossings on its ^3 spokes reach ^4° round the wheel, past a quarter turn, so the spokes would run across their own flange. Lace it with fewer crossings.</source>
-        <translation>Lato ^1: ^2 incroci sui suoi ^3 raggi arrivano a ^4° intorno alla ruota, oltre un quarto di giro, e i raggi passerebbero sopra la loro flangia. Raggiatelo con meno incroci.</translation>
+        <translation>Lato ^1: ^2 incroci sui suoi ^3 raggi arrivano a ^4° intorno alla ruota, oltre un quarto di giro, e i raggi passerebbero sopra la loro flangia. Raggialo con meno incroci.</translation>
     </message>
     <message>
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
-        <translation>Entrambi i lati: ^1 e ^2 incroci su ^3 e ^4 raggi vanno oltre un quarto di giro intorno alla ruota, e i raggi passerebbero sopra le loro flange. Raggiateli con meno incroci.</translation>
+        <translation>Entrambi i lati: ^1 e ^2 incroci su ^3 e ^4 raggi vanno oltre un quarto di giro intorno alla ruota, e i raggi passerebbero sopra le loro flange. Raggiali con meno incroci.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>Il lato ^1, al ^2 % della tensione del lato più teso, può allentarsi sotto carico: raggiate 2:1, usate un cerchio asimmetrico o un raggio più spesso sul lato teso.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use an offset rim, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>Il lato ^1, al ^2% della tensione dell’altro lato, può allentarsi sotto carico: raggia 2:1, usa un cerchio asimmetrico o dai al lato ^1 raggi più sottili, che si allungano di più e mantengono la tensione.</translation>
     </message>
 </context>
 <context>
@@ -651,11 +665,11 @@
     </message>
     <message>
         <source>Head seat circle diameter (PCD):</source>
-        <translation>Diametro del cerchio delle sedi delle teste (PCD):</translation>
+        <translation>Diametro primitivo delle teste (PCD):</translation>
     </message>
     <message>
         <source>Head seat distance from the centre:</source>
-        <translation>Distanza delle sedi delle teste dal centro:</translation>
+        <translation>Distanza delle teste dal centro:</translation>
     </message>
 </context>
 <context>
@@ -703,19 +717,19 @@
     </message>
     <message>
         <source>Side 1 head seat circle diameter</source>
-        <translation>Diametro del cerchio delle sedi delle teste, lato 1</translation>
+        <translation>Diametro primitivo delle teste, lato 1</translation>
     </message>
     <message>
         <source>Side 2 head seat circle diameter</source>
-        <translation>Diametro del cerchio delle sedi delle teste, lato 2</translation>
+        <translation>Diametro primitivo delle teste, lato 2</translation>
     </message>
     <message>
         <source>Side 1 head seat distance from the centre</source>
-        <translation>Distanza delle sedi delle teste dal centro, lato 1</translation>
+        <translation>Distanza delle teste dal centro, lato 1</translation>
     </message>
     <message>
         <source>Side 2 head seat distance from the centre</source>
-        <translation>Distanza delle sedi delle teste dal centro, lato 2</translation>
+        <translation>Distanza delle teste dal centro, lato 2</translation>
     </message>
 </context>
 <context>
@@ -746,10 +760,12 @@
     </message>
     <message>
         <source>Size</source>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
         <translation>Misura</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Note</translation>
     </message>
     <message>
@@ -898,19 +914,19 @@
     </message>
     <message>
         <source>Head seat circle diameter, side 1</source>
-        <translation>Cerchio delle sedi delle teste, lato 1</translation>
+        <translation>Diametro primitivo delle teste, lato 1</translation>
     </message>
     <message>
         <source>Head seat circle diameter, side 2</source>
-        <translation>Cerchio delle sedi delle teste, lato 2</translation>
+        <translation>Diametro primitivo delle teste, lato 2</translation>
     </message>
     <message>
         <source>Head seat distance, side 1</source>
-        <translation>Distanza delle sedi delle teste, lato 1</translation>
+        <translation>Distanza delle teste, lato 1</translation>
     </message>
     <message>
         <source>Head seat distance, side 2</source>
-        <translation>Distanza delle sedi delle teste, lato 2</translation>
+        <translation>Distanza delle teste, lato 2</translation>
     </message>
     <message>
         <source>Spoke gauge, side 1</source>
@@ -919,10 +935,6 @@
     <message>
         <source>Spoke gauge, side 2</source>
         <translation>Sezione dei raggi, lato 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tensione del lato più teso</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -954,6 +966,7 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
         <translation>costante 2,0 mm</translation>
     </message>
     <message>
@@ -966,11 +979,11 @@
     </message>
     <message>
         <source>butted 2,0/1,8/2,0</source>
-        <translation>rastremato 2,0/1,8/2,0</translation>
+        <translation>sfinato 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>butted 2,0/1,5/2,0</source>
-        <translation>rastremato 2,0/1,5/2,0</translation>
+        <translation>sfinato 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>kgf</source>
@@ -988,11 +1001,17 @@
         <source>every 1 mm</source>
         <translation>ogni millimetro</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tensione del lato più teso</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
         <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
         <translation>^1. Il raggio guida, lato ^2: dal foro ^3 della flangia del lato ^2 al foro 1 del cerchio, il primo foro in senso orario dopo il foro valvola, con la ruota vista dal lato 2.</translation>
     </message>
     <message>
@@ -1000,12 +1019,8 @@
         <translation>^1. Gli altri raggi tiranti del lato ^2, da un foro del mozzo ogni due (foro del mozzo verso foro del cerchio): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. I raggi tiranti del lato ^2, sfalsati di mezzo foro rispetto a quelli del lato ^3 (foro del mozzo verso foro del cerchio): ^4. L&apos;ultimo finisce a sinistra del foro valvola accanto al raggio guida, lasciando spazio alla pompa.</translation>
-    </message>
-    <message>
         <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
-        <translation>^1. I raggi spingenti del lato ^2, dai fori del mozzo rimasti liberi in mezzo (foro del mozzo verso foro del cerchio): ^3. Ognuno incrocia ^4 raggi del proprio lato, sopra i primi e sotto l&apos;ultimo, vicino al cerchio.</translation>
+        <translation>^1. I raggi spingenti del lato ^2, dai fori del mozzo rimasti liberi in mezzo (foro del mozzo verso foro del cerchio): ^3. Ognuno incrocia ^4 raggi del proprio lato, sopra i primi e sotto l’ultimo, vicino al cerchio.</translation>
     </message>
     <message>
         <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
@@ -1014,6 +1029,19 @@
     <message>
         <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
         <translation>^1. I raggi radiali del lato ^2 (foro del mozzo verso foro del cerchio): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, from hub holes staggered half a hole spacing from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. I raggi tiranti del lato ^2, dai fori del mozzo sfalsati di mezzo passo rispetto a quelli del lato ^3 (foro del mozzo verso foro del cerchio): ^4. L’ultimo finisce a sinistra del foro valvola accanto al raggio guida, lasciando spazio alla pompa.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1%</translation>
     </message>
 </context>
 </TS>

@@ -46,10 +46,6 @@
         <translation>kant 1, duwend</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>sleutel</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>ventiel</translation>
     </message>
@@ -58,12 +54,18 @@
         <translation>Alleen de velg: bereken een wiel om de spaken te zien.</translation>
     </message>
     <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>Het wiel gezien vanaf kant 2, het ventielgat boven: %1 spaken, %2 aan kant 1 met %3 kruisingen (gestreept, oranje) en %4 aan kant 2 met %5 kruisingen (doorgetrokken, blauw); trekkende spaken dikker dan duwende; de sleutelspaak, in velggat 1 rechts van het ventielgat, zwart.</translation>
-    </message>
-    <message>
         <source>Lacing diagram</source>
         <translation>Inspaakschema</translation>
+    </message>
+    <message>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>eerste spaak</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>Het wiel gezien vanaf kant 2, het ventielgat boven: %1 spaken, %2 aan kant 1 met %3 kruisingen (gestreept, oranje) en %4 aan kant 2 met %5 kruisingen (doorgetrokken, blauw); trekkende spaken met bredere lijnen dan duwende; de eerste spaak, in velggat 1 rechts van het ventielgat, zwart.</translation>
     </message>
 </context>
 <context>
@@ -94,6 +96,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Maat:</translation>
     </message>
     <message>
@@ -102,11 +105,12 @@
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Opmerkingen:</translation>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Rim notes</source>
-        <translation>Opmerkingen bij de velg</translation>
+        <translation>Notities bij de velg</translation>
     </message>
     <message>
         <source>Rim diameter at the spoke ends (ERD):</source>
@@ -174,7 +178,7 @@
     </message>
     <message>
         <source>Hub notes</source>
-        <translation>Opmerkingen bij de naaf</translation>
+        <translation>Notities bij de naaf</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
@@ -297,10 +301,6 @@
         <translation>Spaakspanning kant 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Spaakspanning van deze kant als deel van die van de strakste kant: zo trekken beide kanten de velg zijwaarts in evenwicht</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Spaakspanning kant 2</translation>
     </message>
@@ -334,10 +334,12 @@
     </message>
     <message>
         <source>J-bend</source>
-        <translation>J-bocht</translation>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
+        <translation>J-bend</translation>
     </message>
     <message>
         <source>Straight-pull</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
         <translation>Straight-pull</translation>
     </message>
     <message>
@@ -390,6 +392,7 @@
     </message>
     <message>
         <source>Bracing angle:</source>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
         <translation>Spaakhoek:</translation>
     </message>
     <message>
@@ -410,6 +413,7 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
         <translation>Spaakdikte:</translation>
     </message>
     <message>
@@ -418,7 +422,7 @@
     </message>
     <message>
         <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
-        <translation>RVS-spaak van deze kant: glad, of getrokken (diameters bij de kop, in het midden en bij de draad, in mm)</translation>
+        <translation>RVS-spaak van deze kant: glad, of DD: aan de uiteinden dikker dan in het midden (diameters bij de kop, in het midden en bij de draad, in mm)</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -426,6 +430,7 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
         <translation>Glad 2,0 mm</translation>
     </message>
     <message>
@@ -438,27 +443,16 @@
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
-        <translation>Getrokken 2,0/1,8/2,0</translation>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
+        <translation>DD 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>Butted 2,0/1,5/2,0</source>
-        <translation>Getrokken 2,0/1,5/2,0</translation>
+        <translation>DD 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>Side 2 spoke gauge</source>
         <translation>Spaakdikte kant 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Spanning van de strakste kant:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Spanning van de strakste kant</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>De spanning waarop de strakste kant gebracht wordt; de andere kant krijgt haar deel. Leeg voor geen</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +472,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Verkrijgbare lengtes:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Verkrijgbare lengtes</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>De lengtes waarin spaken verkocht worden: de te kopen lengte wordt afgerond op de dichtstbijzijnde, helften naar boven</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -527,6 +518,28 @@
     <message>
         <source>Side 2 length to buy</source>
         <translation>Te kopen lengte kant 2</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Spanning van de hoger gespannen kant:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Spanning van de hoger gespannen kant</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>De spanning waarop de hoger gespannen kant gebracht wordt; de andere kant krijgt haar deel. Leeg voor geen</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>De lengtes waarin spaken verkocht worden: de te kopen lengte is de dichtstbijzijnde; ligt een lengte precies tussen twee in, dan de langere</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Spaakspanning van deze kant als deel van die van de hoger gespannen kant: zo trekken beide kanten de velg zijwaarts in evenwicht</translation>
     </message>
 </context>
 <context>
@@ -635,8 +648,9 @@
         <translation>Beide kanten: ^1 en ^2 kruisingen op ^3 en ^4 spaken reiken voorbij een kwartslag rond het wiel, zodat de spaken over hun eigen flenzen zouden lopen. Spaak ze in met minder kruisingen.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>Kant ^1 op ^2 % van de spanning van de strakste kant kan onder belasting slap worden: spaak 2:1 in, neem een asymmetrische velg of een dikkere spaak aan de strakke kant.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use an offset rim, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>Kant ^1 op ^2% van de spanning van de andere kant kan onder belasting slap worden: spaak 2:1 in, neem een asymmetrische velg of geef kant ^1 dunnere spaken, die meer rekken en hun spanning houden.</translation>
     </message>
 </context>
 <context>
@@ -746,10 +760,12 @@
     </message>
     <message>
         <source>Size</source>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
         <translation>Maat</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Notities</translation>
     </message>
     <message>
@@ -890,7 +906,7 @@
     </message>
     <message>
         <source>J-bend</source>
-        <translation>J-bocht</translation>
+        <translation>J-bend</translation>
     </message>
     <message>
         <source>straight-pull</source>
@@ -919,10 +935,6 @@
     <message>
         <source>Spoke gauge, side 2</source>
         <translation>Spaakdikte, kant 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Spanning van de strakste kant</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -954,6 +966,7 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
         <translation>glad 2,0 mm</translation>
     </message>
     <message>
@@ -966,11 +979,11 @@
     </message>
     <message>
         <source>butted 2,0/1,8/2,0</source>
-        <translation>getrokken 2,0/1,8/2,0</translation>
+        <translation>DD 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>butted 2,0/1,5/2,0</source>
-        <translation>getrokken 2,0/1,5/2,0</translation>
+        <translation>DD 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>kgf</source>
@@ -988,20 +1001,22 @@
         <source>every 1 mm</source>
         <translation>per millimeter</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Spanning van de hoger gespannen kant</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
         <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
-        <translation>^1. De sleutelspaak, kant ^2: van naafgat ^3 van de flens van kant ^2 in velggat 1, het eerste gat met de klok mee na het ventielgat, het wiel gezien vanaf kant 2.</translation>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
+        <translation>^1. De eerste spaak, kant ^2: van naafgat ^3 van de flens van kant ^2 in velggat 1, het eerste gat met de klok mee na het ventielgat, het wiel gezien vanaf kant 2.</translation>
     </message>
     <message>
         <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
         <translation>^1. De overige trekkende spaken van kant ^2, uit elk tweede naafgat (naafgat naar velggat): ^3.</translation>
-    </message>
-    <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. De trekkende spaken van kant ^2, een half naafgat verschoven ten opzichte van die van kant ^3 (naafgat naar velggat): ^4. De laatste eindigt links van het ventielgat naast de sleutelspaak, zodat er ruimte blijft voor de pomp.</translation>
     </message>
     <message>
         <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
@@ -1014,6 +1029,19 @@
     <message>
         <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
         <translation>^1. De radiale spaken van kant ^2 (naafgat naar velggat): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Side ^2&apos;s trailing spokes, from hub holes staggered half a hole spacing from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. De trekkende spaken van kant ^2, uit de naafgaten die een halve gatafstand verspringen ten opzichte van die van kant ^3 (naafgat naar velggat): ^4. De laatste eindigt links van het ventielgat naast de eerste spaak, zodat er ruimte blijft voor de pomp.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1%</translation>
     </message>
 </context>
 </TS>
