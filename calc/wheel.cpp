@@ -65,6 +65,18 @@ LacingNote NoteOf(const Side &side1, const Side &side2, int slackSide, double sl
     return note;
 }
 
+NoteKind PartsNote(PartsKind kind)
+{
+    switch (kind) {
+    case kPartsNoRim: return kNoteNoRim;
+    case kPartsFlangeOverRim: return kNoteFlangeOverRim;
+    case kPartsFlangeDistance: return kNoteFlangeDistance;
+    case kPartsOffsetPastFlange: return kNoteOffsetPastFlange;
+    case kPartsFine: break;
+    }
+    return kNoteNone;
+}
+
 } // namespace
 
 void Wheel2Results(const Wheel &w, Results *r)
@@ -104,9 +116,12 @@ void Wheel2Results(const Wheel &w, Results *r)
         DoSideTensionBalance(side1.flangeDiameter, side2.flangeDiameter, side1.flangeDistance,
                              side2.flangeDistance, rim, side1.crossings, side2.crossings, spokes1,
                              spokes2, &s1.percent, &s2.percent);
-    // The tighter side's tension as typed, in newtons for the stretch.
+    // The tighter side's tension as typed, in newtons for the stretch; only
+    // one that spokes take (1e5 kgf would stretch a spoke by 76 cm).
+    const bool typed = w.targetTyped || w.target != 0;
+    const TargetKind kind = typed ? TargetKindOf(w.target, w.unit == kUnitNewton) : kTargetEmpty;
     const double newtons = w.unit == kUnitNewton ? w.target : w.target * kNewtonsPerKgf;
-    const bool target = balance && w.target > 0 && isfinite(newtons);
+    const bool target = balance && kind == kTargetInRange;
     const double step = w.stockStep;
     const Side *sides[2] = {&side1, &side2};
     SideResults *results[2] = {&s1, &s2};
@@ -123,14 +138,33 @@ void Wheel2Results(const Wheel &w, Results *r)
             s->tension = w.target * s->percent / 100;
             s->stretch = SpokeStretch(gauges[i], newtons * s->percent / 100, s->geometric);
         }
-        Buy(s, hole, step);
+        // No length to buy from a target no spoke takes.
+        if (kind == kTargetEmpty || kind == kTargetInRange)
+            Buy(s, hole, step);
     }
     int slackSide = 0;
     if (target && MaySlacken(s1.percent < s2.percent ? s1.percent : s2.percent))
         slackSide = s1.percent < s2.percent ? 1 : 2;
+    r->parts = CheckParts(rim, w.rim.offset, w.hub.flangeDiameter1, w.hub.flangeDiameter2,
+                          w.hub.flangeDistance1, w.hub.flangeDistance2);
+    if (spokes > 0 && !r->laced)
+        r->unlaced = CheckLacing(s1.spokes, s2.spokes, w.crossings1, w.crossings2);
     r->note = {kNoteNone, 0, NAN, NAN};
-    if (spokes > 0)
+    if (r->parts.kind != kPartsFine)
+        r->note = {PartsNote(r->parts.kind), r->parts.side, NAN, NAN};
+    else if (kind == kTargetNotNumber || kind == kTargetOutOfRange || kind == kTargetOtherUnit)
+        r->note = {kind == kTargetNotNumber   ? kNoteTargetNotNumber
+                   : kind == kTargetOtherUnit ? kNoteTargetOtherUnit
+                                              : kNoteTargetOutOfRange,
+                   0, NAN, NAN};
+    else if (spokes > 0)
         r->note = NoteOf(side1, side2, slackSide, slackSide == 1 ? s1.percent : s2.percent);
+}
+
+bool CanBuild(const Results &r)
+{
+    return r.calculated && r.laced && r.parts.kind == kPartsFine && isfinite(r.side1.length) &&
+           isfinite(r.side2.length);
 }
 
 void ClearedResults(const Wheel &wheel, Results *r)

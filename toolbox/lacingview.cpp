@@ -95,6 +95,8 @@ tbx::LacingCopy tbx::CopyLacing(const LacingPicture *picture)
     c.rimDiameter = picture->rimDiameter;
     c.flangeDiameter1 = picture->flangeDiameter1;
     c.flangeDiameter2 = picture->flangeDiameter2;
+    if (!c.hasLacing && picture->why)
+        c.why = QString::fromUtf8(picture->why);
     return c;
 }
 
@@ -212,6 +214,8 @@ void tbx::PaintLacing(QPainter &p, const QRectF &box, const LacingCopy &c, doubl
 
 QString tbx::DescribeLacing(const LacingCopy &c)
 {
+    if (!c.hasLacing && !c.why.isEmpty())
+        return QCoreApplication::translate("LacingDiagram", "The rim alone. %1").arg(c.why);
     if (!c.hasLacing)
         return QCoreApplication::translate("LacingDiagram",
                                            "The rim alone: calculate a wheel to see its spokes.");

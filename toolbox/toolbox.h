@@ -255,6 +255,7 @@ struct LacingPicture {
     double rimDiameter;
     double flangeDiameter1;
     double flangeDiameter2;
+    const char *why; // with no lacing: why, in UTF-8 (null or "": nothing calculated yet)
 };
 
 // Gives the lacing diagram window this picture (the layer keeps a copy) and,
