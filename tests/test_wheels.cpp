@@ -182,8 +182,9 @@ TEST_F(Wheels, TargetInKgfOrNewtons)
 TEST_F(Wheels, WhatCannotBeIsSaidInTheNote)
 {
     const char kOutsideKgf[] =
-        "No spoke or rim takes a tension of the tighter side outside 60 to 200 kgf: no stretch";
-    const char kNoNumber[] = "The tension of the tighter side is no number";
+        "No spoke or rim takes a tension outside 60 to 200 kgf on the higher-tension side: no "
+        "stretch";
+    const char kNoNumber[] = "The tension of the higher-tension side is no number";
     const std::string nines(255, '9');
     const struct {
         const char *name;
@@ -199,11 +200,12 @@ TEST_F(Wheels, WhatCannotBeIsSaidInTheNote)
         {"TwoHundredFiftyFiveNines", iTargetTension, nines, kUnitKgf, 0, nullptr, kOutsideKgf,
          true},
         {"NewtonsBeyondEverySpoke", iTargetTension, "1e308", kUnitNewton, 0, nullptr,
-         "No spoke or rim takes a tension of the tighter side outside 588 to 1962 N: no stretch",
+         "No spoke or rim takes a tension outside 588 to 1962 N on the higher-tension side: no "
+         "stretch",
          true},
         {"NewtonsTypedInKgf", iTargetTension, "1200", kUnitKgf, 0, nullptr,
-         "No spoke or rim takes a tension of the tighter side outside 60 to 200 kgf; in N it "
-         "would be inside: is the unit right?",
+         "No spoke or rim takes a tension outside 60 to 200 kgf on the higher-tension side; in N "
+         "it would be inside: is the unit right?",
          true},
         {"Negative", iTargetTension, "-120", kUnitKgf, 0, nullptr, kOutsideKgf, true},
         {"Zero", iTargetTension, "0", kUnitKgf, 0, nullptr, kOutsideKgf, true},
