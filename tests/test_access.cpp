@@ -5,12 +5,15 @@
 // names that assistive tools read for every item.
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 #include <map>
 #include <string>
 #include <vector>
 
+#include "calc/calculate_hit.h"
+#include "form/commands.h"
 #include "form/items.h"
 #include "tests/form_fixture.h"
 
@@ -142,6 +145,55 @@ TEST(Access, ReturnCalculatesFromAnyItem)
     s.Then([] { Key(Qt::Key_Escape); });
     EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
     EXPECT_EQ(results, std::vector<std::string>(4, "292,33"));
+}
+
+QString Words(QAccessibleInterface *node)
+{
+    QAccessibleTextInterface *text = node ? node->textInterface() : nullptr;
+    return text ? text->text(0, text->characterCount()) : QStringLiteral("<no text>");
+}
+
+class LabelWords : public FormTest {};
+
+// The lacing note's name says what it is; its words are its text and its
+// description, and it is a status text. A label whose words are its name (the
+// flange row's) gives them as its text as well. (That a new note is announced
+// needs an accessibility bus: the end-to-end session hears it.)
+TEST_F(LabelWords, ReachAssistiveTechnology)
+{
+    FillWorkedExample();
+    ChooseValue(iSpokes, 7); // 20 spokes at 3 crossings: past a quarter turn
+    DoSpokeCountHit(form);
+    DoCalculateHit(form);
+    auto *label = qobject_cast<QLabel *>(Item(iLacingNote));
+    ASSERT_NE(label, nullptr);
+    const QString said = label->text();
+    ASSERT_FALSE(said.isEmpty());
+    QAccessibleInterface *note = QAccessible::queryAccessibleInterface(label);
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(QAccessible::Name), QStringLiteral("Lacing note"));
+    EXPECT_EQ(note->text(QAccessible::Description), said);
+    EXPECT_EQ(Words(note), said);
+    EXPECT_EQ(note->role(), QAccessible::StatusBar);
+
+    ChooseValue(iSpokeHead, kStraightPullHead);
+    DoSpokeHeadHit(form);
+    QWidget *row = Item(iSeatDiameterLabel);
+    QAccessibleInterface *rowLabel = QAccessible::queryAccessibleInterface(row);
+    ASSERT_NE(rowLabel, nullptr);
+    EXPECT_EQ(rowLabel->text(QAccessible::Name),
+              QStringLiteral("Head seat circle diameter (PCD):"));
+    EXPECT_EQ(Words(rowLabel), rowLabel->text(QAccessible::Name));
+    EXPECT_EQ(rowLabel->text(QAccessible::Description), QString());
+    EXPECT_EQ(rowLabel->role(), QAccessible::StaticText);
+
+    // A caption still says which field it names, as Qt's own label does.
+    auto *caption = FormWidget()->findChild<QLabel *>(QStringLiteral("rimDiameterLabel"));
+    ASSERT_TRUE(caption && caption->buddy());
+    const auto labelled =
+        QAccessible::queryAccessibleInterface(caption)->relations(QAccessible::Labelled);
+    ASSERT_EQ(labelled.size(), 1);
+    EXPECT_EQ(labelled[0].first->object(), caption->buddy());
 }
 
 } // namespace

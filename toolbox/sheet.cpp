@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The build sheet on paper: one page laid out in points and millimetres,
-// printed through Qt's print preview and print dialog; and plain text on
-// the clipboard.
+// The build sheet on paper: one page (two where a long lacing table needs it) laid out in points
+// and millimetres, printed through Qt's print preview and print dialog; and plain text on the
+// clipboard.
 
 #include <QClipboard>
 #include <QComboBox>
@@ -17,6 +17,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QVector>
+
+#include <vector>
 
 #include "toolbox/lacingview.h"
 #include "toolbox/qt.h"
@@ -46,7 +48,7 @@ double Paragraph(QPainter &p, double x, double y, double width, const QString &t
 // that the headings fit where they can; one that still does not fit wraps
 // between its words.
 QVector<double> ColumnWidths(const QStringList &table, const QFontMetricsF &cell,
-                             const QFontMetricsF &bold, double gap, double room)
+                             const QFontMetricsF &bold, double gap, double room, bool *fits)
 {
     const QStringList head = table.first().split(QLatin1Char('\t'));
     const int n = qMax<int>(1, head.size());
@@ -65,6 +67,7 @@ QVector<double> ColumnWidths(const QStringList &table, const QFontMetricsF &cell
         sumContent += content[k];
         sumWanted += wanted[k];
     }
+    *fits = sumContent <= room;
     for (int k = 0; k < n; k++) {
         if (sumWanted <= room)
             widths[k] = wanted[k] + (room - sumWanted) / n;
@@ -142,24 +145,44 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
     const QStringList table = Lines(s.table);
     if (table.isEmpty())
         return;
-    p.setFont(heading);
-    y = Paragraph(p, left, y, width, QString::fromUtf8(s.tableTitle ? s.tableTitle : "")) +
-        row * 0.25;
-    QFont cell = base;
-    cell.setPointSizeF(7);
-    QFont bold = cell;
-    bold.setBold(true);
-    const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
-    const double cellRow = cellMetrics.lineSpacing();
+    // As many columns as the page height needs; a smaller type where their
+    // cells would not fit across the page, and a page of its own where even
+    // the smallest would not.
     const int rows = table.size() - 1;
-    // Room for a heading of two lines above the rows.
-    const int fit = qMax(1, (int)((page.height() - y - 2 * cellRow) / cellRow));
-    const int columns = qMax(1, (rows + fit - 1) / fit);
-    const int perColumn = (rows + columns - 1) / qMax(1, columns);
-    const double colWidth = width / qMax(columns, 3);
     const QStringList head = table.first().split(QLatin1Char('\t'));
-    const QVector<double> cellWidth =
-        ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm, colWidth - 3 * mm);
+    const QString tableTitle = QString::fromUtf8(s.tableTitle ? s.tableTitle : "");
+    const double titleHeight = QFontMetricsF(heading, &printer).lineSpacing() * 1.25;
+    QFont cell = base, bold = base;
+    double cellRow = 0, colWidth = width;
+    int columns = 1, perColumn = rows;
+    QVector<double> cellWidth;
+    auto layOut = [&](double from) {
+        for (double size = 7; size >= 5; size -= 0.5) {
+            cell.setPointSizeF(size);
+            bold = cell;
+            bold.setBold(true);
+            const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
+            cellRow = cellMetrics.lineSpacing();
+            // Room for a heading of two lines above the rows.
+            const int fit = qMax(1, (int)((page.height() - from - 2 * cellRow) / cellRow));
+            columns = qMax(1, (rows + fit - 1) / fit);
+            perColumn = (rows + columns - 1) / columns;
+            colWidth = width / qMax(columns, 3);
+            bool fits = false;
+            cellWidth =
+                ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm, colWidth - 3 * mm, &fits);
+            if (fits)
+                return true;
+        }
+        return false;
+    };
+    if (!layOut(y + titleHeight) && y > top + page.height() / 3) {
+        printer.newPage();
+        y = top;
+        layOut(y + titleHeight);
+    }
+    p.setFont(heading);
+    y = Paragraph(p, left, y, width, tableTitle) + row * 0.25;
     for (int c = 0; c < columns; c++) {
         const double x = left + c * colWidth;
         p.setFont(bold);
