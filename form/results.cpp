@@ -11,6 +11,7 @@
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "form/items.h"
+#include "form/sheet.h"
 #include "form/wheel.h"
 
 const char kNoResultText[] = "no result";
@@ -97,6 +98,54 @@ void BuyText(const SideResults &s, char *out, size_t size)
     XFormatIndStr(out, size, kBuyStringsID, kBuyLength, stock, difference);
 }
 
+// Why the target tension gives no stretch: no number, or outside the range
+// spokes take, in the unit it was typed in ("60 to 200 kgf").
+void TargetNoteText(const Results &r, char *out, size_t size)
+{
+    if (r.note.kind == kNoteTargetNotNumber) {
+        XFormatIndStr(out, size, kTargetNoteStringsID, kTargetNoNumber);
+        return;
+    }
+    const bool newtons = r.wheel.unit == kUnitNewton;
+    double least, most;
+    TargetRange(newtons, &least, &most);
+    char low[kNumTextSize], high[kNumTextSize], unit[kNumTextSize], other[kNumTextSize];
+    Double2Str(least, 0, low);
+    Double2Str(most, 0, high);
+    XFormatIndStr(unit, sizeof unit, kSheetStringsID, newtons ? kWordNewton : kWordKgf);
+    XFormatIndStr(other, sizeof other, kSheetStringsID, newtons ? kWordKgf : kWordNewton);
+    XFormatIndStr(out, size, kTargetNoteStringsID,
+                  r.note.kind == kNoteTargetOtherUnit ? kTargetOtherUnitNote
+                                                      : kTargetOutOfRangeNote,
+                  low, high, unit, other);
+}
+
+// What the rim and hub figures cannot be.
+void PartsNoteText(const Results &r, char *out, size_t size)
+{
+    const Wheel &w = r.wheel;
+    const int side = r.note.side;
+    char a[kNumTextSize], b[kNumTextSize], c[kNumTextSize];
+    Double2Str(side, 0, a);
+    switch (r.note.kind) {
+    case kNoteFlangeOverRim:
+        Double2Str(side == 1 ? w.hub.flangeDiameter1 : w.hub.flangeDiameter2, 2, b);
+        Double2Str(w.rim.diameter, 2, c);
+        XFormatIndStr(out, size, kWhatCannotBeID, kFlangeOverRim, a, b, c);
+        break;
+    case kNoteFlangeDistance:
+        Double2Str(side == 1 ? w.hub.flangeDistance1 : w.hub.flangeDistance2, 2, b);
+        XFormatIndStr(out, size, kWhatCannotBeID, kFlangeDistance, a, b);
+        break;
+    case kNoteOffsetPastFlange:
+        Double2Str(fabs(w.rim.offset), 2, b);
+        Double2Str(side == 1 ? w.hub.flangeDistance1 : w.hub.flangeDistance2, 2, c);
+        XFormatIndStr(out, size, kWhatCannotBeID, kOffsetPastFlange, b, a, c);
+        break;
+    default: XFormatIndStr(out, size, kWhatCannotBeID, kNoRim); break;
+    }
+}
+
 // One sentence at a time: two would not fit the 255 bytes of an item's text.
 void NoteText(const Results &r, char *out, size_t size)
 {
@@ -148,6 +197,13 @@ void NoteText(const Results &r, char *out, size_t size)
         Double2Str(n.crossings, 1, b);
         XFormatIndStr(out, size, kLacingStringsID, kLacingHubCrossings, side, a, b, spokes);
         break;
+    case kNoteTargetNotNumber:
+    case kNoteTargetOutOfRange:
+    case kNoteTargetOtherUnit: TargetNoteText(r, out, size); break;
+    case kNoteNoRim:
+    case kNoteFlangeOverRim:
+    case kNoteFlangeDistance:
+    case kNoteOffsetPastFlange: PartsNoteText(r, out, size); break;
     case kNoteMaySlacken: // worded above
     case kNoteNone: break;
     }

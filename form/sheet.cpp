@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "calc/calculate_hit.h"
 #include "calc/numtext.h"
 #include "form/items.h"
 #include "form/wheel.h"
@@ -242,10 +243,68 @@ size_t Results2Figures(const Results &r, char *out, size_t size)
     return t.n;
 }
 
+size_t UnlacedText(const Results &r, char *out, size_t size)
+{
+    Text t = Begin(out, size);
+    if (!r.calculated || r.laced)
+        return 0;
+    const LacingCheck &u = r.unlaced;
+    const Number side(u.side), spokes(u.spokes), most(u.most),
+        crossings(u.side == 1 ? r.wheel.crossings1 : r.wheel.crossings2);
+    if (u.kind == kLacingOddCrossedSide)
+        t.PutString(kWhatCannotBeID, kOddCrossedSide, side.s, spokes.s);
+    else if (u.kind == kLacingTooManyCrossings)
+        t.PutString(kWhatCannotBeID, kTooManyCrossings, side.s, spokes.s, most.s, crossings.s);
+    else
+        t.PutString(kWhatCannotBeID, kCountsCannotBeLaced);
+    return t.n;
+}
+
+size_t NoStepsText(const Results &r, char *out, size_t size)
+{
+    Text t = Begin(out, size);
+    if (!r.calculated || CanBuild(r))
+        return 0;
+    char text[kWheelTextSize];
+    if (r.parts.kind != kPartsFine) {
+        // The note says what the parts cannot be: it comes first.
+        ResultText(r, iLacingNote, text, sizeof text);
+        t.Put(text);
+    } else if (!r.laced) {
+        UnlacedText(r, text, sizeof text);
+        t.Put(text);
+    } else {
+        t.PutString(kWhatCannotBeID, kNoLacingNoResult);
+    }
+    return t.n;
+}
+
+namespace {
+
+// The steps and the table of a wheel to build; for any other, the sentence
+// that says why there are none, and no table.
+void StepsAndTable(const Results &r, std::vector<char> *steps, std::vector<char> *table)
+{
+    if (CanBuild(r)) {
+        Lacing2Steps(r.lacing, steps->data(), steps->size());
+        Lacing2Table(r.lacing, table->data(), table->size());
+        return;
+    }
+    const size_t n = NoStepsText(r, steps->data(), steps->size() - 1);
+    if (n > 0) {
+        (*steps)[n] = '\n';
+        (*steps)[n + 1] = '\0';
+    }
+    (*table)[0] = '\0';
+}
+
+} // namespace
+
 size_t Results2SheetText(const Results &r, char *out, size_t size)
 {
     Text t = Begin(out, size);
-    std::vector<char> part(32768);
+    std::vector<char> part(32768), steps(32768), table(32768);
+    StepsAndTable(r, &steps, &table);
     t.PutString(kSheetStringsID, kSheetTitle);
     t.Put("\n\n");
     Results2Figures(r, part.data(), part.size());
@@ -253,29 +312,32 @@ size_t Results2SheetText(const Results &r, char *out, size_t size)
     t.Put("\n");
     t.PutString(kSheetStringsID, kSheetSteps);
     t.Put("\n");
-    Lacing2Steps(r.lacing, part.data(), part.size());
-    t.Put(part.data());
+    t.Put(steps.data());
+    if (table[0] == '\0')
+        return t.n;
     t.Put("\n");
     t.PutString(kSheetStringsID, kSheetTable);
     t.Put("\n");
-    Lacing2Table(r.lacing, part.data(), part.size());
-    t.Put(part.data());
+    t.Put(table.data());
     return t.n;
 }
 
 namespace {
 
-LacingPicture PictureOf(const Results &r)
+// The picture of the wheel; without a lacing, why (`why` holds the text).
+LacingPicture PictureOf(const Results &r, char *why, size_t size)
 {
+    UnlacedText(r, why, size);
     return {r.laced ? &r.lacing : nullptr, r.wheel.rim.diameter, r.wheel.hub.flangeDiameter1,
-            r.wheel.hub.flangeDiameter2};
+            r.wheel.hub.flangeDiameter2, why};
 }
 
 } // namespace
 
 void DoLacingDiagram(const Results &results, Boolean show)
 {
-    const LacingPicture picture = PictureOf(results);
+    char why[kWheelTextSize];
+    const LacingPicture picture = PictureOf(results, why, sizeof why);
     SetLacingWindow(&picture, show);
 }
 
@@ -287,10 +349,15 @@ void DoPrintSheet(const Results &r)
     XFormatIndStr(tableTitle, sizeof tableTitle, kSheetStringsID, kSheetTable);
     std::vector<char> figures(32768), steps(32768), table(32768);
     Results2Figures(r, figures.data(), figures.size());
-    Lacing2Steps(r.lacing, steps.data(), steps.size());
-    Lacing2Table(r.lacing, table.data(), table.size());
-    const BuildSheet sheet = {title,      figures.data(), stepsTitle,  steps.data(),
-                              tableTitle, table.data(),   PictureOf(r)};
+    StepsAndTable(r, &steps, &table);
+    char why[kWheelTextSize];
+    const BuildSheet sheet = {title,
+                              figures.data(),
+                              stepsTitle,
+                              steps.data(),
+                              tableTitle,
+                              table.data(),
+                              PictureOf(r, why, sizeof why)};
     PrintBuildSheet(&sheet);
 }
 

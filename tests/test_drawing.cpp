@@ -62,7 +62,7 @@ TEST_P(Drawing, EachSpokeInItsSidesPenFromItsHubHoleToItsRimHole)
     const DrawnWheel &w = GetParam();
     Lacing l;
     ASSERT_TRUE(DoLacing(w.spokes1, w.spokes2, w.crossings1, w.crossings2, &l));
-    const LacingPicture picture = {&l, 600, 45, 57};
+    const LacingPicture picture = {&l, 600, 45, 57, nullptr};
     LacingDrawing d;
     DrawLacing(&picture, kFrame, kUnit, TRUE, &d);
     const auto rims = Items(d, kRoleRim), flanges = Items(d, kRoleFlange);
@@ -183,7 +183,7 @@ TEST(Drawing, EverythingStaysInsideItsFrame)
     Lacing l;
     ASSERT_TRUE(DoLacing(16, 16, 3, 3, &l));
     for (const auto &c : cases) {
-        const LacingPicture picture = {&l, c.rim, c.flange1, c.flange2};
+        const LacingPicture picture = {&l, c.rim, c.flange1, c.flange2, nullptr};
         LacingDrawing d;
         DrawLacing(&picture, c.frame, kUnit, c.legend, &d);
         EXPECT_EQ(d.count == 0, c.frame.width < 100) << c.name;

@@ -119,11 +119,12 @@ const Row kRows[] = {
          w->hub.flangeDistance1 = w->hub.flangeDistance2 = 35;
      },
      nullptr, "100% | 100%", nullptr, nullptr, kNoteNone, 0, 0, true},
+    // A flange distance no hub has: no share, and the note says so.
     {"flange_distance_zero_gives_no_share",
      [](Wheel *w) { w->hub.flangeDistance1 = 0, w->target = 120; }, nullptr, "% | %", " | ",
-     nullptr, kNoteNone, 0, 0, true},
+     nullptr, kNoteFlangeDistance, 0, 0, true},
     {"flange_distance_below_zero_gives_no_share", [](Wheel *w) { w->hub.flangeDistance2 = -1; },
-     nullptr, "% | %", nullptr, nullptr, kNoteNone, 0, 0, true},
+     nullptr, "% | %", nullptr, nullptr, kNoteFlangeDistance, 0, 0, true},
     {"no_spoke_count_gives_nothing", [](Wheel *w) { w->spokes = 0, w->target = 120; }, " | ",
      "% | %", " | ", "  |  ", kNoteNone, 0, 0, false},
     // With 2:1 the side with fewer spokes carries more tension each; a looser

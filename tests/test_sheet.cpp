@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <stdio.h>
+#include <string.h>
 #include <stdlib.h>
 
 #include <fstream>
@@ -190,6 +191,63 @@ TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
         << window->accessibleDescription().toStdString();
     window->hide();
 }
+
+// A wheel that cannot be laced, or whose lengths cannot be, says why on the
+// sheet, under the steps' heading and with no table, and in the diagram's
+// description instead of asking for a Calculate.
+struct NoStepsCase {
+    const char *name;
+    int spokesValue, crossings1, crossings2;
+    const char *rim, *flanges; // ERD and both flange diameters typed
+    const char *why;           // the start of the sentence
+    bool rimAlone;             // the diagram shows the rim alone and says why
+};
+
+const NoStepsCase kNoSteps[] = {
+    {"SixteenAtFourCrossings", 5, 4, 4, "600", "45",
+     "No lacing: side 1's 8 spokes take at most 3 crossings; with 4 a spoke", true},
+    {"EighteenEqualCrossed", 6, 2, 2, "600", "45", "No lacing: side 1's 9 spokes cannot be crossed",
+     true},
+    {"LengthsWithNoResult", 3, 3, 3, "1e308", "45", "No lacing: a spoke length has no result.",
+     false},
+    {"FlangesBiggerThanTheRim", 3, 3, 3, "100", "300", "Side 1's flange, 300,00 mm across", false},
+};
+
+class NoSteps : public FormTest, public testing::WithParamInterface<NoStepsCase> {};
+
+TEST_P(NoSteps, SheetAndDiagramSayWhy)
+{
+    const NoStepsCase &c = GetParam();
+    FillWorkedExample();
+    ChooseValue(iSpokes, c.spokesValue);
+    DoSpokeCountHit(form);
+    ChooseValue(iCrossings1, c.crossings1 + 1);
+    ChooseValue(iCrossings2, c.crossings2 + 1);
+    Field(iRimDiameter)->setText(c.rim);
+    Field(iFlangeDiameter1)->setText(c.flanges);
+    Field(iFlangeDiameter2)->setText(c.flanges);
+    DoCalculateHit(form);
+    DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    std::string steps = Section(text, "Lacing steps");
+    if (!steps.empty() && steps.back() == '\n')
+        steps.pop_back(); // the sheet's last line
+    EXPECT_EQ(steps.substr(0, strlen(c.why)), c.why) << text;
+    EXPECT_EQ(steps.find('\n'), std::string::npos) << "one sentence: " << steps;
+    EXPECT_EQ(text.find("\nLacing table\n"), std::string::npos) << text;
+    if (!c.rimAlone)
+        return;
+    DoMenuCommand((kFileMenuID << 16) | kLacingItem);
+    auto *window = static_cast<QWidget *>(ToolboxLacingWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->accessibleDescription().startsWith(QStringLiteral("The rim alone. ") +
+                                                           QString::fromUtf8(c.why)))
+        << window->accessibleDescription().toStdString();
+    window->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Wheels, NoSteps, testing::ValuesIn(kNoSteps),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 std::string Shell(const std::string &command)
 {

@@ -251,6 +251,76 @@ TEST_F(Wheels, TargetInKgfOrNewtons)
     }
 }
 
+// What cannot be is said in the note: a target no spoke takes (the stretch,
+// the tension and the length to buy left out), and parts no wheel has (the
+// lengths still shown, as the form refuses no number).
+TEST_F(Wheels, WhatCannotBeIsSaidInTheNote)
+{
+    const char kOutsideKgf[] =
+        "No spoke or rim takes a tension outside 60 to 200 kgf on the higher-tension side: no "
+        "stretch";
+    const char kNoNumber[] = "The tension of the higher-tension side is no number";
+    const std::string nines(255, '9');
+    const struct {
+        const char *name;
+        int item; // the field typed into, with `text`
+        std::string text;
+        int unit;
+        int item2; // and another (0: none), with `text2`
+        const char *text2;
+        const char *note; // its start
+        bool target;      // the row is about the target: no stretch, tension or length to buy
+    } cases[] = {
+        {"HundredThousandKgf", iTargetTension, "1e5", kUnitKgf, 0, nullptr, kOutsideKgf, true},
+        {"TwoHundredFiftyFiveNines", iTargetTension, nines, kUnitKgf, 0, nullptr, kOutsideKgf,
+         true},
+        {"NewtonsBeyondEverySpoke", iTargetTension, "1e308", kUnitNewton, 0, nullptr,
+         "No spoke or rim takes a tension outside 588 to 1962 N on the higher-tension side: no "
+         "stretch",
+         true},
+        {"NewtonsTypedInKgf", iTargetTension, "1200", kUnitKgf, 0, nullptr,
+         "No spoke or rim takes a tension outside 60 to 200 kgf on the higher-tension side; in N "
+         "it would be inside: is the unit right?",
+         true},
+        {"Negative", iTargetTension, "-120", kUnitKgf, 0, nullptr, kOutsideKgf, true},
+        {"Zero", iTargetTension, "0", kUnitKgf, 0, nullptr, kOutsideKgf, true},
+        {"NotANumber", iTargetTension, "nan", kUnitKgf, 0, nullptr, kNoNumber, true},
+        {"Infinity", iTargetTension, "inf", kUnitNewton, 0, nullptr, kNoNumber, true},
+        {"Overflow", iTargetTension, "1e400", kUnitKgf, 0, nullptr, kNoNumber, true},
+        {"HexadecimalIsNot120", iTargetTension, "0x78", kUnitKgf, 0, nullptr, kNoNumber, true},
+        {"FlangesBiggerThanTheRim", iRimDiameter, "100", kUnitKgf, iFlangeDiameter2, "300",
+         "Side 2's flange, 300,00 mm across, is as wide as the rim (ERD 100,00 mm) or wider",
+         false},
+        {"NegativeFlangeDistance", iFlangeDistance1, "-6,8", kUnitKgf, 0, nullptr,
+         "Side 1's flange distance from the centre, -6,80 mm, must be above 0", false},
+        {"OffsetPastTheFlange", iRimOffset, "25", kUnitKgf, 0, nullptr,
+         "The rim's spoke hole offset, 25,00 mm, reaches side 2's flange distance (20,00 mm)",
+         false},
+        {"ErdZero", iRimDiameter, "0", kUnitKgf, 0, nullptr,
+         "The rim's diameter at the spoke ends (ERD) must be a number above 0", false},
+        {"ErdNotANumber", iRimDiameter, "six hundred", kUnitKgf, 0, nullptr,
+         "The rim's diameter at the spoke ends (ERD) must be a number above 0", false},
+    };
+    ChooseValue(iGauge1, kGaugeButted201820);
+    ChooseValue(iGauge2, kGaugeButted201820);
+    for (const auto &c : cases) {
+        FillWorkedExample();
+        Field(iTargetTension)->setText(c.target ? "" : "120");
+        Field(c.item)->setText(QString::fromStdString(c.text));
+        if (c.item2)
+            Field(c.item2)->setText(c.text2);
+        ChooseValue(iTensionUnit, c.unit);
+        DoCalculateHit(form);
+        EXPECT_EQ(Label(iLacingNote).substr(0, strlen(c.note)), c.note) << c.name;
+        EXPECT_FALSE(Text(iLength1).empty()) << c.name << ": the lengths are still shown";
+        if (!c.target)
+            continue;
+        EXPECT_EQ(Text(iTension1) + " " + Text(iTension2), "58 % 100 %") << c.name;
+        EXPECT_EQ(Text(iStretch1) + Text(iStretch2) + Text(iLengthToBuy1) + Text(iLengthToBuy2), "")
+            << c.name;
+    }
+}
+
 // A wheel written into the form reads back the same, every field and popup
 // by its value: the form's field tables and the record agree.
 TEST_F(Wheels, WheelRecordRoundTripsThroughTheForm)

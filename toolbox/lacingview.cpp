@@ -110,13 +110,15 @@ tbx::LacingCopy tbx::CopyLacing(const LacingPicture *picture)
     c.rimDiameter = picture->rimDiameter;
     c.flangeDiameter1 = picture->flangeDiameter1;
     c.flangeDiameter2 = picture->flangeDiameter2;
+    if (!c.hasLacing && picture->why)
+        c.why = QString::fromUtf8(picture->why);
     return c;
 }
 
 void tbx::PaintLacing(QPainter &p, const QRectF &box, const LacingCopy &c, double unit, bool legend)
 {
     const LacingPicture picture = {c.hasLacing ? &c.lacing : nullptr, c.rimDiameter,
-                                   c.flangeDiameter1, c.flangeDiameter2};
+                                   c.flangeDiameter1, c.flangeDiameter2, nullptr};
     LacingDrawing d;
     DrawLacing(&picture, {box.left(), box.top(), box.width(), box.height()}, unit, legend, &d);
     p.save();
@@ -130,6 +132,8 @@ void tbx::PaintLacing(QPainter &p, const QRectF &box, const LacingCopy &c, doubl
 
 QString tbx::DescribeLacing(const LacingCopy &c)
 {
+    if (!c.hasLacing && !c.why.isEmpty())
+        return QCoreApplication::translate("LacingDiagram", "The rim alone. %1").arg(c.why);
     if (!c.hasLacing)
         return QCoreApplication::translate("LacingDiagram",
                                            "The rim alone: calculate a wheel to see its spokes.");

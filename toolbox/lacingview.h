@@ -20,6 +20,7 @@ struct LacingCopy {
     bool hasLacing = false;
     Lacing lacing{};
     double rimDiameter = 0, flangeDiameter1 = 0, flangeDiameter2 = 0;
+    QString why; // why there is no lacing, when the picture says
 };
 LacingCopy CopyLacing(const LacingPicture *picture);
 

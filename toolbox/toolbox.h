@@ -255,6 +255,7 @@ struct LacingPicture {
     double rimDiameter;
     double flangeDiameter1;
     double flangeDiameter2;
+    const char *why; // with no lacing: why, in UTF-8 (null or "": nothing calculated yet)
 };
 
 // The lacing diagram as plain data: every line, circle, box and text its
