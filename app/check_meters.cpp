@@ -21,8 +21,7 @@ const char *Why(MeterProblem p)
     case kMeterBadReading: return "the reading is not a number of 0 or more; the row is left out";
     case kMeterBadTension: return "the tension is not a number above 0; the row is left out";
     case kMeterBadUnit: return "the unit is neither kgf nor N; the row is left out";
-    case kMeterOtherUnit:
-        return "another unit than the table's first row; the row is left out";
+    case kMeterOtherUnit: return "another unit than the table's first row; the row is left out";
     case kMeterSameReading: return "the table has a row with this reading; the row is left out";
     case kMeterTooManyRows: return "the table has 64 rows already; the row is left out";
     case kMeterTooManyTables: return "64 tables are read already; the row is left out";
@@ -35,7 +34,8 @@ int Describe(FILE *out, const MeterReport &r, bool user, bool *failed)
 {
     fprintf(out, "meters.txt%s: %s\n", user ? ", your own" : "", r.file);
     if (r.problem == kFileMissing) {
-        fprintf(out, "  not there (it is optional: the meter \"Tension (kgf/N)\" needs no table)\n");
+        fprintf(out,
+                "  not there (it is optional: the meter \"Tension (kgf/N)\" needs no table)\n");
         return 0;
     }
     if (r.problem == kFileSameAsShipped) {
@@ -87,7 +87,8 @@ int Describe(FILE *out, const MeterReport &r, bool user, bool *failed)
     if (r.notes > kMaxMeterNotes)
         fprintf(out, "    warning: %d more\n", r.notes - kMaxMeterNotes);
     if (r.budgetLine) {
-        fprintf(out, "  warning: line %lld: reading stopped after 32 MiB; no meter file is that long\n",
+        fprintf(out,
+                "  warning: line %lld: reading stopped after 32 MiB; no meter file is that long\n",
                 (long long)r.budgetLine);
         warnings++;
     }

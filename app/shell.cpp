@@ -143,7 +143,7 @@ int QuennickMain(int argc, char **argv)
     SetPort(GetDialogPort(theDialog));
     InitCursor();
 
-    const SInt16 menuIDs[] = {kProgramMenuID, kFileMenuID, kEditMenuID};
+    const SInt16 menuIDs[] = {kProgramMenuID, kFileMenuID, kEditMenuID, kWheelMenuID};
     for (SInt16 id : menuIDs)
         InsertMenu(GetMenu(id), 0);
     DrawMenuBar();

@@ -12,6 +12,8 @@
 
 // Room for a reading as typed: a meter shows a few digits.
 enum { kReadingTextSize = 32 };
+// Meter tables: rows of one table, room for a name, tables read in all.
+enum { kMaxMeterRows = 64, kMeterTextSize = 128, kMaxMeterTables = 64 };
 
 // One rim hole's reading: the text kept exactly as typed (cut to 31 bytes on a
 // character boundary), and the number it holds when it is one.
@@ -26,6 +28,9 @@ struct SpokeReading {
 struct Readings {
     int count;
     SpokeReading hole[kMaxLacingSpokes];
+    char meter[2 * kMeterTextSize +
+               8]; // the meter chosen, as MeterName gives it; "" for one that shows tension
+    int band;      // the band chosen, in %: 10 or 20 (0 counts as 20)
 };
 
 // Why a reading gives no tension, or where its tension lies.
@@ -48,7 +53,6 @@ bool Text2Reading(const char *text, double *value);
 void SetReading(Readings *readings, int hole, const char *text);
 
 // The meter tables: one per meter and spoke, rows ordered by reading.
-enum { kMaxMeterRows = 64, kMeterTextSize = 128, kMaxMeterTables = 64 };
 
 struct MeterRow {
     double reading;
@@ -73,10 +77,10 @@ bool Reading2Tension(const MeterTable *table, double reading, int unit, double *
 // The figures of one side: the mean of the spokes that have a tension, and,
 // with a target, the side's share of it and the mean against that share.
 struct SideTension {
-    int counted;      // spokes with a tension
-    int spokes;       // spokes of this side
-    double mean;      // NAN when none is counted
-    double share;     // the side's tension at the target: NAN without a target
+    int counted;         // spokes with a tension
+    int spokes;          // spokes of this side
+    double mean;         // NAN when none is counted
+    double share;        // the side's tension at the target: NAN without a target
     double meanVsTarget; // (mean - share) / share, in %; NAN without both
 };
 
@@ -84,7 +88,7 @@ struct SpokeTension {
     int rimHole; // from 1
     int side;
     int hubHole;
-    double angle;     // degrees clockwise from the valve, as the lacing diagram places it
+    double angle; // degrees clockwise from the valve, as the lacing diagram places it
     ReadingState state;
     double tension;   // in the wheel's unit; NAN when there is none
     double deviation; // from its side's mean, in % of it; NAN when there is none
@@ -92,12 +96,12 @@ struct SpokeTension {
 
 // Everything the tension window, the chart and the sheet show.
 struct TensionFigures {
-    int spokes; // rim holes, 0 for a wheel that was not laced
-    int unit;   // the wheel's unit
+    int spokes;  // rim holes, 0 for a wheel that was not laced
+    int unit;    // the wheel's unit
     double band; // in %: 10 or 20
     SpokeTension spoke[kMaxLacingSpokes];
-    SideTension side[3];           // side[1] and side[2]
-    int outside;                   // spokes outside the band
+    SideTension side[3];               // side[1] and side[2]
+    int outside;                       // spokes outside the band
     int outsideHole[kMaxLacingSpokes]; // their rim holes (from 1), by how far out, furthest first
 };
 

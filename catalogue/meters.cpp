@@ -218,7 +218,8 @@ void ReadMeters(const char *folder, const char *userFolder, MeterReport reports[
     metert = (MeterTable *)calloc(kMaxMeterTables, sizeof(MeterTable));
     MeterReport own[kListFiles];
     MeterReport *r = reports ? reports : own;
-    FILE *files[kListFiles] = {OpenOne(folder, &r[kShippedFile]), OpenOne(userFolder, &r[kUserFile])};
+    FILE *files[kListFiles] = {OpenOne(folder, &r[kShippedFile]),
+                               OpenOne(userFolder, &r[kUserFile])};
     // The user's file may be the shipped one itself: its tables are read once.
     struct stat a, b;
     if (files[0] && files[1] && fstat(fileno(files[0]), &a) == 0 &&

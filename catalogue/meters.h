@@ -51,11 +51,11 @@ struct MeterReport {
     TextEncoding singleByte;
     char header[kUtf8LineSize]; // the header line, in UTF-8
     LineNumber blankLines;
-    LineNumber rows;           // rows read into tables
-    LineNumber budgetLine;     // the line the byte budget ended in; 0 when it did not
-    int readError;             // errno of a read that failed
+    LineNumber rows;       // rows read into tables
+    LineNumber budgetLine; // the line the byte budget ended in; 0 when it did not
+    int readError;         // errno of a read that failed
     LineNumber readErrorLine;
-    int notes;                 // problems found; the first kMaxMeterNotes are in `note`
+    int notes; // problems found; the first kMaxMeterNotes are in `note`
     MeterNote note[kMaxMeterNotes];
     SInt32 firstTable, tables; // this file's new tables
 };

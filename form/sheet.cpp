@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "calc/numtext.h"
+#include "app/globals.h"
 #include "form/items.h"
+#include "form/tension.h"
 #include "form/wheel.h"
 
 namespace {
@@ -215,7 +217,7 @@ size_t Results2Figures(const Results &r, char *out, size_t size)
     return t.n;
 }
 
-size_t Results2SheetText(const Results &r, char *out, size_t size)
+size_t Results2SheetText(const Results &r, char *out, size_t size, const Readings *readings)
 {
     Text t = Begin(out, size);
     std::vector<char> part(32768);
@@ -233,6 +235,12 @@ size_t Results2SheetText(const Results &r, char *out, size_t size)
     t.Put("\n");
     Lacing2Table(r.lacing, part.data(), part.size());
     t.Put(part.data());
+    if (readings && Readings2Table(r, *readings, part.data(), part.size()) > 0) {
+        t.Put("\n");
+        t.PutString(kTensionStringsID, kTensionSheetHeading);
+        t.Put("\n");
+        t.Put(part.data());
+    }
     return t.n;
 }
 
@@ -262,14 +270,21 @@ void DoPrintSheet(const Results &r)
     Results2Figures(r, figures.data(), figures.size());
     Lacing2Steps(r.lacing, steps.data(), steps.size());
     Lacing2Table(r.lacing, table.data(), table.size());
-    const BuildSheet sheet = {title,      figures.data(), stepsTitle,  steps.data(),
-                              tableTitle, table.data(),   PictureOf(r)};
+    char readingsTitle[256];
+    XFormatIndStr(readingsTitle, sizeof readingsTitle, kTensionStringsID, kTensionSheetHeading);
+    std::vector<char> readings(32768);
+    std::vector<TensionFigures> chart(1);
+    Readings2Table(r, theReadings, readings.data(), readings.size());
+    ReadingsFigures(r, theReadings, chart.data());
+    const BuildSheet sheet = {title,           figures.data(), stepsTitle,   steps.data(),
+                              tableTitle,      table.data(),   PictureOf(r), readingsTitle,
+                              readings.data(), chart.data()};
     PrintBuildSheet(&sheet);
 }
 
 void DoCopySheet(const Results &r)
 {
     std::vector<char> text(1 << 17);
-    Results2SheetText(r, text.data(), text.size());
+    Results2SheetText(r, text.data(), text.size(), &theReadings);
     PutScrapText(text.data());
 }

@@ -10,6 +10,7 @@
 #include <stddef.h>
 
 #include "calc/lacing.h"
+#include "calc/tension.h"
 #include "calc/wheel.h"
 #include "toolbox/toolbox.h"
 
@@ -109,8 +110,10 @@ size_t Lacing2Table(const Lacing &lacing, char *out, size_t size);
 // ResultText of form/wheel.h).
 size_t Results2Figures(const Results &results, char *out, size_t size);
 
-// The whole sheet as text: title, figures, steps and table.
-size_t Results2SheetText(const Results &results, char *out, size_t size);
+// The whole sheet as text: title, figures, steps and table, and with
+// readings typed, their table (Readings2Table, form/tension.h).
+size_t Results2SheetText(const Results &results, char *out, size_t size,
+                         const Readings *readings = nullptr);
 
 // Menu commands, all of the last calculated wheel (theResults): show its
 // lacing diagram, or update the diagram when it is shown (after a

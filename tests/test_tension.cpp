@@ -71,9 +71,9 @@ TEST(Tension, ReadingTextIsKeptAndJudged)
         bool valid;
         double value;
     } cases[] = {
-        {"21", true, 21},      {"21,5", true, 21.5}, {" 21.5 ", true, 21.5}, {"0", true, 0},
-        {"-3", false, 0},      {"21x", false, 0},    {"abc", false, 0},      {"", false, 0},
-        {"1e3", false, 0},     {"2,1,5", false, 0},  {",", false, 0},
+        {"21", true, 21},  {"21,5", true, 21.5}, {" 21.5 ", true, 21.5}, {"0", true, 0},
+        {"-3", false, 0},  {"21x", false, 0},    {"abc", false, 0},      {"", false, 0},
+        {"1e3", false, 0}, {"2,1,5", false, 0},  {",", false, 0},
     };
     Readings r = {};
     for (const auto &c : cases) {
@@ -112,8 +112,9 @@ TEST(Tension, FiguresOfASmallWheel)
     EXPECT_EQ(f.side[b].counted, 1);
     EXPECT_DOUBLE_EQ(f.side[b].mean, 50);
     EXPECT_TRUE(isnan(f.side[b].share));
-    const ReadingState states20[8] = {kReadingInBand, kReadingInBand, kReadingInBand, kReadingBad,
-                                      kReadingInBand, kReadingBad,    kReadingOver,   kReadingEmpty};
+    const ReadingState states20[8] = {kReadingInBand, kReadingInBand, kReadingInBand,
+                                      kReadingBad,    kReadingInBand, kReadingBad,
+                                      kReadingOver,   kReadingEmpty};
     const double deviations[8] = {-100.0 / 11, 0, -200.0 / 11, NAN, 0, NAN, 300.0 / 11, NAN};
     for (int i = 0; i < 8; i++) {
         EXPECT_EQ(f.spoke[i].state, states20[i]) << "rim hole " << i + 1;
@@ -180,8 +181,8 @@ TEST(Tension, MeterFileReadsLikeACatalogue)
     const struct {
         LineNumber line;
         MeterProblem problem;
-    } notes[] = {{6, kMeterSameReading}, {7, kMeterOtherUnit},  {8, kMeterBadReading},
-                 {9, kMeterBadTension},  {10, kMeterBadUnit},   {11, kMeterFewFields},
+    } notes[] = {{6, kMeterSameReading}, {7, kMeterOtherUnit}, {8, kMeterBadReading},
+                 {9, kMeterBadTension},  {10, kMeterBadUnit},  {11, kMeterFewFields},
                  {12, kMeterNoName}};
     ASSERT_EQ(report.notes, 7);
     for (int i = 0; i < 7; i++) {

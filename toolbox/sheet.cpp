@@ -19,6 +19,7 @@
 #include <QVector>
 
 #include "toolbox/lacingview.h"
+#include "toolbox/tensionview.h"
 #include "toolbox/qt.h"
 #include "toolbox/testing.h"
 
@@ -73,6 +74,64 @@ QVector<double> ColumnWidths(const QStringList &table, const QFontMetricsF &cell
                         (wanted[k] - content[k]) * (room - sumContent) / (sumWanted - sumContent);
     }
     return widths;
+}
+
+// A table of tab-separated lines under its title, its first line the
+// headings, in as many columns side by side as the room down to `bottom` needs.
+void PaintTable(QPainter &p, QPrinter &printer, const QString &title, const QStringList &table,
+                double left, double y, double width, double bottom)
+{
+    const double mm = printer.resolution() / 25.4;
+    QFont base(QStringLiteral("Sans"));
+    QFont small = base;
+    small.setPointSizeF(8);
+    QFont heading = small;
+    heading.setBold(true);
+    const double row = QFontMetricsF(small, &printer).lineSpacing();
+    if (table.isEmpty())
+        return;
+    p.setFont(heading);
+    y = Paragraph(p, left, y, width, title) + row * 0.25;
+    QFont cell = base;
+    cell.setPointSizeF(7);
+    QFont bold = cell;
+    bold.setBold(true);
+    const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
+    const double cellRow = cellMetrics.lineSpacing();
+    const int rows = table.size() - 1;
+    // Room for a heading of two lines above the rows.
+    const int fit = qMax(1, (int)((bottom - y - 2 * cellRow) / cellRow));
+    const int columns = qMax(1, (rows + fit - 1) / fit);
+    const int perColumn = (rows + columns - 1) / qMax(1, columns);
+    const double colWidth = width / qMax(columns, 3);
+    const QStringList head = table.first().split(QLatin1Char('\t'));
+    const QVector<double> cellWidth =
+        ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm, colWidth - 3 * mm);
+    for (int c = 0; c < columns; c++) {
+        const double x = left + c * colWidth;
+        p.setFont(bold);
+        double headHeight = cellRow, at = x;
+        for (int k = 0; k < head.size(); k++) {
+            QRectF used;
+            p.drawText(QRectF(at, y, cellWidth[k] - 1.5 * mm, 10 * cellRow),
+                       Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, head[k], &used);
+            headHeight = qMax(headHeight, used.height());
+            at += cellWidth[k];
+        }
+        p.setFont(cell);
+        for (int r = 0; r < perColumn; r++) {
+            const int i = c * perColumn + r + 1;
+            if (i > rows)
+                break;
+            const QStringList cells = table[i].split(QLatin1Char('\t'));
+            at = x;
+            for (int k = 0; k < cells.size() && k < cellWidth.size(); k++) {
+                p.drawText(QRectF(at, y + headHeight + r * cellRow, cellWidth[k], cellRow),
+                           Qt::AlignLeft, cells[k]);
+                at += cellWidth[k];
+            }
+        }
+    }
 }
 
 void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
@@ -138,53 +197,24 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
         y = Paragraph(p, left, y, width, step) + row * 0.25;
     y += 3 * mm;
 
-    // The lacing table, in as many columns as the page needs.
-    const QStringList table = Lines(s.table);
-    if (table.isEmpty())
+    PaintTable(p, printer, QString::fromUtf8(s.tableTitle ? s.tableTitle : ""), Lines(s.table),
+               left, y, width, page.height());
+
+    // The readings, when there are any, on a page of their own: the chart
+    // across the top, the table below it.
+    const QStringList readings = Lines(s.readings);
+    if (readings.isEmpty())
         return;
-    p.setFont(heading);
-    y = Paragraph(p, left, y, width, QString::fromUtf8(s.tableTitle ? s.tableTitle : "")) +
-        row * 0.25;
-    QFont cell = base;
-    cell.setPointSizeF(7);
-    QFont bold = cell;
-    bold.setBold(true);
-    const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
-    const double cellRow = cellMetrics.lineSpacing();
-    const int rows = table.size() - 1;
-    // Room for a heading of two lines above the rows.
-    const int fit = qMax(1, (int)((page.height() - y - 2 * cellRow) / cellRow));
-    const int columns = qMax(1, (rows + fit - 1) / fit);
-    const int perColumn = (rows + columns - 1) / qMax(1, columns);
-    const double colWidth = width / qMax(columns, 3);
-    const QStringList head = table.first().split(QLatin1Char('\t'));
-    const QVector<double> cellWidth =
-        ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm, colWidth - 3 * mm);
-    for (int c = 0; c < columns; c++) {
-        const double x = left + c * colWidth;
-        p.setFont(bold);
-        double headHeight = cellRow, at = x;
-        for (int k = 0; k < head.size(); k++) {
-            QRectF used;
-            p.drawText(QRectF(at, y, cellWidth[k] - 1.5 * mm, 10 * cellRow),
-                       Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, head[k], &used);
-            headHeight = qMax(headHeight, used.height());
-            at += cellWidth[k];
-        }
-        p.setFont(cell);
-        for (int r = 0; r < perColumn; r++) {
-            const int i = c * perColumn + r + 1;
-            if (i > rows)
-                break;
-            const QStringList cells = table[i].split(QLatin1Char('\t'));
-            at = x;
-            for (int k = 0; k < cells.size() && k < cellWidth.size(); k++) {
-                p.drawText(QRectF(at, y + headHeight + r * cellRow, cellWidth[k], cellRow),
-                           Qt::AlignLeft, cells[k]);
-                at += cellWidth[k];
-            }
-        }
+    printer.newPage();
+    p.setFont(title);
+    y = Paragraph(p, left, top, width, QString::fromUtf8(s.readingsTitle ? s.readingsTitle : "")) +
+        2 * mm;
+    if (s.chart) {
+        const double side = qMin(width * 0.6, page.height() * 0.45);
+        tbx::PaintTensionChart(p, QRectF(left + (width - side) / 2, y, side, side), *s.chart, pt);
+        y += side + 4 * mm;
     }
+    PaintTable(p, printer, QString(), readings, left, y, width, page.height());
 }
 
 void Print(QPrinter *printer, const BuildSheet &s)
@@ -207,6 +237,11 @@ QString SheetWords(const BuildSheet &s)
     if (!table.isEmpty())
         words << text(s.tableTitle);
     for (const QString &line : table)
+        words << QString(line).replace(QLatin1Char('\t'), QLatin1String(", "));
+    const QStringList readings = Lines(s.readings);
+    if (!readings.isEmpty())
+        words << text(s.readingsTitle);
+    for (const QString &line : readings)
         words << QString(line).replace(QLatin1Char('\t'), QLatin1String(", "));
     return words.join(QLatin1Char('\n'));
 }
