@@ -17,9 +17,24 @@ void DoCalculateHit(DialogRef dialog);
 enum { kLacingStringsID = 129, kAngleStringsID = 131 };
 // kLacingStringsID: the lacing note's sentences. kLacingTooSteep: ^1 side,
 // ^2 crossings, ^3 that side's spokes, ^4 the crossing angle in degrees;
-// kLacingBothTooSteep: ^1 and ^2 the crossings, ^3 and ^4 the spokes of sides 1 and 2.
-// kLacingMaySlacken: ^1 the looser side, ^2 its whole percentage.
-enum { kLacingTooSteep = 1, kLacingBothTooSteep = 2, kLacingMaySlacken = 3 };
+// kLacingBothTooSteep and kLacingBothPastTangent: ^1 and ^2 the crossings, ^3
+// and ^4 the spokes of sides 1 and 2. kLacingMaySlacken: ^1 the looser side
+// (the side an offset rim's holes would sit toward), ^2 its whole percentage.
+// kLacingPastTangent: ^1 side, ^2 crossings, ^3 the crossing angle, ^4 the
+// tangent's. kLacingOverHead: ^1 side, ^2 crossings, ^3 its spokes, ^4 mm from
+// the next hole's centre. kLacingUneven: ^1 the wheel's spokes, ^2 a side's.
+// kLacingHubCrossings: ^1 side, ^2 the tangent's angle, ^3 its crossings (to
+// the tenth), ^4 the side's spokes.
+enum {
+    kLacingTooSteep = 1,
+    kLacingBothTooSteep = 2,
+    kLacingMaySlacken = 3,
+    kLacingPastTangent = 4,
+    kLacingBothPastTangent = 5,
+    kLacingOverHead = 6,
+    kLacingUneven = 7,
+    kLacingHubCrossings = 8
+};
 // kTargetStringsID: a side's tension at the target, ^1 its percentage text,
 // ^2 the tension. kBuyStringsID: ^1 the stock length, ^2 its difference from
 // the computed length ("+0,6").

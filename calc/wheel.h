@@ -18,7 +18,8 @@ struct RimPart {
     char size[kWheelTextSize];  // item 9
     char notes[kWheelTextSize]; // item 12
     double diameter;            // ERD, mm (item 10)
-    double offset;              // spoke hole offset toward side 2, mm (item 24)
+    double offset;              // spoke hole offset as the maker gives it, mm (item 24)
+    int offsetSide;             // the side the holes sit toward: 1 or 2 (item 43)
 };
 
 struct HubPart {
@@ -32,6 +33,8 @@ struct HubPart {
     double flangeDistance1;        // item 16, from the centre plane
     double flangeDistance2;        // item 17
     double holeDiameter;           // item 18; J-bend only
+    int exit;          // straight-pull: kExitAimed or kExitTangential (item 44, calc/geometry.h)
+    double seatOffset; // straight-pull, aimed: seat off its radial line, mm (item 45)
 };
 
 // Every input of the form by value: numbers as numbers (0 for a field with no
@@ -64,19 +67,33 @@ struct SideResults {
 };
 
 // What the lacing note (item 29) says, as data: the form words it in the
-// user's language. One note at a time: a side crossing its own flange before
-// a side that may go slack.
+// user's language. One note at a time, the first that applies of: equal sides
+// of an odd count, crossed (kNoteUneven); a side whose spokes span over a
+// quarter turn (kNoteTooSteep), or at or past the tangent of their flange
+// (kNotePastTangent; the Both kinds: both sides, in one sentence); a side
+// whose spokes run over the head in the next hub hole (kNoteOverHead); a
+// tangential straight-pull side laced with other crossings than its seats
+// give (kNoteHubCrossings); the looser side below half the tighter side's
+// tension (kNoteMaySlacken).
 enum NoteKind {
     kNoteNone = 0,
-    kNoteTooSteep,     // one side's crossing angle passes 90 degrees
-    kNoteBothTooSteep, // both sides' do
-    kNoteMaySlacken    // the looser side is below half the tighter side's tension
+    kNoteTooSteep,
+    kNoteBothTooSteep,
+    kNoteMaySlacken,
+    kNotePastTangent,
+    kNoteBothPastTangent,
+    kNoteOverHead,
+    kNoteUneven,
+    kNoteHubCrossings
 };
 struct LacingNote {
     NoteKind kind;
-    int side;       // the side it is about (kNoteTooSteep, kNoteMaySlacken)
-    double angle;   // the crossing angle, degrees (kNoteTooSteep)
+    int side;       // the side it is about (all but the Both kinds and kNoteUneven)
+    double angle;   // the side's span, degrees (kNoteTooSteep, kNotePastTangent, kNoteHubCrossings)
+    double limit;   // the span of a spoke along the flange's tangent, degrees (kNotePastTangent)
     double percent; // the looser side's share (kNoteMaySlacken)
+    double distance;  // mm from the spoke to the next hub hole's centre (kNoteOverHead)
+    double crossings; // the crossings the seats give (kNoteHubCrossings)
 };
 
 // Everything a Calculate gives, for the wheel it was computed from.

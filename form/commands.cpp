@@ -5,6 +5,7 @@
 
 #include "app/globals.h"
 #include "calc/calculate_hit.h"
+#include "calc/geometry.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "catalogue/catalogue.h"
@@ -103,6 +104,16 @@ void DoSpokeHeadHit(DialogRef d)
         XDlgSetAccessibleName(d, fields[i], text);
     }
     XDlgEnable(d, iHoleDiameter, !straight);
+    XDlgEnable(d, iSpokeExit, straight);
+    DoSpokeExitHit(d);
+}
+
+void DoSpokeExitHit(DialogRef d)
+{
+    // A seat offset moves a seat that aims its spoke; a tangent has none.
+    XDlgEnable(d, iSeatOffset,
+               XDlgGetValue(d, iSpokeHead) == kStraightPullHead &&
+                   XDlgGetValue(d, iSpokeExit) != kExitTangential);
 }
 
 void DoDlgEvt(EventRecord *event)
@@ -133,6 +144,7 @@ void DoDlgEvt(EventRecord *event)
     case iHubMenu: ShowHub(dialog); break;
     case iSpokes: DoSpokeCountHit(dialog); break;
     case iSpokeHead: DoSpokeHeadHit(dialog); break;
+    case iSpokeExit: DoSpokeExitHit(dialog); break;
     default: break;
     }
 }

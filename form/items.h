@@ -54,7 +54,10 @@ enum {
     iStretch2 = 39,
     iLengthToBuy1 = 40, // read-only: side 1 and side 2 stock length to buy
     iLengthToBuy2 = 41,
-    iStockLengths = 42 // popup: kStockEven2mm or kStock1mm
+    iStockLengths = 42, // popup: kStockEven2mm or kStock1mm
+    iOffsetSide = 43,   // popup: the side the rim's spoke holes sit toward, 1 or 2
+    iSpokeExit = 44,    // popup: kExitAimed or kExitTangential (calc/geometry.h), straight-pull
+    iSeatOffset = 45    // number: a straight-pull seat's offset off its radial line, mm
 };
 
 // Values of the stock lengths popup (item 42). The spoke head (item 28), the

@@ -97,22 +97,45 @@ void NoteText(const Results &r, char *out, size_t size)
     Double2Str(r.wheel.crossings2, 0, x2);
     Double2Str(r.side1.spokes, 0, n1);
     Double2Str(r.side2.spokes, 0, n2);
-    char side[kNumTextSize], number[kNumTextSize];
+    const char *x = n.side == 1 ? x1 : x2, *spokes = n.side == 1 ? n1 : n2;
+    char side[kNumTextSize], a[kNumTextSize], b[kNumTextSize];
     Double2Str(n.side, 0, side);
+    out[0] = '\0';
     switch (n.kind) {
     case kNoteBothTooSteep:
-        XFormatIndStr(out, size, kLacingStringsID, kLacingBothTooSteep, x1, x2, n1, n2);
+    case kNoteBothPastTangent:
+        XFormatIndStr(out, size, kLacingStringsID,
+                      n.kind == kNoteBothTooSteep ? kLacingBothTooSteep : kLacingBothPastTangent,
+                      x1, x2, n1, n2);
         break;
     case kNoteTooSteep:
-        Double2Str(n.angle, 0, number);
-        XFormatIndStr(out, size, kLacingStringsID, kLacingTooSteep, side, n.side == 1 ? x1 : x2,
-                      n.side == 1 ? n1 : n2, number);
+        Double2Str(n.angle, 0, a);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingTooSteep, side, x, spokes, a);
+        break;
+    case kNotePastTangent:
+        // Near the tangent whole degrees could read the same on both sides of it.
+        Double2Str(n.angle, 1, a);
+        Double2Str(n.limit, 1, b);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingPastTangent, side, x, a, b);
+        break;
+    case kNoteOverHead:
+        Double2Str(n.distance, 2, a);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingOverHead, side, x, spokes, a);
+        break;
+    case kNoteUneven:
+        Double2Str(r.side1.spokes + r.side2.spokes, 0, a);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingUneven, a, n1);
+        break;
+    case kNoteHubCrossings:
+        Double2Str(n.angle, 0, a);
+        Double2Str(n.crossings, 1, b);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingHubCrossings, side, a, b, spokes);
         break;
     case kNoteMaySlacken:
-        Double2Str(lround(n.percent), 0, number);
-        XFormatIndStr(out, size, kLacingStringsID, kLacingMaySlacken, side, number);
+        Double2Str(lround(n.percent), 0, a);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingMaySlacken, side, a);
         break;
-    default: snprintf(out, size, "%s", ""); break;
+    case kNoteNone: break;
     }
 }
 

@@ -107,21 +107,14 @@ const Figure kFigures[] = {
     {kLabelLengthToBuy2, iLengthToBuy2, kItemText, 0, 0},
 };
 
-// One step: a side's spokes of one lean, as hub hole to rim hole pairs,
-// leaving out rim hole 1 when `skipKey`.
-void PutPairs(const Lacing &l, int side, SpokeKind kind, bool skipKey, char *pairs, size_t size)
+// A step's spokes as hub hole to rim hole pairs.
+void PutPairs(const LacingStep &step, char *pairs, size_t size)
 {
     Text p = Begin(pairs, size);
-    int holes[kMaxLacingSpokes];
-    const int n = LacingSet(l, side, kind, holes, kMaxLacingSpokes);
-    bool first = true;
-    for (int i = 0; i < n; i++) {
-        if (skipKey && holes[i] == 1)
-            continue;
-        if (!first)
+    for (int i = 0; i < step.count; i++) {
+        if (i > 0)
             p.Put(", ");
-        first = false;
-        const Number hub(l.hole[holes[i] - 1].hubHole), rim(holes[i]);
+        const Number hub(step.hubHole[i]), rim(step.rimHole[i]);
         p.PutString(kSheetStringsID, kPairFormat, hub.s, rim.s);
     }
 }
@@ -131,36 +124,67 @@ void PutPairs(const Lacing &l, int side, SpokeKind kind, bool skipKey, char *pai
 size_t Lacing2Steps(const Lacing &l, char *out, size_t size)
 {
     Text t = Begin(out, size);
-    if (l.spokes == 0)
+    LacingStep steps[6];
+    const int count = LacingSteps(l, steps, 6);
+    FlangeReference ref;
+    if (count == 0 || !Lacing2Reference(l, &ref))
         return 0;
     const int key = l.keySide, other = 3 - key;
-    const int crossings[3] = {0, l.crossings1, l.crossings2};
     int step = 0;
-    char pairs[1024];
-    auto next = [&](SInt16 index, const char *a, const char *b = nullptr, const char *c = nullptr) {
+    // A step's line: its numbered first sentence, then `more` sentences.
+    auto begin = [&](SInt16 index, const char *a, const char *b = nullptr,
+                     const char *c = nullptr) {
         const Number n(++step);
+        if (step > 1)
+            t.Put("\n");
         t.PutString(kStepStringsID, index, n.s, a, b, c);
-        t.Put("\n");
     };
-    const Number keySide(key), otherSide(other), keyHub(l.hole[0].hubHole);
-    next(kStepKey, keySide.s, keyHub.s);
-    const bool keyRadial = crossings[key] == 0, otherRadial = crossings[other] == 0;
-    PutPairs(l, key, keyRadial ? kRadial : kTrailing, true, pairs, sizeof pairs);
-    next(keyRadial ? kStepKeyRestRadial : kStepKeyRest, keySide.s, pairs);
-    PutPairs(l, other, otherRadial ? kRadial : kTrailing, false, pairs, sizeof pairs);
-    if (otherRadial)
-        next(kStepRadial, otherSide.s, pairs);
-    else
-        next(kStepTrailing, otherSide.s, keySide.s, pairs);
-    for (int side : {key, other}) {
-        if (crossings[side] == 0)
-            continue;
-        const Number s(side), x(crossings[side]);
-        PutPairs(l, side, kLeading, false, pairs, sizeof pairs);
-        const Number n(++step);
-        t.PutString(kStepStringsID, kStepLeading, n.s, s.s, pairs, x.s);
-        t.Put("\n");
+    auto more = [&](SInt16 index, const char *a = nullptr, const char *b = nullptr) {
+        t.Put(" ");
+        t.PutString(kStepStringsID, index, a, b);
+    };
+    const Number keySide(key), otherSide(other), keyHub(ref.keyHub), otherHub(ref.otherHub);
+    begin(kStepRim, nullptr);
+    if (l.spokes1 == l.spokes2) {
+        more(kRimInTurn, keySide.s);
+        more(kRimOwnFlange);
+    } else {
+        more(kRimThrees, keySide.s, otherSide.s);
+        more(kRimDrilled2to1, keySide.s);
+        more(kRimAlternate2to1);
     }
+    begin(kStepHubHoles, nullptr);
+    more(kHubKey, keySide.s, keyHub.s);
+    if (l.crossings1 > 0 || l.crossings2 > 0) {
+        more(kHeadsRule);
+        more(kHeadsStraightPull);
+    }
+    char pairs[1024];
+    for (int i = 0; i < count; i++) {
+        const LacingStep &s = steps[i];
+        const Number side(s.side);
+        const bool radial = s.kind == kRadial;
+        PutPairs(s, pairs, sizeof pairs);
+        if (i == 0) {
+            begin(radial ? kStepKeyRadial : kStepKey, side.s, keyHub.s);
+        } else if (i == 1 && s.side == key) {
+            begin(radial ? kStepKeyRestRadial : kStepKeyRest, side.s, pairs);
+        } else if (s.side == other && s.kind != kLeading) {
+            // The other flange's first step: where its holes are counted from.
+            begin(ref.turn > 0 ? kStepOtherClockwise : kStepOtherCounterclockwise, otherSide.s,
+                  otherHub.s, keySide.s);
+            if (radial)
+                begin(kStepRadial, side.s, pairs);
+            else
+                begin(kStepTrailing, side.s, keySide.s, pairs);
+        } else {
+            const int crossings = s.side == 1 ? l.crossings1 : l.crossings2;
+            const Number x(crossings);
+            begin(kStepLeading, side.s, pairs);
+            more(crossings == 1 ? kLeadingCrossesOne : kLeadingCrosses, x.s);
+        }
+    }
+    t.Put("\n");
     return t.n;
 }
 

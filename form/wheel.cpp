@@ -40,6 +40,7 @@ const WheelField kFields[] = {
     {iHubText2, kTextField, AT(hub.axle)},
     {iHubText3, kTextField, AT(hub.notes)},
     {iRimOffset, kNumberField, AT(rim.offset)},
+    {iSeatOffset, kNumberField, AT(hub.seatOffset)},
     {iTargetTension, kOptionalField, AT(target)},
 };
 
@@ -61,7 +62,8 @@ const WheelPopup kPopups[] = {
     {iSpokes, kSpokeCount, AT(spokes)},         {iSpokesPerSide, kPlainValue, AT(sharing)},
     {iSpokeHead, kPlainValue, AT(hub.head)},    {iGauge1, kPlainValue, AT(gauge1)},
     {iGauge2, kPlainValue, AT(gauge2)},         {iTensionUnit, kUnit, AT(unit)},
-    {iStockLengths, kStockStep, AT(stockStep)},
+    {iStockLengths, kStockStep, AT(stockStep)}, {iOffsetSide, kPlainValue, AT(rim.offsetSide)},
+    {iSpokeExit, kPlainValue, AT(hub.exit)},
 };
 #undef AT
 

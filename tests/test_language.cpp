@@ -183,15 +183,19 @@ std::vector<Word> PrintedWords(const std::string &pdf)
             out.append(buf, n);
         pclose(p);
     }
+    // Pages apart: a word on the second page lies below every word of the first.
     std::vector<Word> words;
     const QRegularExpression word(QString::fromLatin1(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    auto it = word.globalMatch(QString::fromStdString(out));
-    while (it.hasNext()) {
-        const auto m = it.next();
-        words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble(),
-                         m.captured(5).toStdString()});
+    const QStringList pages = QString::fromStdString(out).split(QStringLiteral("<page "));
+    for (int page = 0; page < pages.size(); page++) {
+        auto it = word.globalMatch(pages[page]);
+        while (it.hasNext()) {
+            const auto m = it.next();
+            words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble() + page * 10000,
+                             m.captured(3).toDouble(), m.captured(4).toDouble() + page * 10000,
+                             m.captured(5).toStdString()});
+        }
     }
     return words;
 }

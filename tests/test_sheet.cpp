@@ -36,12 +36,20 @@ struct SheetWheel {
     int spokesValue, sharing, crossings1, crossings2;
     int spokes1, spokes2; // what the lacing must have on each side
     const char *sharingWord;
+    // Where the rim step puts rim hole 1, and where the other flange's holes
+    // are counted from (worked out by hand from the lacing's hub angles).
+    const char *rim, *otherFlange;
 };
 
 const SheetWheel kWheels[] = {
-    {"worked_32_3x", 3, kSidesEqual, 3, 3, 16, 16, "equal"},
-    {"24_2to1_more_on_2", 1, kSidesMoreOn2, 2, 2, 8, 16, "2:1, more on side 2"},
-    {"36_2to1_more_on_1_radial_2", 4, kSidesMoreOn1, 3, 0, 24, 12, "2:1, more on side 1"},
+    {"worked_32_3x", 3, kSidesEqual, 3, 3, 16, 16, "equal", "rim hole 1 must sit toward side 2",
+     "On side 1's flange, hub hole 3 is the hole half a hole spacing counterclockwise"},
+    {"24_2to1_more_on_2", 1, kSidesMoreOn2, 2, 2, 8, 16, "2:1, more on side 2",
+     "Rim holes 1 and 2 take side 2's spokes, rim hole 3 side 1's",
+     "On side 1's flange, hub hole 1 is the hole half a hole spacing counterclockwise"},
+    {"36_2to1_more_on_1_radial_2", 4, kSidesMoreOn1, 3, 0, 24, 12, "2:1, more on side 1",
+     "Rim holes 1 and 2 take side 1's spokes, rim hole 3 side 2's",
+     "On side 2's flange, hub hole 2 is the hole half a hole spacing clockwise"},
 };
 
 class Sheet : public FormTest, public testing::WithParamInterface<SheetWheel> {
@@ -96,8 +104,24 @@ TEST_P(Sheet, CopiedTextHoldsTheFiguresStepsAndOneTableLinePerRimHole)
     EXPECT_EQ(text.substr(table + 14), expected);
 
     // The steps name every rim hole once, with the hub hole the table gives it.
+    // The steps are numbered lines: the rim, the hub holes, then the key
+    // spoke; the rim step and the other flange's say where to count from.
     const std::string steps = Section(text, "Lacing steps");
-    EXPECT_EQ(steps.rfind("1. The key spoke, side ", 0), 0u) << steps;
+    std::istringstream lines(steps);
+    std::string line;
+    int number = 0;
+    while (std::getline(lines, line)) {
+        number++;
+        EXPECT_EQ(line.rfind(std::to_string(number) + ". ", 0), 0u) << line;
+        if (number == 1) {
+            EXPECT_NE(line.find(w.rim), std::string::npos) << line;
+        }
+        if (number == 3) {
+            EXPECT_EQ(line.rfind("3. The key spoke, side ", 0), 0u) << line;
+            EXPECT_NE(line.find(", head out: from hub hole "), std::string::npos) << line;
+        }
+    }
+    EXPECT_NE(steps.find(w.otherFlange), std::string::npos) << steps;
     std::set<int> rimHoles;
     QRegularExpression pair(QStringLiteral("(\\d+)→(\\d+)"));
     auto it = pair.globalMatch(QString::fromStdString(steps));
@@ -197,7 +221,7 @@ TEST_F(Printed, WorkedWheelIsOneA4PageWithItsFiguresAndTable)
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
     const std::string text = Shell("pdftotext -layout '" + pdf + "' -");
     for (const char *word : {"Quennick build sheet", "292,33", "289,10", "Lacing steps",
-                             "1. The key spoke", "Lacing table", "valve", "key"})
+                             "3. The key spoke", "Lacing table", "valve", "key"})
         EXPECT_NE(text.find(word), std::string::npos) << word;
     // Every rim hole's line is on the page, the last one too.
     EXPECT_NE(text.find("32 "), std::string::npos);
@@ -288,7 +312,7 @@ TEST_F(Printed, PreviewNamesItsPartsAndReadsThePage)
         if (p.what != "Page")
             continue;
         for (const char *said :
-             {"Quennick build sheet", "Spoke length, side 1: 292,33", "1. The key spoke",
+             {"Quennick build sheet", "Spoke length, side 1: 292,33", "3. The key spoke",
               "Lacing table", "Rim hole, Side, Hub hole, Spoke"})
             EXPECT_NE(p.said.find(said), std::string::npos) << said << " in " << p.said;
     }

@@ -8,14 +8,17 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
 #include "calc/calculate_hit.h"
+#include "calc/geometry.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "form/commands.h"
 #include "form/items.h"
+#include "tests/built_wheel.h"
 #include "tests/form_fixture.h"
 
 namespace {
@@ -64,8 +67,11 @@ TEST_F(Wheels, EveryCountAndCrossingGivesDoCalculatesLengths)
     }
 }
 
-// Each side is DoCalculate with twice its own spokes; the popup is offered
-// only where the count divides by 3 and goes back to equal elsewhere.
+// The lighter side of 2:1 is DoCalculate with twice its own spokes; the
+// fuller side's spokes are as long as the lacing table's, built in space
+// (its paired rim holes take a quarter rim hole pitch off the span). The
+// popup is offered only where the count divides by 3 and goes back to equal
+// elsewhere.
 TEST_F(Wheels, TwoToOneSidesAreLacedWithTheirOwnCounts)
 {
     const struct {
@@ -83,8 +89,33 @@ TEST_F(Wheels, TwoToOneSidesAreLacedWithTheirOwnCounts)
         EXPECT_TRUE(Popup(iSpokesPerSide)->isEnabled()) << c.spokesValue;
         ChooseValue(iSpokesPerSide, c.sharing);
         DoCalculateHit(form);
-        EXPECT_EQ(Lengths(), Expected(2, 2, c.spokes1, c.spokes2, 2.6)) << c.spokesValue;
+        const std::string equal = Expected(2, 2, c.spokes1, c.spokes2, 2.6);
+        const std::string light1 = equal.substr(0, equal.find(' '));
+        const std::string light2 = equal.substr(equal.find(' ') + 1);
+        if (c.spokes1 <= c.spokes2) {
+            EXPECT_EQ(Text(iLength1), light1) << c.spokesValue;
+        }
+        if (c.spokes2 <= c.spokes1) {
+            EXPECT_EQ(Text(iLength2), light2) << c.spokesValue;
+        }
+        Lacing lacing;
+        ASSERT_TRUE(DoLacing((int)c.spokes1 / 2, (int)c.spokes2 / 2, 2, 2, &lacing));
+        for (int side = 1; side <= 2; side++) {
+            const BuiltSide b = {(side == 1 ? 45 : 57) / 2.0, side == 1 ? 35.0 : 20.0, 300,
+                                 Seat::kHole, 0};
+            const double built = BuildSide(lacing, side, b, 0).front().length;
+            char text[kNumTextSize];
+            Double2Str(round((0.998 * built - 1.3) * 100) / 100, 2, text);
+            EXPECT_EQ(Text(side == 1 ? iLength1 : iLength2), text) << c.spokesValue;
+        }
     }
+    // The worked hub, 24 spokes, 16 on side 2, 2 crossings: 41,25° rather than
+    // 45°, 278,06 rather than 279,42.
+    ChooseValue(iSpokes, 1);
+    DoSpokeCountHit(form);
+    ChooseValue(iSpokesPerSide, kSidesMoreOn2);
+    DoCalculateHit(form);
+    EXPECT_EQ(Text(iLength2), "278,06");
     // The last wheel was 2:1: 32 spokes take no 2:1, so the popup goes back to equal.
     ChooseValue(iSpokes, 3);
     DoSpokeCountHit(form);
@@ -102,8 +133,36 @@ TEST_F(Wheels, StraightPullTakesNoHoleAndSaysWhatItsFiguresAre)
               "Side 2 head seat distance from the centre");
     DoCalculateHit(form);
     EXPECT_EQ(Lengths(), Expected(3, 3, 32, 32, 0));
+    // Seats 1 mm off the radial line toward the rim end, 67,5° round:
+    // sqrt(300² + r² + 1 - 2 x 300 (r cos 67,5° + sin 67,5°) + Z²) = 293,278 and
+    // 290,026.
+    EXPECT_TRUE(Popup(iSpokeExit)->isEnabled());
+    EXPECT_TRUE(Field(iSeatOffset)->isEnabled());
+    Field(iSeatOffset)->setText("1");
+    DoCalculateHit(form);
+    EXPECT_EQ(Lengths(), "292,69 289,45");
+    // Along the tangent: sqrt(300² - r² + Z²) = 301,196 and 299,312, whatever
+    // the crossings; the seat offset has nothing to move. The seats reach
+    // acos(22,5 / 300) = 85,7°, 3,8 crossings of side 1's 16, not the 3 chosen.
+    ChooseValue(iSpokeExit, kExitTangential);
+    DoSpokeExitHit(form);
+    EXPECT_FALSE(Field(iSeatOffset)->isEnabled());
+    DoCalculateHit(form);
+    EXPECT_EQ(Lengths(), "300,59 298,71");
+    EXPECT_EQ(Label(iLacingNote).substr(0, 88),
+              "Side 1: its seats send the spokes off along the tangent, 86° round the wheel: 3,8 "
+              "cross");
+    Popup(iCrossings1)->setCurrentIndex(4);
+    Popup(iCrossings2)->setCurrentIndex(4);
+    DoCalculateHit(form);
+    EXPECT_EQ(Lengths(), "300,59 298,71");
+    EXPECT_EQ(Label(iLacingNote), "") << "4 crossings are what the seats give";
+    Popup(iCrossings1)->setCurrentIndex(3);
+    Popup(iCrossings2)->setCurrentIndex(3);
     ChooseValue(iSpokeHead, kJBendHead);
     DoSpokeHeadHit(form);
+    EXPECT_FALSE(Popup(iSpokeExit)->isEnabled());
+    EXPECT_FALSE(Field(iSeatOffset)->isEnabled());
     EXPECT_TRUE(Field(iHoleDiameter)->isEnabled());
     EXPECT_EQ(Label(iSeatDiameterLabel), "Flange diameter:");
     EXPECT_EQ(Field(iFlangeDiameter1)->accessibleName().toStdString(), "Side 1 flange diameter");
@@ -111,20 +170,32 @@ TEST_F(Wheels, StraightPullTakesNoHoleAndSaysWhatItsFiguresAre)
     EXPECT_EQ(Lengths(), "292,33 289,10");
 }
 
-// A side whose crossing angle (720 x crossings / its 2n) passes 90 degrees.
-TEST_F(Wheels, LacingNoteOnlyPastAQuarterTurn)
+// The worked hub (tangent at 85,70° for side 1, 84,55° for side 2): a side
+// whose spokes reach at or past the tangent of its flange, past a quarter
+// turn in a sentence of its own; 18 spokes on equal sides, crossed.
+TEST_F(Wheels, LacingNoteSeesTheFlange)
 {
     const struct {
         int spokesValue, sharing, x1, x2;
         const char *note; // start of it; "" for none
     } cases[] = {
-        {1, kSidesEqual, 3, 3, ""}, // 24: 90 degrees exactly
-        {5, kSidesEqual, 2, 1, ""}, // 16: 90 and 45
+        {1, kSidesEqual, 3, 3, "Both sides: 3 and 3 crossings on 12 and 12 spokes take the"},
+        {5, kSidesEqual, 2, 1,
+         "Side 1: 2 crossings take its spokes 90,0° round the wheel, at or "
+         "past the 85,7°"},
+        {3, kSidesEqual, 3, 4,
+         "Side 2: 4 crossings take its spokes 90,0° round the wheel, at or "
+         "past the 84,5°"},
+        {3, kSidesEqual, 3, 3, ""},
         {7, kSidesEqual, 0, 3, "Side 2: 3 crossings on its 10 spokes reach 108°"},
-        {5, kSidesEqual, 3, 2, "Side 1: 3 crossings on its 8 spokes reach 135°"},
-        {7, kSidesEqual, 3, 3, "Both sides: 3 and 3 crossings on 10 and 10 spokes"},
-        {6, kSidesMoreOn2, 2, 3, "Side 1: 2 crossings on its 6 spokes reach 120°"},
-        {6, kSidesMoreOn2, 1, 3, ""}, // 60 and 90 degrees
+        {5, kSidesEqual, 3, 2, "Both sides: 3 and 2 crossings on 8 and 8 spokes take the"},
+        {7, kSidesEqual, 3, 3, "Both sides: 3 and 3 crossings on 10 and 10 spokes reach past"},
+        {6, kSidesMoreOn2, 2, 3, "Both sides: 2 and 3 crossings on 6 and 12 spokes take the"},
+        // 18 spokes 2:1, side 2's 12 at 3 crossings: 90° less 5°, past 84,55°.
+        {6, kSidesMoreOn2, 1, 3, "Side 2: 3 crossings take its spokes 85,0° round"},
+        {6, kSidesMoreOn2, 1, 2, ""},
+        {6, kSidesEqual, 1, 0, "18 spokes on equal sides cannot be laced evenly"},
+        {6, kSidesEqual, 0, 0, ""},
     };
     for (const auto &c : cases) {
         ChooseValue(iSpokes, c.spokesValue);
@@ -185,10 +256,15 @@ TEST_F(Wheels, TensionSharesWithUnequalCounts)
         int spokesValue, sharing, crossings;
         const char *tension1, *tension2, *note;
     } cases[] = {
-        {1, kSidesMoreOn2, 2, "100 % · 120 kgf", "81 % · 98 kgf", ""},                  // 8 and 16
-        {4, kSidesMoreOn1, 3, "27 % · 33 kgf", "100 % · 120 kgf", "Side 1 at 27 % of"}, // 24, 12
-        {1, kSidesMoreOn1, 2, "27 % · 33 kgf", "100 % · 120 kgf", "Side 1 at 27 % of"},
-        {1, kSidesMoreOn1, 3, "26 % · 31 kgf", "100 % · 120 kgf", "Side 2: 3 crossings"},
+        // 8 and 16: side 1's 8 at 2 crossings reach 90°.
+        {1, kSidesMoreOn2, 2, "100 % · 120 kgf", "81 % · 97 kgf", "Side 1: 2 crossings take"},
+        {4, kSidesMoreOn1, 3, "27 % · 32 kgf", "100 % · 120 kgf", "Side 2: 3 crossings take"},
+        {1, kSidesMoreOn1, 2, "27 % · 32 kgf", "100 % · 120 kgf", "Side 2: 2 crossings take"},
+        {1, kSidesMoreOn1, 3, "26 % · 31 kgf", "100 % · 120 kgf", "Side 2: 3 crossings on"},
+        // 24 and 12 at 2 crossings: 27,5° and 60°; holes toward side 1 would help.
+        {4, kSidesMoreOn1, 2, "28 % · 34 kgf", "100 % · 120 kgf",
+         "Side 1 at 28 % of the other side's tension may go slack under load: lace 2:1, use a "
+         "rim whose spoke holes are offset toward side 1"},
         {3, kSidesEqual, 3, "58 % · 69 kgf", "100 % · 120 kgf", ""},
     };
     Field(iTargetTension)->setText("120");

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The build sheet on paper: one page laid out in points and millimetres,
-// printed through Qt's print preview and print dialog; and plain text on
-// the clipboard.
+// The build sheet on paper: one page (two where a long lacing table needs it) laid out in points
+// and millimetres, printed through Qt's print preview and print dialog; and plain text on the
+// clipboard.
 
 #include <QClipboard>
 #include <QComboBox>
@@ -17,6 +17,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QVector>
+
+#include <vector>
 
 #include "toolbox/lacingview.h"
 #include "toolbox/tensionview.h"
@@ -47,7 +49,7 @@ double Paragraph(QPainter &p, double x, double y, double width, const QString &t
 // that the headings fit where they can; one that still does not fit wraps
 // between its words.
 QVector<double> ColumnWidths(const QStringList &table, const QFontMetricsF &cell,
-                             const QFontMetricsF &bold, double gap, double room)
+                             const QFontMetricsF &bold, double gap, double room, bool *fits)
 {
     const QStringList head = table.first().split(QLatin1Char('\t'));
     const int n = qMax<int>(1, head.size());
@@ -66,6 +68,7 @@ QVector<double> ColumnWidths(const QStringList &table, const QFontMetricsF &cell
         sumContent += content[k];
         sumWanted += wanted[k];
     }
+    *fits = sumContent <= room;
     for (int k = 0; k < n; k++) {
         if (sumWanted <= room)
             widths[k] = wanted[k] + (room - sumWanted) / n;
@@ -74,64 +77,6 @@ QVector<double> ColumnWidths(const QStringList &table, const QFontMetricsF &cell
                         (wanted[k] - content[k]) * (room - sumContent) / (sumWanted - sumContent);
     }
     return widths;
-}
-
-// A table of tab-separated lines under its title, its first line the
-// headings, in as many columns side by side as the room down to `bottom` needs.
-void PaintTable(QPainter &p, QPrinter &printer, const QString &title, const QStringList &table,
-                double left, double y, double width, double bottom)
-{
-    const double mm = printer.resolution() / 25.4;
-    QFont base(QStringLiteral("Sans"));
-    QFont small = base;
-    small.setPointSizeF(8);
-    QFont heading = small;
-    heading.setBold(true);
-    const double row = QFontMetricsF(small, &printer).lineSpacing();
-    if (table.isEmpty())
-        return;
-    p.setFont(heading);
-    y = Paragraph(p, left, y, width, title) + row * 0.25;
-    QFont cell = base;
-    cell.setPointSizeF(7);
-    QFont bold = cell;
-    bold.setBold(true);
-    const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
-    const double cellRow = cellMetrics.lineSpacing();
-    const int rows = table.size() - 1;
-    // Room for a heading of two lines above the rows.
-    const int fit = qMax(1, (int)((bottom - y - 2 * cellRow) / cellRow));
-    const int columns = qMax(1, (rows + fit - 1) / fit);
-    const int perColumn = (rows + columns - 1) / qMax(1, columns);
-    const double colWidth = width / qMax(columns, 3);
-    const QStringList head = table.first().split(QLatin1Char('\t'));
-    const QVector<double> cellWidth =
-        ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm, colWidth - 3 * mm);
-    for (int c = 0; c < columns; c++) {
-        const double x = left + c * colWidth;
-        p.setFont(bold);
-        double headHeight = cellRow, at = x;
-        for (int k = 0; k < head.size(); k++) {
-            QRectF used;
-            p.drawText(QRectF(at, y, cellWidth[k] - 1.5 * mm, 10 * cellRow),
-                       Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, head[k], &used);
-            headHeight = qMax(headHeight, used.height());
-            at += cellWidth[k];
-        }
-        p.setFont(cell);
-        for (int r = 0; r < perColumn; r++) {
-            const int i = c * perColumn + r + 1;
-            if (i > rows)
-                break;
-            const QStringList cells = table[i].split(QLatin1Char('\t'));
-            at = x;
-            for (int k = 0; k < cells.size() && k < cellWidth.size(); k++) {
-                p.drawText(QRectF(at, y + headHeight + r * cellRow, cellWidth[k], cellRow),
-                           Qt::AlignLeft, cells[k]);
-                at += cellWidth[k];
-            }
-        }
-    }
 }
 
 void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
@@ -197,8 +142,75 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
         y = Paragraph(p, left, y, width, step) + row * 0.25;
     y += 3 * mm;
 
-    PaintTable(p, printer, QString::fromUtf8(s.tableTitle ? s.tableTitle : ""), Lines(s.table),
-               left, y, width, page.height());
+    // A table (the lacing table, the readings) under its title, in as many
+    // columns as the page needs; returns nothing, it is the page's last part.
+    auto paintTable = [&](const QString &tableTitle, const QStringList &table, double y) {
+        if (table.isEmpty())
+            return;
+        // As many columns as the page height needs; a smaller type where their
+        // cells would not fit across the page, and a page of its own where even
+        // the smallest would not.
+        const int rows = table.size() - 1;
+        const QStringList head = table.first().split(QLatin1Char('\t'));
+        const double titleHeight = QFontMetricsF(heading, &printer).lineSpacing() * 1.25;
+        QFont cell = base, bold = base;
+        double cellRow = 0, colWidth = width;
+        int columns = 1, perColumn = rows;
+        QVector<double> cellWidth;
+        auto layOut = [&](double from) {
+            for (double size = 7; size >= 5; size -= 0.5) {
+                cell.setPointSizeF(size);
+                bold = cell;
+                bold.setBold(true);
+                const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
+                cellRow = cellMetrics.lineSpacing();
+                // Room for a heading of two lines above the rows.
+                const int fit = qMax(1, (int)((page.height() - from - 2 * cellRow) / cellRow));
+                columns = qMax(1, (rows + fit - 1) / fit);
+                perColumn = (rows + columns - 1) / columns;
+                colWidth = width / qMax(columns, 3);
+                bool fits = false;
+                cellWidth = ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm,
+                                         colWidth - 3 * mm, &fits);
+                if (fits)
+                    return true;
+            }
+            return false;
+        };
+        if (!layOut(y + titleHeight) && y > top + page.height() / 3) {
+            printer.newPage();
+            y = top;
+            layOut(y + titleHeight);
+        }
+        p.setFont(heading);
+        y = Paragraph(p, left, y, width, tableTitle) + row * 0.25;
+        for (int c = 0; c < columns; c++) {
+            const double x = left + c * colWidth;
+            p.setFont(bold);
+            double headHeight = cellRow, at = x;
+            for (int k = 0; k < head.size(); k++) {
+                QRectF used;
+                p.drawText(QRectF(at, y, cellWidth[k] - 1.5 * mm, 10 * cellRow),
+                           Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, head[k], &used);
+                headHeight = qMax(headHeight, used.height());
+                at += cellWidth[k];
+            }
+            p.setFont(cell);
+            for (int r = 0; r < perColumn; r++) {
+                const int i = c * perColumn + r + 1;
+                if (i > rows)
+                    break;
+                const QStringList cells = table[i].split(QLatin1Char('\t'));
+                at = x;
+                for (int k = 0; k < cells.size() && k < cellWidth.size(); k++) {
+                    p.drawText(QRectF(at, y + headHeight + r * cellRow, cellWidth[k], cellRow),
+                               Qt::AlignLeft, cells[k]);
+                    at += cellWidth[k];
+                }
+            }
+        }
+    };
+    paintTable(QString::fromUtf8(s.tableTitle ? s.tableTitle : ""), Lines(s.table), y);
 
     // The readings, when there are any, on a page of their own: the chart
     // across the top, the table below it.
@@ -214,7 +226,7 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
         tbx::PaintTensionChart(p, QRectF(left + (width - side) / 2, y, side, side), *s.chart, pt);
         y += side + 4 * mm;
     }
-    PaintTable(p, printer, QString(), readings, left, y, width, page.height());
+    paintTable(QString(), readings, y);
 }
 
 void Print(QPrinter *printer, const BuildSheet &s)
