@@ -116,9 +116,8 @@ size_t Readings2Table(const Results &results, const Readings &readings, char *ou
         return 0;
     std::vector<TensionFigures> f(1);
     ReadingsFigures(results, readings, f.data());
-    std::string t = Str(kSheetStringsID, kTableRimHole) + "\t" +
-                    Str(kSheetStringsID, kTableSide) + "\t" +
-                    Str(kTensionStringsID, kTensionReadingWord) + "\t" +
+    std::string t = Str(kSheetStringsID, kTableRimHole) + "\t" + Str(kSheetStringsID, kTableSide) +
+                    "\t" + Str(kTensionStringsID, kTensionReadingWord) + "\t" +
                     Str(kTensionStringsID, kTensionTensionWord) + "\n";
     for (int i = 0; i < f[0].spokes; i++) {
         const SpokeTension &s = f[0].spoke[i];
@@ -145,8 +144,8 @@ void DoTensionWindow(const Results &results, Boolean show)
     const std::string title = Str(kTensionStringsID, kTensionTitle, wheel.c_str());
     const std::string noWheel = Str(kTensionStringsID, kTensionNoWheel);
     std::string headings[kTensionColumns] = {
-        Str(kSheetStringsID, kTableRimHole),          Str(kSheetStringsID, kTableSide),
-        Str(kSheetStringsID, kTableHubHole),          Str(kTensionStringsID, kTensionReadingWord),
+        Str(kSheetStringsID, kTableRimHole),         Str(kSheetStringsID, kTableSide),
+        Str(kSheetStringsID, kTableHubHole),         Str(kTensionStringsID, kTensionReadingWord),
         Str(kTensionStringsID, kTensionTensionWord), Str(kTensionStringsID, kTensionNoteWord)};
 
     std::vector<std::string> cells((size_t)f.spokes * kTensionColumns), names((size_t)f.spokes);
@@ -190,10 +189,10 @@ void DoTensionWindow(const Results &results, Boolean show)
                            Whole(t.spokes).c_str()) +
                        "\n";
         if (isfinite(t.meanVsTarget))
-            figures += Str(kTensionFiguresID, kFigureTarget, side.c_str(),
-                           TensionWords(t.share, unit).c_str(),
-                           Percent(t.meanVsTarget, true).c_str()) +
-                       "\n";
+            figures +=
+                Str(kTensionFiguresID, kFigureTarget, side.c_str(),
+                    TensionWords(t.share, unit).c_str(), Percent(t.meanVsTarget, true).c_str()) +
+                "\n";
     }
     const std::string band = BandWords(BandOf(theReadings));
     std::string outside;

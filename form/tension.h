@@ -15,16 +15,21 @@
 
 // String lists of the tension window: its words, the notes of a row, the
 // figures, and the chart in words.
-enum { kTensionStringsID = 150, kTensionNotesID = 151, kTensionFiguresID = 152, kTensionChartID = 153 };
 enum {
-    kTensionTitle = 1,    // ^1 the wheel
-    kTensionNoWheel,      // before any Calculate
-    kTensionDirectMeter,  // the meter that shows tension
-    kTensionWheelName,    // ^1 rim, ^2 hub, ^3 spokes
-    kTensionReadingWord,  // column headings after rim hole, side, hub hole (list 140)
+    kTensionStringsID = 150,
+    kTensionNotesID = 151,
+    kTensionFiguresID = 152,
+    kTensionChartID = 153
+};
+enum {
+    kTensionTitle = 1,   // ^1 the wheel
+    kTensionNoWheel,     // before any Calculate
+    kTensionDirectMeter, // the meter that shows tension
+    kTensionWheelName,   // ^1 rim, ^2 hub, ^3 spokes
+    kTensionReadingWord, // column headings after rim hole, side, hub hole (list 140)
     kTensionTensionWord,
     kTensionNoteWord,
-    kTensionSheetHeading  // the sheet's readings table
+    kTensionSheetHeading // the sheet's readings table
 };
 enum {
     kNoteNotReading = 1, // a row's note

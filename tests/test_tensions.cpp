@@ -136,8 +136,9 @@ TEST_F(Tensions, ThirtyTwoReadingsTypedFromTheKeyboard)
     const int side = theResults.lacing.hole[7].side;
     EXPECT_EQ(Cell(7, 5), "28 % over its side's mean: loosen");
     const std::string figures = LabelText("figures");
-    EXPECT_NE(figures.find("Side " + std::to_string(side) + ": mean 102 kgf, from 16 of its 16 spokes"),
-              std::string::npos)
+    EXPECT_NE(
+        figures.find("Side " + std::to_string(side) + ": mean 102 kgf, from 16 of its 16 spokes"),
+        std::string::npos)
         << figures;
     EXPECT_EQ(LabelText("outside"),
               "Spokes outside ±20 % of their side's mean, furthest first:\nrim hole 8, side " +

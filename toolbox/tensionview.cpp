@@ -152,7 +152,8 @@ class ReadingTable : public QTableWidget {
     {
         const int row = currentRow();
         const QString reading = row >= 0 && item(row, 3) ? item(row, 3)->text() : QString();
-        const Qt::KeyboardModifiers mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+        const Qt::KeyboardModifiers mods =
+            e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
         if (row < 0 || mods != Qt::NoModifier) {
             QTableWidget::keyPressEvent(e);
             return;
