@@ -148,6 +148,8 @@ TEST_F(Tensions, ThirtyTwoReadingsTypedFromTheKeyboard)
               "rim hole 8, side " + std::to_string(side) + ", hub hole " +
                   std::to_string(theResults.lacing.hole[7].hubHole) +
                   ": 130, 130 kgf, 28 % over its side's mean: loosen");
+    // A picture of the window to look at.
+    EXPECT_TRUE(TensionWindow()->grab().save(QUENNICK_TEST_OUT "/tension-window.png"));
 }
 
 // With "side 1's spokes, then side 2's", Return walks one side's rim holes

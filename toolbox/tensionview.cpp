@@ -208,7 +208,7 @@ class TensionWindow : public QWidget {
     TensionWindow()
     {
         setAttribute(Qt::WA_QuitOnClose, false);
-        resize(900, 640);
+        resize(1000, 680);
         auto *outer = new QHBoxLayout(this);
         auto *left = new QVBoxLayout;
         outer->addLayout(left, 3);
@@ -245,7 +245,11 @@ class TensionWindow : public QWidget {
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->setSelectionMode(QAbstractItemView::SingleSelection);
         table_->verticalHeader()->hide();
+        table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+        // The figures' columns as wide as their words; the note takes the rest.
+        table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table_->horizontalHeader()->setStretchLastSection(true);
+        table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table_->typed = [this](int row, const QString &text) {
             if (proc_)
                 proc_(kTensionReadingEdit, (SInt16)row, text.toUtf8().constData());
