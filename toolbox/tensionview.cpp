@@ -246,8 +246,9 @@ class TensionWindow : public QWidget {
         table_->setSelectionMode(QAbstractItemView::SingleSelection);
         table_->verticalHeader()->hide();
         table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-        // The figures' columns as wide as their words; the note takes the rest.
-        table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        // The note takes what the other columns leave. They are fitted to
+        // their words when the wheel changes, not at every key: measuring
+        // every row again cost a frame and more.
         table_->horizontalHeader()->setStretchLastSection(true);
         table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table_->typed = [this](int row, const QString &text) {
@@ -297,6 +298,7 @@ class TensionWindow : public QWidget {
         for (int c = 0; c < kTensionColumns; c++)
             headings << QString::fromUtf8(v.headings[c] ? v.headings[c] : "");
         table_->setHorizontalHeaderLabels(headings);
+        const bool newWheel = rows != table_->rowCount();
         table_->setRowCount(rows);
         for (int r = 0; r < rows; r++) {
             sides_[r] = v.sides ? v.sides[r] : 1;
@@ -307,18 +309,34 @@ class TensionWindow : public QWidget {
                     item = new QTableWidgetItem;
                     table_->setItem(r, c, item);
                 }
-                item->setText(QString::fromUtf8(v.cells[r * kTensionColumns + c]));
-                item->setData(Qt::AccessibleDescriptionRole, name);
-                QFont f = item->font();
-                f.setBold(v.marked && v.marked[r]);
-                item->setFont(f);
+                // Only what changed: a key changes a row or two, and the
+                // side's other rows only where the mean moves them.
+                const QString text = QString::fromUtf8(v.cells[r * kTensionColumns + c]);
+                if (item->text() != text)
+                    item->setText(text);
+                if (item->data(Qt::AccessibleDescriptionRole).toString() != name)
+                    item->setData(Qt::AccessibleDescriptionRole, name);
+                const bool bold = v.marked && v.marked[r];
+                if (item->font().bold() != bold) {
+                    QFont f = item->font();
+                    f.setBold(bold);
+                    item->setFont(f);
+                }
             }
         }
+        if (newWheel)
+            for (int c = 0; c < kTensionColumns - 1; c++)
+                table_->resizeColumnToContents(c);
         if (rows > 0)
             table_->setCurrentCell(current >= 0 && current < rows ? current : 0, 3);
-        meter_->clear();
+        QStringList meters;
         for (int i = 0; i < v.meterCount; i++)
-            meter_->addItem(QString::fromUtf8(v.meters[i]));
+            meters << QString::fromUtf8(v.meters[i]);
+        if (meters != meters_) {
+            meter_->clear();
+            meter_->addItems(meters);
+            meters_ = meters;
+        }
         meter_->setCurrentIndex(v.meter);
         band_->setCurrentIndex(v.band == 10 ? 0 : 1);
         for (QWidget *w : {static_cast<QWidget *>(meter_), static_cast<QWidget *>(band_),
@@ -370,6 +388,7 @@ class TensionWindow : public QWidget {
     ReadingTable *table_;
     ChartWidget *chart_;
     SInt16 sides_[kMaxTensionRows] = {};
+    QStringList meters_;
     TensionProc proc_ = nullptr;
 };
 
