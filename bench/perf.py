@@ -229,6 +229,9 @@ def main():
     values = dict(line.split("=", 1) for line in out.split() if "=" in line)
     row("Calculate round trips per second", float(values["calc_hits_per_s"]),
         float(values["formula_per_s"]), "/s", "(bare formula)", "%.0f")
+    row("Calculate command per second (Return, diagram kept up to date)",
+        float(values["calc_command_per_s"]), float(values["calc_hits_per_s"]), "/s",
+        "(the default path)", "%.0f")
     for path in ("2to1", "straight_pull", "seat_offset", "tangential", "lacing_note",
                  "past_tangent", "rim_offset", "changing"):
         row("Calculate per second, %s" % path.replace("_", " "),

@@ -46,6 +46,29 @@ enum { kAngleDegrees = 1 };
 // kPercentStringsID: kPercentWhole, ^1 a whole percentage ("58 %").
 enum { kPercentStringsID = 163, kPercentWhole = 1 };
 
+// kTargetNoteStringsID: the note on a target no spoke takes. kTargetNoNumber;
+// kTargetOutOfRangeNote: ^1 to ^2 the range in ^3, the unit typed;
+// kTargetOtherUnitNote: the same, and ^4 the other unit.
+enum { kTargetNoteStringsID = 158 };
+enum { kTargetNoNumber = 1, kTargetOutOfRangeNote = 2, kTargetOtherUnitNote = 3 };
+// kWhatCannotBeID: the note on parts no wheel has, and why a wheel is not
+// laced (the diagram and the sheet). kFlangeOverRim: ^1 side, ^2 its flange
+// diameter, ^3 the ERD; kFlangeDistance: ^1 side, ^2 its distance;
+// kOffsetPastFlange: ^1 the offset, ^2 side, ^3 its distance;
+// kOddCrossedSide: ^1 side, ^2 its spokes; kTooManyCrossings: ^1 side, ^2 its
+// spokes, ^3 the most crossings it takes, ^4 its crossings.
+enum { kWhatCannotBeID = 159 };
+enum {
+    kNoRim = 1,
+    kFlangeOverRim,
+    kFlangeDistance,
+    kOffsetPastFlange,
+    kOddCrossedSide,
+    kTooManyCrossings,
+    kCountsCannotBeLaced,
+    kNoLacingNoResult
+};
+
 // What a result field shows when there is no length to show, in English.
 extern const char kNoResultText[];
 

@@ -6,6 +6,7 @@
 #include <math.h>
 #include <string.h>
 
+#include "calc/checks.h"
 #include "calc/geometry.h"
 #include "calc/lacing_note.h"
 #include "calc/spoke.h"
@@ -36,14 +37,26 @@ void Buy(SideResults *s, double holeDiameter, double step)
     s->toBuyDifference = difference == 0 ? 0 : difference;
 }
 
+NoteKind PartsNote(PartsKind kind)
+{
+    switch (kind) {
+    case kPartsNoRim: return kNoteNoRim;
+    case kPartsFlangeOverRim: return kNoteFlangeOverRim;
+    case kPartsFlangeDistance: return kNoteFlangeDistance;
+    case kPartsOffsetPastFlange: return kNoteOffsetPastFlange;
+    case kPartsFine: break;
+    }
+    return kNoteNone;
+}
+
 } // namespace
 
 void Wheel2Results(const Wheel &w, Results *r)
 {
-    memset(r, 0, sizeof *r);
     r->calculated = true;
     r->wheel = w;
     const bool straight = w.hub.head == kStraightPullHead;
+    r->laced = false;
     // A straight-pull head bears on its seat: no hole to wrap around.
     const double hole = straight ? 0 : w.hub.holeDiameter;
     // Each side as the lacing lays it, with its own spoke count and the rim's
@@ -58,12 +71,17 @@ void Wheel2Results(const Wheel &w, Results *r)
         s1.length = SideSpokeLength(side1, hole);
         s2.length = SideSpokeLength(side2, hole);
         r->laced = DoLacing(s1.spokes, s2.spokes, w.crossings1, w.crossings2, &r->lacing);
+    } else {
+        memset(&r->lacing, 0, sizeof r->lacing);
     }
     const bool lengths = isfinite(s1.length) && isfinite(s2.length);
     const bool balance = lengths && SidesTensionBalance(side1, side2, &s1.percent, &s2.percent);
-    // The tighter side's tension as typed, in newtons for the stretch.
+    // The tighter side's tension as typed, in newtons for the stretch; only
+    // one that spokes take (1e5 kgf would stretch a spoke by 76 cm).
+    const bool typed = w.targetTyped || w.target != 0;
+    const TargetKind kind = typed ? TargetKindOf(w.target, w.unit == kUnitNewton) : kTargetEmpty;
     const double newtons = w.unit == kUnitNewton ? w.target : w.target * kNewtonsPerKgf;
-    const bool target = balance && w.target > 0 && isfinite(newtons);
+    const bool target = balance && kind == kTargetInRange;
     const SpokeSide *sides[2] = {&side1, &side2};
     SideResults *results[2] = {&s1, &s2};
     const int gauges[2] = {w.gauge1, w.gauge2};
@@ -76,15 +94,40 @@ void Wheel2Results(const Wheel &w, Results *r)
             s->tension = w.target * s->percent / 100;
             s->stretch = SpokeStretch(gauges[i], newtons * s->percent / 100, s->geometric);
         }
-        Buy(s, hole, w.stockStep);
+        // No length to buy from a target no spoke takes.
+        if (kind == kTargetEmpty || kind == kTargetInRange)
+            Buy(s, hole, w.stockStep);
     }
     int slackSide = 0;
     if (target && MaySlacken(s1.percent < s2.percent ? s1.percent : s2.percent))
         slackSide = s1.percent < s2.percent ? 1 : 2;
+    // The rim's offset as the form's distances take it: toward side 2.
+    r->parts = CheckParts(w.rim.diameter, OffsetTowardSide2(w.rim.offset, w.rim.offsetSide),
+                          w.hub.flangeDiameter1, w.hub.flangeDiameter2, w.hub.flangeDistance1,
+                          w.hub.flangeDistance2);
+    r->unlaced = LacingCheck();
+    if (w.spokes > 0 && !r->laced)
+        r->unlaced = CheckLacing(s1.spokes, s2.spokes, w.crossings1, w.crossings2);
+    // One note: parts no wheel has, then a target no spoke takes, then what the
+    // lacing and the tensions say.
     r->note = LacingNote();
-    if (w.spokes > 0)
+    if (r->parts.kind != kPartsFine) {
+        r->note.kind = PartsNote(r->parts.kind);
+        r->note.side = r->parts.side;
+    } else if (kind == kTargetNotNumber || kind == kTargetOutOfRange || kind == kTargetOtherUnit) {
+        r->note.kind = kind == kTargetNotNumber   ? kNoteTargetNotNumber
+                       : kind == kTargetOtherUnit ? kNoteTargetOtherUnit
+                                                  : kNoteTargetOutOfRange;
+    } else if (w.spokes > 0) {
         r->note =
             LacingNoteOf(side1, side2, hole, slackSide, slackSide == 1 ? s1.percent : s2.percent);
+    }
+}
+
+bool CanBuild(const Results &r)
+{
+    return r.calculated && r.laced && r.parts.kind == kPartsFine && isfinite(r.side1.length) &&
+           isfinite(r.side2.length);
 }
 
 void ClearedResults(const Wheel &wheel, Results *r)

@@ -39,16 +39,22 @@ SInt32 ChosenRecord(DialogRef d, DialogItemIndex item, SInt32 count)
     return index >= 0 && index < count ? index : -1;
 }
 
+// Shows the chosen catalogue record's fields in the form: the wheel members
+// its catalogue's fields fill, and no other item.
+void ShowRecord(DialogRef d, const Wheel &wheel, const CatalogueField *fields, int count)
+{
+    for (int i = 0; i < count; i++)
+        WheelMember2Form(d, wheel, fields[i].wheel);
+}
+
 void ShowRim(DialogRef d)
 {
     const SInt32 i = ChosenRecord(d, iRimMenu, rimt ? rimc : 0);
     if (i < 0)
         return; // no such rim: the form stays as it is
-    const RimRecord &r = rimt[i];
-    XDlgSetStr(d, iRimText3, r.text3);
-    XDlgSetDouble(d, iRimDiameter, 2, r.diameter);
-    XDlgSetStr(d, iRimText1, r.text1);
-    XDlgSetStr(d, iRimText2, r.text2);
+    Wheel wheel = Wheel();
+    Rim2Wheel(rimt[i], &wheel);
+    ShowRecord(d, wheel, kRimFields, kRimFieldCount);
 }
 
 void ShowHub(DialogRef d)
@@ -56,16 +62,9 @@ void ShowHub(DialogRef d)
     const SInt32 i = ChosenRecord(d, iHubMenu, hubt ? hubc : 0);
     if (i < 0)
         return;
-    const HubRecord &h = hubt[i];
-    XDlgSetStr(d, iHubText4, h.text4);
-    XDlgSetDouble(d, iFlangeDiameter1, 2, h.flangeDiameter1);
-    XDlgSetDouble(d, iFlangeDiameter2, 2, h.flangeDiameter2);
-    XDlgSetDouble(d, iFlangeDistance1, 2, h.flangeDistance1);
-    XDlgSetDouble(d, iFlangeDistance2, 2, h.flangeDistance2);
-    XDlgSetDouble(d, iHoleDiameter, 2, h.holeDiameter);
-    XDlgSetStr(d, iHubText1, h.text1);
-    XDlgSetStr(d, iHubText2, h.text2);
-    XDlgSetStr(d, iHubText3, h.text3);
+    Wheel wheel = Wheel();
+    Hub2Wheel(hubt[i], &wheel);
+    ShowRecord(d, wheel, kHubFields, kHubFieldCount);
 }
 
 // Calculates, and redraws the lacing diagram if it is shown.

@@ -41,7 +41,7 @@ enum {
     iTension2 = 26,
     iSpokesPerSide = 27, // popup: kSidesEqual, kSidesMoreOn2, kSidesMoreOn1 (calc/spoke.h)
     iSpokeHead = 28,     // popup: kJBendHead or kStraightPullHead
-    iLacingNote = 29,    // label: why a side's lacing cannot be built; empty when all is well
+    iLacingNote = 29,    // label: the lacing note (NoteKind, calc/wheel.h); empty when all is well
     iBracing1 = 30,      // read-only: side 1 and side 2 bracing angle, degrees
     iBracing2 = 31,
     iSeatDiameterLabel = 32, // labels of items 14 to 17, which say what the hub kind's figures are

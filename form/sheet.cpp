@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "calc/calculate_hit.h"
 #include "calc/numtext.h"
 #include "app/globals.h"
 #include "form/items.h"
@@ -225,14 +226,17 @@ size_t Results2Figures(const Results &r, char *out, size_t size)
         if (f.kind != kHeading) {
             char value[256] = "";
             const SInt16 v = WheelValue(r.wheel, f.item);
-            if (f.kind == kItemText && !WheelText(r.wheel, f.item, value, sizeof value))
-                ResultText(r, f.item, value, sizeof value);
-            else if (f.kind == kCrossings)
+            if (f.kind == kItemText) {
+                // An input as the form writes it, else a result as the form showed it.
+                if (!WheelText(r.wheel, f.item, value, sizeof value))
+                    ResultText(r, f.item, value, sizeof value);
+            } else if (f.kind == kCrossings) {
                 Double2Str(v - 1, 0, value);
-            else if (f.kind == kSpokeCount)
+            } else if (f.kind == kSpokeCount) {
                 Double2Str(r.side1.spokes + r.side2.spokes, 0, value);
-            else if (f.kind == kPopupWords && v >= 1)
+            } else if (v >= 1) {
                 XFormatIndStr(value, sizeof value, kSheetStringsID, (SInt16)(f.words + v - 1));
+            }
             t.Put("\t");
             t.Put(value);
         }
@@ -241,10 +245,68 @@ size_t Results2Figures(const Results &r, char *out, size_t size)
     return t.n;
 }
 
+size_t UnlacedText(const Results &r, char *out, size_t size)
+{
+    Text t = Begin(out, size);
+    if (!r.calculated || r.laced)
+        return 0;
+    const LacingCheck &u = r.unlaced;
+    const Number side(u.side), spokes(u.spokes), most(u.most),
+        crossings(u.side == 1 ? r.wheel.crossings1 : r.wheel.crossings2);
+    if (u.kind == kLacingOddCrossedSide)
+        t.PutString(kWhatCannotBeID, kOddCrossedSide, side.s, spokes.s);
+    else if (u.kind == kLacingTooManyCrossings)
+        t.PutString(kWhatCannotBeID, kTooManyCrossings, side.s, spokes.s, most.s, crossings.s);
+    else
+        t.PutString(kWhatCannotBeID, kCountsCannotBeLaced);
+    return t.n;
+}
+
+size_t NoStepsText(const Results &r, char *out, size_t size)
+{
+    Text t = Begin(out, size);
+    if (!r.calculated || CanBuild(r))
+        return 0;
+    char text[kWheelTextSize];
+    if (r.parts.kind != kPartsFine) {
+        // The note says what the parts cannot be: it comes first.
+        ResultText(r, iLacingNote, text, sizeof text);
+        t.Put(text);
+    } else if (!r.laced) {
+        UnlacedText(r, text, sizeof text);
+        t.Put(text);
+    } else {
+        t.PutString(kWhatCannotBeID, kNoLacingNoResult);
+    }
+    return t.n;
+}
+
+namespace {
+
+// The steps and the table of a wheel to build; for any other, the sentence
+// that says why there are none, and no table.
+void StepsAndTable(const Results &r, std::vector<char> *steps, std::vector<char> *table)
+{
+    if (CanBuild(r)) {
+        Lacing2Steps(r.lacing, steps->data(), steps->size());
+        Lacing2Table(r.lacing, table->data(), table->size());
+        return;
+    }
+    const size_t n = NoStepsText(r, steps->data(), steps->size() - 1);
+    if (n > 0) {
+        (*steps)[n] = '\n';
+        (*steps)[n + 1] = '\0';
+    }
+    (*table)[0] = '\0';
+}
+
+} // namespace
+
 size_t Results2SheetText(const Results &r, char *out, size_t size, const Readings *readings)
 {
     Text t = Begin(out, size);
-    std::vector<char> part(32768);
+    std::vector<char> part(32768), steps(32768), table(32768);
+    StepsAndTable(r, &steps, &table);
     t.PutString(kSheetStringsID, kSheetTitle);
     t.Put("\n\n");
     Results2Figures(r, part.data(), part.size());
@@ -252,13 +314,13 @@ size_t Results2SheetText(const Results &r, char *out, size_t size, const Reading
     t.Put("\n");
     t.PutString(kSheetStringsID, kSheetSteps);
     t.Put("\n");
-    Lacing2Steps(r.lacing, part.data(), part.size());
-    t.Put(part.data());
+    t.Put(steps.data());
+    if (table[0] == '\0')
+        return t.n;
     t.Put("\n");
     t.PutString(kSheetStringsID, kSheetTable);
     t.Put("\n");
-    Lacing2Table(r.lacing, part.data(), part.size());
-    t.Put(part.data());
+    t.Put(table.data());
     if (readings && Readings2Table(r, *readings, part.data(), part.size()) > 0) {
         t.Put("\n");
         t.PutString(kTensionStringsID, kTensionSheetHeading);
@@ -270,17 +332,20 @@ size_t Results2SheetText(const Results &r, char *out, size_t size, const Reading
 
 namespace {
 
-LacingPicture PictureOf(const Results &r)
+// The picture of the wheel; without a lacing, why (`why` holds the text).
+LacingPicture PictureOf(const Results &r, char *why, size_t size)
 {
+    UnlacedText(r, why, size);
     return {r.laced ? &r.lacing : nullptr, r.wheel.rim.diameter, r.wheel.hub.flangeDiameter1,
-            r.wheel.hub.flangeDiameter2};
+            r.wheel.hub.flangeDiameter2, why};
 }
 
 } // namespace
 
 void DoLacingDiagram(const Results &results, Boolean show)
 {
-    const LacingPicture picture = PictureOf(results);
+    char why[kWheelTextSize];
+    const LacingPicture picture = PictureOf(results, why, sizeof why);
     SetLacingWindow(&picture, show);
 }
 
@@ -292,17 +357,24 @@ void DoPrintSheet(const Results &r)
     XFormatIndStr(tableTitle, sizeof tableTitle, kSheetStringsID, kSheetTable);
     std::vector<char> figures(32768), steps(32768), table(32768);
     Results2Figures(r, figures.data(), figures.size());
-    Lacing2Steps(r.lacing, steps.data(), steps.size());
-    Lacing2Table(r.lacing, table.data(), table.size());
+    StepsAndTable(r, &steps, &table);
+    char why[kWheelTextSize];
     char readingsTitle[256];
     XFormatIndStr(readingsTitle, sizeof readingsTitle, kTensionStringsID, kTensionSheetHeading);
     std::vector<char> readings(32768);
     std::vector<TensionFigures> chart(1);
     Readings2Table(r, theReadings, readings.data(), readings.size());
     ReadingsFigures(r, theReadings, chart.data());
-    const BuildSheet sheet = {title,           figures.data(), stepsTitle,   steps.data(),
-                              tableTitle,      table.data(),   PictureOf(r), readingsTitle,
-                              readings.data(), chart.data()};
+    const BuildSheet sheet = {title,
+                              figures.data(),
+                              stepsTitle,
+                              steps.data(),
+                              tableTitle,
+                              table.data(),
+                              PictureOf(r, why, sizeof why),
+                              readingsTitle,
+                              readings.data(),
+                              chart.data()};
     PrintBuildSheet(&sheet);
 }
 

@@ -130,8 +130,19 @@ size_t Lacing2Table(const Lacing &lacing, char *out, size_t size);
 // ResultText of form/wheel.h).
 size_t Results2Figures(const Results &results, char *out, size_t size);
 
-// The whole sheet as text: title, figures, steps and table, and with
-// readings typed, their table (Readings2Table, form/tension.h).
+// Why the calculated wheel has no lacing: a side that cannot be crossed, too
+// many crossings, counts that cannot be laced; the empty text when it is
+// laced or nothing was calculated. Returns the length written.
+size_t UnlacedText(const Results &results, char *out, size_t size);
+
+// Why the build sheet lists no lacing steps (CanBuild is false): what the
+// parts cannot be, why there is no lacing, or a length with no result; the
+// empty text for a wheel to build.
+size_t NoStepsText(const Results &results, char *out, size_t size);
+
+// The whole sheet as text: title, figures, steps and table; for a wheel that
+// cannot be built, the sentence why under the steps' heading and no table.
+// With readings typed, their table (Readings2Table, form/tension.h) follows.
 size_t Results2SheetText(const Results &results, char *out, size_t size,
                          const Readings *readings = nullptr);
 

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <stdio.h>
+#include <string.h>
 #include <stdlib.h>
 
 #include <fstream>
@@ -155,10 +156,10 @@ std::string TableOf(const Lacing &l)
 
 class LastCalculated : public FormTest {};
 
-// Calculate at 3 crossings, choose 2 without calculating: the sheet and the
-// diagram still describe the wheel that was calculated, never its lengths
-// beside another wheel's lacing. Its figures are the record's, written as
-// the form writes numbers (the typed "600" as "600,00").
+// Calculate at 3 crossings, choose 2 without calculating, Clear, type another
+// rim: the sheet and the diagram still describe the wheel that was
+// calculated, never its lengths beside another wheel's lacing. Its figures are the record's,
+// written as the form writes numbers (the typed "600" as "600,00").
 TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
 {
     FillWorkedExample();
@@ -169,6 +170,10 @@ TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
     DoMenuCommand((kFileMenuID << 16) | kLacingItem);
     ChooseValue(iCrossings1, 3); // 2 crossings, not calculated
     ChooseValue(iCrossings2, 3);
+    ClickItem(iClear); // the form's figures and results go; the last calculation stays
+    for (EventRecord e = Next(); e.what != nullEvent; e = Next())
+        DoDlgEvt(&e);
+    ASSERT_EQ(Text(iLength1), "0,00");
     Field(iRimDiameter)->setText(QStringLiteral("584"));
     DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
@@ -186,6 +191,63 @@ TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
         << window->accessibleDescription().toStdString();
     window->hide();
 }
+
+// A wheel that cannot be laced, or whose lengths cannot be, says why on the
+// sheet, under the steps' heading and with no table, and in the diagram's
+// description instead of asking for a Calculate.
+struct NoStepsCase {
+    const char *name;
+    int spokesValue, crossings1, crossings2;
+    const char *rim, *flanges; // ERD and both flange diameters typed
+    const char *why;           // the start of the sentence
+    bool rimAlone;             // the diagram shows the rim alone and says why
+};
+
+const NoStepsCase kNoSteps[] = {
+    {"SixteenAtFourCrossings", 5, 4, 4, "600", "45",
+     "No lacing: side 1's 8 spokes take at most 3 crossings; with 4 a spoke", true},
+    {"EighteenEqualCrossed", 6, 2, 2, "600", "45", "No lacing: side 1's 9 spokes cannot be crossed",
+     true},
+    {"LengthsWithNoResult", 3, 3, 3, "1e308", "45", "No lacing: a spoke length has no result.",
+     false},
+    {"FlangesBiggerThanTheRim", 3, 3, 3, "100", "300", "Side 1's flange, 300,00 mm across", false},
+};
+
+class NoSteps : public FormTest, public testing::WithParamInterface<NoStepsCase> {};
+
+TEST_P(NoSteps, SheetAndDiagramSayWhy)
+{
+    const NoStepsCase &c = GetParam();
+    FillWorkedExample();
+    ChooseValue(iSpokes, c.spokesValue);
+    DoSpokeCountHit(form);
+    ChooseValue(iCrossings1, c.crossings1 + 1);
+    ChooseValue(iCrossings2, c.crossings2 + 1);
+    Field(iRimDiameter)->setText(c.rim);
+    Field(iFlangeDiameter1)->setText(c.flanges);
+    Field(iFlangeDiameter2)->setText(c.flanges);
+    DoCalculateHit(form);
+    DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    std::string steps = Section(text, "Lacing steps");
+    if (!steps.empty() && steps.back() == '\n')
+        steps.pop_back(); // the sheet's last line
+    EXPECT_EQ(steps.substr(0, strlen(c.why)), c.why) << text;
+    EXPECT_EQ(steps.find('\n'), std::string::npos) << "one sentence: " << steps;
+    EXPECT_EQ(text.find("\nLacing table\n"), std::string::npos) << text;
+    if (!c.rimAlone)
+        return;
+    DoMenuCommand((kFileMenuID << 16) | kLacingItem);
+    auto *window = static_cast<QWidget *>(ToolboxLacingWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->accessibleDescription().startsWith(QStringLiteral("The rim alone. ") +
+                                                           QString::fromUtf8(c.why)))
+        << window->accessibleDescription().toStdString();
+    window->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Wheels, NoSteps, testing::ValuesIn(kNoSteps),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 std::string Shell(const std::string &command)
 {
@@ -259,12 +321,15 @@ TEST_F(Printed, LacingDiagramWindowIsNamedAndFollowsCalculate)
     ChooseValue(iSpokes, 1);
     DoSpokeCountHit(form);
     ChooseValue(iSpokesPerSide, kSidesMoreOn2);
+    ChooseValue(iCrossings1, 2); // 1 crossing on side 1, 3 on side 2
     EventRecord enter{};
     enter.what = keyDown;
     enter.message = kReturnCharCode;
     DoDlgEvt(&enter);
-    EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("24 spokes, 8 on side 1")))
-        << window->accessibleDescription().toStdString();
+    for (const char *says :
+         {"24 spokes, 8 on side 1 with 1 crossings", "16 on side 2 with 3 crossings"})
+        EXPECT_TRUE(window->accessibleDescription().contains(QString::fromUtf8(says)))
+            << window->accessibleDescription().toStdString();
     window->hide();
 }
 

@@ -263,13 +263,12 @@ QString SheetWords(const BuildSheet &s)
 // box (read by its value alone) or the page number field.
 void NamePreviewParts(QPrintPreviewDialog &preview, const BuildSheet &s)
 {
-    auto tr = [](const char *text) { return QCoreApplication::translate("BuildSheet", text); };
     if (auto *widget = preview.findChild<QPrintPreviewWidget *>()) {
-        widget->setAccessibleName(tr("Print preview"));
+        widget->setAccessibleName(QCoreApplication::translate("BuildSheet", "Print preview"));
         const QString words = SheetWords(s);
         if (auto *view = widget->findChild<QGraphicsView *>()) {
             for (QWidget *page : {static_cast<QWidget *>(view), view->viewport()}) {
-                page->setAccessibleName(tr("Page"));
+                page->setAccessibleName(QCoreApplication::translate("BuildSheet", "Page"));
                 page->setAccessibleDescription(words);
             }
         }
@@ -278,11 +277,11 @@ void NamePreviewParts(QPrintPreviewDialog &preview, const BuildSheet &s)
         if (auto *zoom = qobject_cast<QComboBox *>(field->parentWidget())) {
             // On Linux a combo box's name is its value: what it is goes in
             // its description.
-            zoom->setAccessibleName(tr("Zoom"));
-            zoom->setAccessibleDescription(tr("Zoom"));
-            field->setAccessibleName(tr("Zoom"));
+            zoom->setAccessibleName(QCoreApplication::translate("BuildSheet", "Zoom"));
+            zoom->setAccessibleDescription(QCoreApplication::translate("BuildSheet", "Zoom"));
+            field->setAccessibleName(QCoreApplication::translate("BuildSheet", "Zoom"));
         } else {
-            field->setAccessibleName(tr("Page number"));
+            field->setAccessibleName(QCoreApplication::translate("BuildSheet", "Page number"));
         }
     }
 }

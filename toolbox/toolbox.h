@@ -255,7 +255,76 @@ struct LacingPicture {
     double rimDiameter;
     double flangeDiameter1;
     double flangeDiameter2;
+    const char *why; // with no lacing: why, in UTF-8 (null or "": nothing calculated yet)
 };
+
+// The lacing diagram as plain data: every line, circle, box and text its
+// painter draws, in order and in the painter's own units, made by DrawLacing
+// (lacingdrawing.cpp, no Qt) so that what the diagram shows can be read
+// without pixels. The window and the printed sheet paint only from it,
+// clipped to its frame.
+enum { kMaxDrawnSpokes = 96, kMaxDrawItems = 16 + 5 * kMaxDrawnSpokes };
+// Colours: side 1's orange and side 2's blue stay apart for colour-blind eyes.
+enum DrawInk { kInkNone = 0, kInkBlack, kInkGrey, kInkWhite, kInkSide1, kInkSide2 };
+enum DrawShape { kShapeLine, kShapeCircle, kShapeBox, kShapeText };
+// What an item shows.
+enum DrawRole {
+    kRoleRim,
+    kRoleAxle,
+    kRoleFlange,     // `side` says whose
+    kRoleSpoke,      // from its hub hole to its rim hole; `side`, `kind`, `number` (its rim hole)
+    kRoleHubHole,    // `side`, `number` (from 1)
+    kRoleRimHole,    // `side`, `number`
+    kRoleHoleNumber, // the text `number` beside rim hole `number`
+    kRoleKeySpoke,   // rim hole 1's spoke again, over the others
+    kRoleKeyRing,
+    kRoleKeyWord, // the translated word "key"
+    kRoleValve,
+    kRoleValveWord,  // the translated word "valve"
+    kRoleLegendLine, // entry `number` (0 to 3: side 2 trailing, side 2 leading, side 1...)
+    kRoleLegendWords
+};
+struct DrawPoint {
+    double x, y;
+};
+struct DrawBox {
+    double left, top, width, height;
+};
+// A line's pen: its width, its dashes and gaps (in widths; 0: solid), its ink,
+// and round ends (flat otherwise).
+struct DrawPen {
+    double width, dash, gap;
+    DrawInk ink;
+    Boolean roundCap;
+};
+struct DrawItem {
+    DrawShape shape;
+    DrawRole role;
+    DrawPoint from, to; // a line from `from` to `to`; a circle's centre is `from`
+    double radius;      // a circle's
+    DrawBox box;        // a box, or the box a text is centred in (left-aligned when `left`)
+    DrawPen pen;        // a text is black
+    DrawInk fill;       // a circle's or a box's; kInkNone: not filled
+    SInt16 side;        // 1 or 2, where the role names one
+    SInt16 kind;        // a spoke's SpokeKind (calc/lacing.h)
+    SInt16 number;      // see DrawRole
+    double points;      // a text's size, in points
+    Boolean bold, left;
+};
+struct LacingDrawing {
+    DrawBox frame; // every item lies inside it
+    SInt16 count;  // 0: the frame is too small to draw in
+    DrawItem item[kMaxDrawItems];
+};
+
+// Lays out the picture's diagram, seen from side 2 with the valve hole at the
+// top, to scale in the square centred at the top of `frame`, with a legend
+// below it when `legend`. `unit` is the size of a typographic point in the
+// frame's units. The scale fits the largest of the rim and the flanges, so
+// that a part bigger than the rim stays inside the frame too; a size of 0 or
+// less, or not a number, is drawn as a typical wheel's.
+void DrawLacing(const LacingPicture *picture, DrawBox frame, double unit, Boolean legend,
+                LacingDrawing *out);
 
 // Gives the lacing diagram window this picture (the layer keeps a copy) and,
 // when `show` is true, shows it in front; when it is false a hidden window

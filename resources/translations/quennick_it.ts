@@ -26,6 +26,22 @@
         <source>Build sheet</source>
         <translation>Scheda di montaggio</translation>
     </message>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LacingDiagram</name>
@@ -66,6 +82,10 @@
         <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
         <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
         <translation>La ruota vista dal lato 2, con il foro valvola in alto: %1 raggi, %2 sul lato 1 con %3 incroci (tratteggiati, arancione) e %4 sul lato 2 con %5 incroci (continui, blu); i raggi tiranti tracciati con linee più larghe degli spingenti; il raggio guida, nel foro 1 del cerchio a destra del foro valvola, in nero.</translation>
+    </message>
+    <message>
+        <source>The rim alone. %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -135,10 +155,6 @@
     <message>
         <source>0,00</source>
         <translation>0,00</translation>
-    </message>
-    <message>
-        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
-        <translation>Cerchi asimmetrici: di quanto i fori dei raggi sono spostati dal centro del cerchio, in mm. Positivo verso il lato 2: il letto dei raggi si avvicina alla flangia del lato 2, quindi la distanza della flangia del lato 1 cresce dell’offset e quella del lato 2 cala altrettanto.</translation>
     </message>
     <message>
         <source>Hub</source>
@@ -541,6 +557,54 @@
         <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
         <translation>Tensione dei raggi di questo lato come quota di quella del lato più teso: i due lati tirano il cerchio lateralmente in equilibrio</translation>
     </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm, as the rim maker gives it. Choose below toward which side they sit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side of the wheel the rim&apos;s spoke holes sit toward: that side&apos;s flange distance shrinks by the offset and the other side&apos;s grows by it. On a dished rear wheel, side 1 (away from the sprockets) evens the tensions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the hub&apos;s seats send a straight-pull spoke off: aimed at its rim hole from a seat on the head seat circle (moved by the seat offset), or along the tangent of that circle, so that the hub, not the crossings, decides the length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toward the rim hole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Along the tangent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seat offset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seat offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Straight-pull hubs whose seat sits off the radial line: how far, in mm, measured along the flange toward the spoke&apos;s rim hole. Empty or 0 for a seat on the radial line</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -648,9 +712,29 @@
         <translation>Entrambi i lati: ^1 e ^2 incroci su ^3 e ^4 raggi vanno oltre un quarto di giro intorno alla ruota, e i raggi passerebbero sopra le loro flange. Raggiali con meno incroci.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use an offset rim, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use a rim whose spoke holes are offset toward side ^1, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
         <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
-        <translation>Il lato ^1, al ^2% della tensione dell’altro lato, può allentarsi sotto carico: raggia 2:1, usa un cerchio asimmetrico o dai al lato ^1 raggi più sottili, che si allungano di più e mantengono la tensione.</translation>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings take its spokes ^3° round the wheel, at or past the ^4° at which they would leave the flange along its tangent, so they would point back over their own flange. Lace it with fewer crossings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes take the spokes at or past the tangent of their flanges, so they would point back over their own flanges. Lace them with fewer crossings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes run ^4 mm from the centre of the next hub hole, over the head of the spoke in it. Lace it with fewer crossings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1 spokes on equal sides cannot be laced evenly with crossings: ^2 spokes a side cannot alternate leading and trailing. Lace them radial, or 2:1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side ^1: its seats send the spokes off along the tangent, ^2° round the wheel: ^3 crossings on its ^4 spokes. Lace it with the nearest whole number; the length does not depend on the crossings chosen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1010,30 +1094,142 @@
 <context>
     <name>strings 141</name>
     <message>
-        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
+        <source>^1. The key spoke, side ^2, head out: from hub hole ^3 of side ^2&apos;s flange into rim hole 1. It trails: from the hub it runs counterclockwise, seen from side 2, to the rim.</source>
         <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
-        <translation>^1. Il raggio guida, lato ^2: dal foro ^3 della flangia del lato ^2 al foro 1 del cerchio, il primo foro in senso orario dopo il foro valvola, con la ruota vista dal lato 2.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
-        <translation>^1. Gli altri raggi tiranti del lato ^2, da un foro del mozzo ogni due (foro del mozzo verso foro del cerchio): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, heads out, from every second hub hole (hub hole→rim hole): ^3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
-        <translation>^1. I raggi spingenti del lato ^2, dai fori del mozzo rimasti liberi in mezzo (foro del mozzo verso foro del cerchio): ^3. Ognuno incrocia ^4 raggi del proprio lato, sopra i primi e sotto l’ultimo, vicino al cerchio.</translation>
+        <source>^1. Side ^2&apos;s trailing spokes, heads out, counterclockwise from the hub like side ^3&apos;s (hub hole→rim hole): ^4. The last one ends left of the valve hole, beside the key spoke.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. Gli altri raggi radiali del lato ^2 (foro del mozzo verso foro del cerchio): ^3.</translation>
+        <source>^1. Side ^2&apos;s leading spokes, heads in, from the hub holes left between (hub hole→rim hole): ^3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. I raggi radiali del lato ^2 (foro del mozzo verso foro del cerchio): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s trailing spokes, from hub holes staggered half a hole spacing from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
+        <source>^1. Side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1. Look at the wheel from side 2 (the drive side) with the valve hole at the top. Rim holes are counted clockwise from the valve hole: rim hole 1 is the first to its right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two sides&apos; spokes take the rim holes in turn. On a rim whose holes sit alternately left and right, rim hole 1 must sit toward side ^1 (turn the rim over if not).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every spoke then reaches a hole offset toward its own flange.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rim holes 1 and 2 take side ^1&apos;s spokes, rim hole 3 side ^2&apos;s, and so on in threes round the rim: the valve hole lies between one hole of side ^2 and two of side ^1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rim drilled for 2:1 has its pairs of holes offset toward side ^1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a rim whose holes sit alternately left and right, half of the spokes would reach a hole offset toward the other flange, however the rim is turned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1. Hub holes are counted on each flange clockwise as the wheel is seen from side 2: on side 1&apos;s flange, looked at from side 1, that is counterclockwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any hole of side ^1&apos;s flange may be its hub hole ^2, the key spoke&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trailing spokes go heads out (the head on the flange&apos;s outer face), leading spokes heads in (on its inner face): heads in and out alternate round each flange.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a straight-pull hub its seats decide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing clockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
         <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
-        <translation>^1. I raggi tiranti del lato ^2, dai fori del mozzo sfalsati di mezzo passo rispetto a quelli del lato ^3 (foro del mozzo verso foro del cerchio): ^4. L’ultimo finisce a sinistra del foro valvola accanto al raggio guida, lasciando spazio alla pompa.</translation>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing counterclockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1. The key spoke, side ^2, head in (on the flange&apos;s inner face): from hub hole ^3 of side ^2&apos;s flange straight out into rim hole 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses ^1 of its own side&apos;s spokes: over the first ones and under the last, next to the rim.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses one spoke of its own side, passing under it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 158</name>
+    <message>
+        <source>The tension of the higher-tension side is no number: type it in figures, such as 120. No stretch or length to buy comes from it.</source>
+        <extracomment>The lacing note on the tension typed for the higher-tension side (as in string list 140&apos;s &quot;Tension of the higher-tension side&quot;). ^1 to ^2: the range&apos;s two numbers; ^3: the unit it was typed in, ^4 the other one (the unit popup&apos;s words, kgf or N).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side: no stretch or length to buy comes from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side; in ^4 it would be inside: is the unit right? No stretch or length to buy comes from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 159</name>
+    <message>
+        <source>The rim&apos;s diameter at the spoke ends (ERD) must be a number above 0: these lengths fit no wheel.</source>
+        <extracomment>The lacing note on rim and hub figures no wheel has (the first four), and why the build sheet and the lacing diagram show no lacing (the last four). ^1 is a side&apos;s number (1 or 2), numbers in mm are written as the form writes them (&quot;300,00&quot;); in the fourth, ^1 is the offset and ^2 the side.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange, ^2 mm across, is as wide as the rim (ERD ^3 mm) or wider: these lengths fit no wheel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange distance from the centre, ^2 mm, must be above 0: these lengths fit no wheel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rim&apos;s spoke hole offset, ^1 mm, reaches side ^2&apos;s flange distance (^3 mm) or past it: that side&apos;s spokes would lie flat, so these lengths fit no wheel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes cannot be crossed, as a crossed side needs an even number of spokes. Lace that side radial or choose another spoke count.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes take at most ^3 crossings; with ^4 a spoke would reach round the hub to its own radial hole.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lacing: these spoke counts cannot be laced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lacing: a spoke length has no result.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
