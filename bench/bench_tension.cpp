@@ -83,7 +83,6 @@ int main(int argc, char **argv)
     printf("spokes=48 keys=%d typed_median_ms=%.3f typed_slowest_ms=%.3f "
            "window_update_median_ms=%.3f chart_median_ms=%.3f chart_slowest_ms=%.3f\n",
            n, Median(typed), *std::max_element(typed.begin(), typed.end()), Median(figures),
-           Median(painted),
-           *std::max_element(painted.begin(), painted.end()));
+           Median(painted), *std::max_element(painted.begin(), painted.end()));
     return 0;
 }
