@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QTableWidget>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <string>
@@ -195,6 +196,24 @@ TEST_F(Tensions, SheetCarriesTheReadings)
               std::string::npos)
         << text.substr(at);
     EXPECT_NE(text.find("\n32\t", at), std::string::npos);
+
+    // Printed: a second page with the chart and the same rows.
+    const std::string pdf = std::string(QUENNICK_TEST_OUT) + "/tension-sheet.pdf";
+    remove(pdf.c_str());
+    ToolboxPrintToPdf(pdf.c_str());
+    DoMenuCommand((kFileMenuID << 16) | kPrintItem);
+    ToolboxPrintToPdf(nullptr);
+    std::string page2;
+    if (FILE *p = popen(("pdftotext -f 2 -l 2 -layout '" + pdf + "' - 2>&1").c_str(), "r")) {
+        char buf[4096];
+        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;)
+            page2.append(buf, n);
+        pclose(p);
+    }
+    EXPECT_NE(page2.find("Tension readings"), std::string::npos) << page2;
+    EXPECT_TRUE(QString::fromStdString(page2).contains(
+        QRegularExpression(QStringLiteral("(^|\\s)1\\s+%1\\s+21,5\\s+22 kgf").arg(s1.c_str()))))
+        << page2;
 }
 
 } // namespace
