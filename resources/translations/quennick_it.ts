@@ -28,19 +28,19 @@
     </message>
     <message>
         <source>Print preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima di stampa</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di pagina</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>The rim alone. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo il cerchio. %1</translation>
     </message>
 </context>
 <context>
@@ -559,51 +559,51 @@
     </message>
     <message>
         <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm, as the rim maker gives it. Choose below toward which side they sit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerchi asimmetrici: di quanto i fori dei raggi sono spostati dal centro del cerchio, in mm, come lo indica il produttore del cerchio. Scegli qui sotto verso quale lato sono spostati.</translation>
     </message>
     <message>
         <source>Spoke holes offset toward:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fori dei raggi spostati verso:</translation>
     </message>
     <message>
         <source>Spoke holes offset toward</source>
-        <translation type="unfinished"></translation>
+        <translation>Fori dei raggi spostati verso</translation>
     </message>
     <message>
         <source>The side of the wheel the rim&apos;s spoke holes sit toward: that side&apos;s flange distance shrinks by the offset and the other side&apos;s grows by it. On a dished rear wheel, side 1 (away from the sprockets) evens the tensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lato della ruota verso cui sono spostati i fori dei raggi del cerchio: la distanza della flangia di quel lato cala dell’offset e quella dell’altro lato cresce altrettanto. Su una ruota posteriore campanata, il lato 1 (opposto ai pignoni) equilibra le tensioni.</translation>
     </message>
     <message>
         <source>Straight-pull spokes leave:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita dei raggi a testa dritta:</translation>
     </message>
     <message>
         <source>Straight-pull spokes leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita dei raggi a testa dritta</translation>
     </message>
     <message>
         <source>How the hub&apos;s seats send a straight-pull spoke off: aimed at its rim hole from a seat on the head seat circle (moved by the seat offset), or along the tangent of that circle, so that the hub, not the crossings, decides the length</source>
-        <translation type="unfinished"></translation>
+        <translation>Come le sedi del mozzo fanno uscire un raggio a testa dritta: puntato verso il suo foro del cerchio da una sede sulla circonferenza primitiva delle teste (spostata dell’offset della sede), oppure lungo la tangente di quella circonferenza, così che sia il mozzo, non gli incroci, a decidere la lunghezza</translation>
     </message>
     <message>
         <source>Toward the rim hole</source>
-        <translation type="unfinished"></translation>
+        <translation>Verso il foro del cerchio</translation>
     </message>
     <message>
         <source>Along the tangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Lungo la tangente</translation>
     </message>
     <message>
         <source>Seat offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset della sede:</translation>
     </message>
     <message>
         <source>Seat offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset della sede</translation>
     </message>
     <message>
         <source>Straight-pull hubs whose seat sits off the radial line: how far, in mm, measured along the flange toward the spoke&apos;s rim hole. Empty or 0 for a seat on the radial line</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozzi a testa dritta con la sede fuori dalla linea radiale: di quanto, in mm, misurato lungo la flangia verso il foro del cerchio del raggio. Vuoto o 0 per una sede sulla linea radiale</translation>
     </message>
 </context>
 <context>
@@ -714,27 +714,27 @@
     <message>
         <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use a rim whose spoke holes are offset toward side ^1, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
         <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il lato ^1, al ^2% della tensione dell’altro lato, può allentarsi sotto carico: raggia 2:1, usa un cerchio con i fori spostati verso il lato ^1 o dai al lato ^1 raggi più sottili, che si allungano di più e mantengono la tensione.</translation>
     </message>
     <message>
         <source>Side ^1: ^2 crossings take its spokes ^3° round the wheel, at or past the ^4° at which they would leave the flange along its tangent, so they would point back over their own flange. Lace it with fewer crossings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato ^1: con ^2 incroci i suoi raggi arrivano a ^3° intorno alla ruota, pari o oltre i ^4° a cui lascerebbero la flangia lungo la tangente, e punterebbero indietro sopra la loro flangia. Raggialo con meno incroci.</translation>
     </message>
     <message>
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes take the spokes at or past the tangent of their flanges, so they would point back over their own flanges. Lace them with fewer crossings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrambi i lati: con ^1 e ^2 incroci su ^3 e ^4 raggi, i raggi arrivano alla tangente delle loro flange o oltre, e punterebbero indietro sopra le loro flange. Raggiali con meno incroci.</translation>
     </message>
     <message>
         <source>Side ^1: ^2 crossings on its ^3 spokes run ^4 mm from the centre of the next hub hole, over the head of the spoke in it. Lace it with fewer crossings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato ^1: con ^2 incroci sui suoi ^3 raggi, i raggi passano a ^4 mm dal centro del foro del mozzo accanto, sopra la testa del raggio che vi è infilato. Raggialo con meno incroci.</translation>
     </message>
     <message>
         <source>^1 spokes on equal sides cannot be laced evenly with crossings: ^2 spokes a side cannot alternate leading and trailing. Lace them radial, or 2:1.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 raggi su lati uguali non si possono raggiare in modo regolare con incroci: ^2 raggi per lato non possono alternare tiranti e spingenti. Raggiali radiali, o 2:1.</translation>
     </message>
     <message>
         <source>Side ^1: its seats send the spokes off along the tangent, ^2° round the wheel: ^3 crossings on its ^4 spokes. Lace it with the nearest whole number; the length does not depend on the crossings chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato ^1: le sue sedi fanno uscire i raggi lungo la tangente, a ^2° intorno alla ruota: ^3 incroci sui suoi ^4 raggi. Raggialo con il numero intero più vicino; la lunghezza non dipende dagli incroci scelti.</translation>
     </message>
 </context>
 <context>
@@ -1096,88 +1096,88 @@
     <message>
         <source>^1. The key spoke, side ^2, head out: from hub hole ^3 of side ^2&apos;s flange into rim hole 1. It trails: from the hub it runs counterclockwise, seen from side 2, to the rim.</source>
         <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>^1. Il raggio guida, lato ^2, testa all’esterno: dal foro ^3 della flangia del lato ^2 al foro 1 del cerchio. È un tirante: dal mozzo va in senso antiorario, visto dal lato 2, fino al cerchio.</translation>
     </message>
     <message>
         <source>^1. The rest of side ^2&apos;s trailing spokes, heads out, from every second hub hole (hub hole→rim hole): ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. Gli altri raggi tiranti del lato ^2, teste all’esterno, da un foro del mozzo ogni due (foro del mozzo→foro del cerchio): ^3.</translation>
     </message>
     <message>
         <source>^1. Side ^2&apos;s trailing spokes, heads out, counterclockwise from the hub like side ^3&apos;s (hub hole→rim hole): ^4. The last one ends left of the valve hole, beside the key spoke.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. I raggi tiranti del lato ^2, teste all’esterno, in senso antiorario dal mozzo come quelli del lato ^3 (foro del mozzo→foro del cerchio): ^4. L’ultimo finisce a sinistra del foro valvola, accanto al raggio guida.</translation>
     </message>
     <message>
         <source>^1. Side ^2&apos;s leading spokes, heads in, from the hub holes left between (hub hole→rim hole): ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. I raggi spingenti del lato ^2, teste all’interno, dai fori del mozzo rimasti liberi in mezzo (foro del mozzo→foro del cerchio): ^3.</translation>
     </message>
     <message>
         <source>^1. The rest of side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. Gli altri raggi radiali del lato ^2, teste all’interno (sulla faccia interna della flangia), ognuno dritto verso l’esterno dal suo foro del mozzo (foro del mozzo→foro del cerchio): ^3.</translation>
     </message>
     <message>
         <source>^1. Side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. I raggi radiali del lato ^2, teste all’interno (sulla faccia interna della flangia), ognuno dritto verso l’esterno dal suo foro del mozzo (foro del mozzo→foro del cerchio): ^3.</translation>
     </message>
     <message>
         <source>^1. Look at the wheel from side 2 (the drive side) with the valve hole at the top. Rim holes are counted clockwise from the valve hole: rim hole 1 is the first to its right.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. Guarda la ruota dal lato 2 (lato trasmissione) con il foro valvola in alto. I fori del cerchio si contano in senso orario dal foro valvola: il foro 1 del cerchio è il primo alla sua destra.</translation>
     </message>
     <message>
         <source>The two sides&apos; spokes take the rim holes in turn. On a rim whose holes sit alternately left and right, rim hole 1 must sit toward side ^1 (turn the rim over if not).</source>
-        <translation type="unfinished"></translation>
+        <translation>I raggi dei due lati occupano a turno i fori del cerchio. Su un cerchio con i fori alternati a sinistra e a destra, il foro 1 del cerchio deve stare verso il lato ^1 (altrimenti gira il cerchio).</translation>
     </message>
     <message>
         <source>Every spoke then reaches a hole offset toward its own flange.</source>
-        <translation type="unfinished"></translation>
+        <translation>Così ogni raggio arriva a un foro spostato verso la propria flangia.</translation>
     </message>
     <message>
         <source>Rim holes 1 and 2 take side ^1&apos;s spokes, rim hole 3 side ^2&apos;s, and so on in threes round the rim: the valve hole lies between one hole of side ^2 and two of side ^1.</source>
-        <translation type="unfinished"></translation>
+        <translation>I fori 1 e 2 del cerchio ricevono i raggi del lato ^1, il foro 3 quelli del lato ^2, e così via a gruppi di tre lungo il cerchio: il foro valvola sta tra un foro del lato ^2 e due del lato ^1.</translation>
     </message>
     <message>
         <source>A rim drilled for 2:1 has its pairs of holes offset toward side ^1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cerchio forato per il 2:1 ha le coppie di fori spostate verso il lato ^1.</translation>
     </message>
     <message>
         <source>On a rim whose holes sit alternately left and right, half of the spokes would reach a hole offset toward the other flange, however the rim is turned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su un cerchio con i fori alternati a sinistra e a destra, metà dei raggi arriverebbe a un foro spostato verso l’altra flangia, comunque si giri il cerchio.</translation>
     </message>
     <message>
         <source>^1. Hub holes are counted on each flange clockwise as the wheel is seen from side 2: on side 1&apos;s flange, looked at from side 1, that is counterclockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. I fori del mozzo si contano su ogni flangia in senso orario, con la ruota vista dal lato 2: sulla flangia del lato 1, guardata dal lato 1, è il senso antiorario.</translation>
     </message>
     <message>
         <source>Any hole of side ^1&apos;s flange may be its hub hole ^2, the key spoke&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un foro qualsiasi della flangia del lato ^1 può fare da foro ^2, quello del raggio guida.</translation>
     </message>
     <message>
         <source>Trailing spokes go heads out (the head on the flange&apos;s outer face), leading spokes heads in (on its inner face): heads in and out alternate round each flange.</source>
-        <translation type="unfinished"></translation>
+        <translation>I raggi tiranti vanno con la testa all’esterno (sulla faccia esterna della flangia), gli spingenti con la testa all’interno (sulla faccia interna): teste all’interno e all’esterno si alternano lungo ogni flangia.</translation>
     </message>
     <message>
         <source>On a straight-pull hub its seats decide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su un mozzo a testa dritta decidono le sue sedi.</translation>
     </message>
     <message>
         <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing clockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
         <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>^1. Sulla flangia del lato ^2, il foro ^3 del mozzo è quello a mezzo passo in senso orario, visto dal lato 2, dal foro del raggio guida sulla flangia del lato ^4; conta da lì gli altri fori del lato ^2.</translation>
     </message>
     <message>
         <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing counterclockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. Sulla flangia del lato ^2, il foro ^3 del mozzo è quello a mezzo passo in senso antiorario, visto dal lato 2, dal foro del raggio guida sulla flangia del lato ^4; conta da lì gli altri fori del lato ^2.</translation>
     </message>
     <message>
         <source>^1. The key spoke, side ^2, head in (on the flange&apos;s inner face): from hub hole ^3 of side ^2&apos;s flange straight out into rim hole 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>^1. Il raggio guida, lato ^2, testa all’interno (sulla faccia interna della flangia): dal foro ^3 della flangia del lato ^2 dritto al foro 1 del cerchio.</translation>
     </message>
     <message>
         <source>Each runs clockwise from the hub, seen from side 2, and crosses ^1 of its own side&apos;s spokes: over the first ones and under the last, next to the rim.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ognuno va in senso orario dal mozzo, visto dal lato 2, e incrocia ^1 raggi del proprio lato: sopra i primi e sotto l’ultimo, vicino al cerchio.</translation>
     </message>
     <message>
         <source>Each runs clockwise from the hub, seen from side 2, and crosses one spoke of its own side, passing under it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ognuno va in senso orario dal mozzo, visto dal lato 2, e incrocia un raggio del proprio lato, passandoci sotto.</translation>
     </message>
 </context>
 <context>
@@ -1185,15 +1185,15 @@
     <message>
         <source>The tension of the higher-tension side is no number: type it in figures, such as 120. No stretch or length to buy comes from it.</source>
         <extracomment>The lacing note on the tension typed for the higher-tension side (as in string list 140&apos;s &quot;Tension of the higher-tension side&quot;). ^1 to ^2: the range&apos;s two numbers; ^3: the unit it was typed in, ^4 the other one (the unit popup&apos;s words, kgf or N).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La tensione del lato più teso non è un numero: scrivila in cifre, per esempio 120. Non se ne ricavano né allungamento né lunghezza da acquistare.</translation>
     </message>
     <message>
         <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side: no stretch or length to buy comes from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun raggio o cerchio regge sul lato più teso una tensione fuori dall’intervallo da ^1 a ^2 ^3: non se ne ricavano né allungamento né lunghezza da acquistare.</translation>
     </message>
     <message>
         <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side; in ^4 it would be inside: is the unit right? No stretch or length to buy comes from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun raggio o cerchio regge sul lato più teso una tensione fuori dall’intervallo da ^1 a ^2 ^3; in ^4 vi rientrerebbe: l’unità è giusta? Non se ne ricavano né allungamento né lunghezza da acquistare.</translation>
     </message>
 </context>
 <context>
@@ -1201,35 +1201,35 @@
     <message>
         <source>The rim&apos;s diameter at the spoke ends (ERD) must be a number above 0: these lengths fit no wheel.</source>
         <extracomment>The lacing note on rim and hub figures no wheel has (the first four), and why the build sheet and the lacing diagram show no lacing (the last four). ^1 is a side&apos;s number (1 or 2), numbers in mm are written as the form writes them (&quot;300,00&quot;); in the fourth, ^1 is the offset and ^2 the side.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il diametro del cerchio alle estremità dei raggi (ERD) deve essere un numero maggiore di 0: queste lunghezze non vanno bene per nessuna ruota.</translation>
     </message>
     <message>
         <source>Side ^1&apos;s flange, ^2 mm across, is as wide as the rim (ERD ^3 mm) or wider: these lengths fit no wheel.</source>
-        <translation type="unfinished"></translation>
+        <translation>La flangia del lato ^1, di ^2 mm di diametro, è larga quanto il cerchio (ERD ^3 mm) o di più: queste lunghezze non vanno bene per nessuna ruota.</translation>
     </message>
     <message>
         <source>Side ^1&apos;s flange distance from the centre, ^2 mm, must be above 0: these lengths fit no wheel.</source>
-        <translation type="unfinished"></translation>
+        <translation>La distanza della flangia dal centro sul lato ^1, ^2 mm, deve essere maggiore di 0: queste lunghezze non vanno bene per nessuna ruota.</translation>
     </message>
     <message>
         <source>The rim&apos;s spoke hole offset, ^1 mm, reaches side ^2&apos;s flange distance (^3 mm) or past it: that side&apos;s spokes would lie flat, so these lengths fit no wheel.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’offset dei fori dei raggi, ^1 mm, raggiunge o supera la distanza della flangia del lato ^2 (^3 mm): i raggi di quel lato starebbero piatti, quindi queste lunghezze non vanno bene per nessuna ruota.</translation>
     </message>
     <message>
         <source>No lacing: side ^1&apos;s ^2 spokes cannot be crossed, as a crossed side needs an even number of spokes. Lace that side radial or choose another spoke count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna raggiatura: i ^2 raggi del lato ^1 non si possono incrociare, perché un lato incrociato richiede un numero pari di raggi. Raggia quel lato radiale o scegli un altro numero di raggi.</translation>
     </message>
     <message>
         <source>No lacing: side ^1&apos;s ^2 spokes take at most ^3 crossings; with ^4 a spoke would reach round the hub to its own radial hole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna raggiatura: i ^2 raggi del lato ^1 ammettono al massimo ^3 incroci; con ^4 un raggio girerebbe intorno al mozzo fino al proprio foro radiale.</translation>
     </message>
     <message>
         <source>No lacing: these spoke counts cannot be laced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna raggiatura: questi numeri di raggi non si possono raggiare.</translation>
     </message>
     <message>
         <source>No lacing: a spoke length has no result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna raggiatura: una lunghezza dei raggi non ha risultato.</translation>
     </message>
 </context>
 <context>

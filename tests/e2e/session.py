@@ -132,7 +132,7 @@ def x_window(title):
 
 
 def main():
-    wait_for("the form", lambda: window(tr("Quennick")), 20)
+    wait_for("the form", lambda: window(tr("Quennick")), 40)
     win = wait_for("the form's X window", lambda: x_window(tr("Quennick")))
     subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
     wait_for("the form to be active", lambda: window(tr("Quennick")).get_state_set().contains(
@@ -167,19 +167,19 @@ def main():
     # extents include the window manager's frame.)
     subprocess.run(["xdotool", "mousemove", "--window", win, "20", "10", "click", "1"], check=True)
     keys("Down", "Return")
-    wait_for("the About box", lambda: window(tr("About Quennick")), 10)
+    wait_for("the About box", lambda: window(tr("About Quennick")), 30)
     keys("Return")
     wait_for("the About box to close", lambda: window(tr("About Quennick")) is None)
 
     # The lacing diagram and the build sheet's print preview, each opened by
     # its command key and closed with Escape: showing them writes nothing.
     keys("ctrl+l")
-    wait_for("the lacing diagram", lambda: window(tr("Lacing diagram")), 10)
+    wait_for("the lacing diagram", lambda: window(tr("Lacing diagram")), 30)
     keys("Escape")
     wait_for("the lacing diagram to close", lambda: window(tr("Lacing diagram")) is None)
     subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
     keys("ctrl+p")
-    wait_for("the print preview", lambda: window(tr("Build sheet")), 10)
+    wait_for("the print preview", lambda: window(tr("Build sheet")), 30)
     keys("Escape")
     wait_for("the print preview to close", lambda: window(tr("Build sheet")) is None)
     subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
