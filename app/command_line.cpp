@@ -31,7 +31,8 @@ const char kUsageRest[] =
     "                    given) and report every record and every line that the\n"
     "                    form would show oddly; needs no display, writes nothing.\n"
     "                    Exit status 0: no warning; 1: warnings; 2: a file is missing\n"
-    "                    or unreadable.\n"
+    "                    or unreadable. The tension meters' tables, meters.txt beside\n"
+    "                    the catalogues, are checked too.\n"
     "  --help            show this text\n"
     "  --version         show the program's version\n"
     "  --                end the options; a FOLDER starting with '-' goes after it\n";
@@ -242,6 +243,7 @@ int CheckCatalogues(const char *folder, const char *userFolder, FILE *out)
     if (userFolder && !user)
         fprintf(out, "Your own catalogues: none; neither XDG_DATA_HOME nor HOME names a folder.\n");
     const int records = (int)(rimc + hubc);
+    warnings += CheckMeters(folder, userFolder, out, &failed);
     for (int i = 0; i < kListFiles; i++) {
         FreeReport(&rims[i]);
         FreeReport(&hubs[i]);

@@ -18,4 +18,5 @@ Results NothingCalculated()
 } // namespace
 
 Results theResults = NothingCalculated();
+Readings theReadings = {};
 Boolean alive = TRUE;

@@ -5,6 +5,7 @@
 #ifndef QUENNICK_APP_GLOBALS_H
 #define QUENNICK_APP_GLOBALS_H
 
+#include "calc/tension.h"
 #include "calc/wheel.h"
 #include "toolbox/toolbox.h"
 
@@ -20,6 +21,9 @@ extern DialogRef theDialog;
 // the build sheet and the lacing diagram show it, whatever the form says
 // since. Before the first Calculate, the results of an empty form.
 extern Results theResults;
+// The spoke tension readings of the wheel of theResults, typed in the tension
+// window, with the meter and band chosen there.
+extern Readings theReadings;
 // The run flag: the event loop runs while it is true.
 extern Boolean alive;
 

@@ -248,6 +248,18 @@ def main():
         float(values["lacing48_slowest_ms"]), float(values["rim_slowest_ms"]), "ms",
         "< 16 ms a frame (rim alone)")
 
+    # The tension window of a 48-spoke wheel: a reading typed and its figures
+    # shown again, and the chart's repaint.
+    out = subprocess.run([os.path.join(BUILD, "bench", "bench_tension")], capture_output=True,
+                         text=True, timeout=300).stdout
+    values = dict(item.split("=", 1) for item in out.split() if "=" in item)
+    row("a reading typed, 48 spokes, median (ms)", float(values["typed_median_ms"]), 16, "ms",
+        "(a frame)")
+    row("a reading typed, 48 spokes, slowest of %s (ms)" % values["keys"],
+        float(values["typed_slowest_ms"]), 16, "ms", "(a frame)")
+    row("tension chart paint, 48 spokes, median (ms)", float(values["chart_median_ms"]), 5, "ms",
+        "(5 ms)")
+
 
 try:
     main()

@@ -11,6 +11,7 @@
 #include "catalogue/catalogue.h"
 #include "form/items.h"
 #include "form/sheet.h"
+#include "form/tension.h"
 #include "form/wheel.h"
 
 namespace {
@@ -71,6 +72,7 @@ void Calculate(DialogRef d)
 {
     DoCalculateHit(d);
     DoLacingDiagram(theResults, FALSE);
+    DoTensionWindow(theResults, FALSE);
 }
 
 } // namespace
@@ -172,6 +174,10 @@ void DoMenuCommand(SInt32 choice)
             DialogPaste(theDialog);
         else if (item == kCopySheetItem)
             DoCopySheet(theResults);
+        break;
+    case kWheelMenuID:
+        if (item == kTensionsItem)
+            DoTensionWindow(theResults, TRUE);
         break;
     default: break;
     }

@@ -66,7 +66,7 @@ enum { kStockEven2mm = 1, kStock1mm = 2 };
 
 // Dialog templates and menus loaded by number.
 enum { kMainFormID = 128, kAboutBoxID = 129 };
-enum { kProgramMenuID = 128, kFileMenuID = 129, kEditMenuID = 130 };
+enum { kProgramMenuID = 128, kFileMenuID = 129, kEditMenuID = 130, kWheelMenuID = 131 };
 
 // The About box's item that closes it.
 enum { kAboutOK = 1 };
@@ -81,7 +81,8 @@ enum {
     kPasteItem = 5,
     kLacingItem = 3, // menu 129, after a separator
     kPrintItem = 4,
-    kCopySheetItem = 7 // menu 130, after a separator
+    kCopySheetItem = 7, // menu 130, after a separator
+    kTensionsItem = 1   // menu 131
 };
 
 // Makes a length-prefixed text from a NUL-terminated one (null gives the empty

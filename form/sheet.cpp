@@ -9,7 +9,9 @@
 
 #include "calc/calculate_hit.h"
 #include "calc/numtext.h"
+#include "app/globals.h"
 #include "form/items.h"
+#include "form/tension.h"
 #include "form/wheel.h"
 
 namespace {
@@ -300,7 +302,7 @@ void StepsAndTable(const Results &r, std::vector<char> *steps, std::vector<char>
 
 } // namespace
 
-size_t Results2SheetText(const Results &r, char *out, size_t size)
+size_t Results2SheetText(const Results &r, char *out, size_t size, const Readings *readings)
 {
     Text t = Begin(out, size);
     std::vector<char> part(32768), steps(32768), table(32768);
@@ -319,6 +321,12 @@ size_t Results2SheetText(const Results &r, char *out, size_t size)
     t.PutString(kSheetStringsID, kSheetTable);
     t.Put("\n");
     t.Put(table.data());
+    if (readings && Readings2Table(r, *readings, part.data(), part.size()) > 0) {
+        t.Put("\n");
+        t.PutString(kTensionStringsID, kTensionSheetHeading);
+        t.Put("\n");
+        t.Put(part.data());
+    }
     return t.n;
 }
 
@@ -351,19 +359,28 @@ void DoPrintSheet(const Results &r)
     Results2Figures(r, figures.data(), figures.size());
     StepsAndTable(r, &steps, &table);
     char why[kWheelTextSize];
+    char readingsTitle[256];
+    XFormatIndStr(readingsTitle, sizeof readingsTitle, kTensionStringsID, kTensionSheetHeading);
+    std::vector<char> readings(32768);
+    std::vector<TensionFigures> chart(1);
+    Readings2Table(r, theReadings, readings.data(), readings.size());
+    ReadingsFigures(r, theReadings, chart.data());
     const BuildSheet sheet = {title,
                               figures.data(),
                               stepsTitle,
                               steps.data(),
                               tableTitle,
                               table.data(),
-                              PictureOf(r, why, sizeof why)};
+                              PictureOf(r, why, sizeof why),
+                              readingsTitle,
+                              readings.data(),
+                              chart.data()};
     PrintBuildSheet(&sheet);
 }
 
 void DoCopySheet(const Results &r)
 {
     std::vector<char> text(1 << 17);
-    Results2SheetText(r, text.data(), text.size());
+    Results2SheetText(r, text.data(), text.size(), &theReadings);
     PutScrapText(text.data());
 }

@@ -10,6 +10,7 @@
 #include <stddef.h>
 
 #include "calc/lacing.h"
+#include "calc/tension.h"
 #include "calc/wheel.h"
 #include "toolbox/toolbox.h"
 
@@ -141,7 +142,9 @@ size_t NoStepsText(const Results &results, char *out, size_t size);
 
 // The whole sheet as text: title, figures, steps and table; for a wheel that
 // cannot be built, the sentence why under the steps' heading and no table.
-size_t Results2SheetText(const Results &results, char *out, size_t size);
+// With readings typed, their table (Readings2Table, form/tension.h) follows.
+size_t Results2SheetText(const Results &results, char *out, size_t size,
+                         const Readings *readings = nullptr);
 
 // Menu commands, all of the last calculated wheel (theResults): show its
 // lacing diagram, or update the diagram when it is shown (after a

@@ -106,7 +106,7 @@ TEST_P(German, EveryKindOfText)
     EXPECT_TRUE(Item(iRimDiameter)->toolTip().startsWith("Effektiver Felgendurchmesser"));
     QMenuBar *bar = w->findChild<QMenuBar *>();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->actions().size(), 3);
+    ASSERT_EQ(bar->actions().size(), 4);
     EXPECT_EQ(bar->actions()[1]->text(), "Datei");
     EXPECT_EQ(bar->actions()[2]->menu()->actions()[2]->text(), "Ausschneiden\tCtrl+X");
     EXPECT_EQ(w->windowTitle(), "Quennick");

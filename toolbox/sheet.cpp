@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "toolbox/lacingview.h"
+#include "toolbox/tensionview.h"
 #include "toolbox/qt.h"
 #include "toolbox/testing.h"
 
@@ -141,73 +142,91 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
         y = Paragraph(p, left, y, width, step) + row * 0.25;
     y += 3 * mm;
 
-    // The lacing table, in as many columns as the page needs.
-    const QStringList table = Lines(s.table);
-    if (table.isEmpty())
-        return;
-    // As many columns as the page height needs; a smaller type where their
-    // cells would not fit across the page, and a page of its own where even
-    // the smallest would not.
-    const int rows = table.size() - 1;
-    const QStringList head = table.first().split(QLatin1Char('\t'));
-    const QString tableTitle = QString::fromUtf8(s.tableTitle ? s.tableTitle : "");
-    const double titleHeight = QFontMetricsF(heading, &printer).lineSpacing() * 1.25;
-    QFont cell = base, bold = base;
-    double cellRow = 0, colWidth = width;
-    int columns = 1, perColumn = rows;
-    QVector<double> cellWidth;
-    auto layOut = [&](double from) {
-        for (double size = 7; size >= 5; size -= 0.5) {
-            cell.setPointSizeF(size);
-            bold = cell;
-            bold.setBold(true);
-            const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
-            cellRow = cellMetrics.lineSpacing();
-            // Room for a heading of two lines above the rows.
-            const int fit = qMax(1, (int)((page.height() - from - 2 * cellRow) / cellRow));
-            columns = qMax(1, (rows + fit - 1) / fit);
-            perColumn = (rows + columns - 1) / columns;
-            colWidth = width / qMax(columns, 3);
-            bool fits = false;
-            cellWidth =
-                ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm, colWidth - 3 * mm, &fits);
-            if (fits)
-                return true;
+    // A table (the lacing table, the readings) under its title, in as many
+    // columns as the page needs; returns nothing, it is the page's last part.
+    auto paintTable = [&](const QString &tableTitle, const QStringList &table, double y) {
+        if (table.isEmpty())
+            return;
+        // As many columns as the page height needs; a smaller type where their
+        // cells would not fit across the page, and a page of its own where even
+        // the smallest would not.
+        const int rows = table.size() - 1;
+        const QStringList head = table.first().split(QLatin1Char('\t'));
+        const double titleHeight = QFontMetricsF(heading, &printer).lineSpacing() * 1.25;
+        QFont cell = base, bold = base;
+        double cellRow = 0, colWidth = width;
+        int columns = 1, perColumn = rows;
+        QVector<double> cellWidth;
+        auto layOut = [&](double from) {
+            for (double size = 7; size >= 5; size -= 0.5) {
+                cell.setPointSizeF(size);
+                bold = cell;
+                bold.setBold(true);
+                const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
+                cellRow = cellMetrics.lineSpacing();
+                // Room for a heading of two lines above the rows.
+                const int fit = qMax(1, (int)((page.height() - from - 2 * cellRow) / cellRow));
+                columns = qMax(1, (rows + fit - 1) / fit);
+                perColumn = (rows + columns - 1) / columns;
+                colWidth = width / qMax(columns, 3);
+                bool fits = false;
+                cellWidth = ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm,
+                                         colWidth - 3 * mm, &fits);
+                if (fits)
+                    return true;
+            }
+            return false;
+        };
+        if (!layOut(y + titleHeight) && y > top + page.height() / 3) {
+            printer.newPage();
+            y = top;
+            layOut(y + titleHeight);
         }
-        return false;
-    };
-    if (!layOut(y + titleHeight) && y > top + page.height() / 3) {
-        printer.newPage();
-        y = top;
-        layOut(y + titleHeight);
-    }
-    p.setFont(heading);
-    y = Paragraph(p, left, y, width, tableTitle) + row * 0.25;
-    for (int c = 0; c < columns; c++) {
-        const double x = left + c * colWidth;
-        p.setFont(bold);
-        double headHeight = cellRow, at = x;
-        for (int k = 0; k < head.size(); k++) {
-            QRectF used;
-            p.drawText(QRectF(at, y, cellWidth[k] - 1.5 * mm, 10 * cellRow),
-                       Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, head[k], &used);
-            headHeight = qMax(headHeight, used.height());
-            at += cellWidth[k];
-        }
-        p.setFont(cell);
-        for (int r = 0; r < perColumn; r++) {
-            const int i = c * perColumn + r + 1;
-            if (i > rows)
-                break;
-            const QStringList cells = table[i].split(QLatin1Char('\t'));
-            at = x;
-            for (int k = 0; k < cells.size() && k < cellWidth.size(); k++) {
-                p.drawText(QRectF(at, y + headHeight + r * cellRow, cellWidth[k], cellRow),
-                           Qt::AlignLeft, cells[k]);
+        p.setFont(heading);
+        y = Paragraph(p, left, y, width, tableTitle) + row * 0.25;
+        for (int c = 0; c < columns; c++) {
+            const double x = left + c * colWidth;
+            p.setFont(bold);
+            double headHeight = cellRow, at = x;
+            for (int k = 0; k < head.size(); k++) {
+                QRectF used;
+                p.drawText(QRectF(at, y, cellWidth[k] - 1.5 * mm, 10 * cellRow),
+                           Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, head[k], &used);
+                headHeight = qMax(headHeight, used.height());
                 at += cellWidth[k];
             }
+            p.setFont(cell);
+            for (int r = 0; r < perColumn; r++) {
+                const int i = c * perColumn + r + 1;
+                if (i > rows)
+                    break;
+                const QStringList cells = table[i].split(QLatin1Char('\t'));
+                at = x;
+                for (int k = 0; k < cells.size() && k < cellWidth.size(); k++) {
+                    p.drawText(QRectF(at, y + headHeight + r * cellRow, cellWidth[k], cellRow),
+                               Qt::AlignLeft, cells[k]);
+                    at += cellWidth[k];
+                }
+            }
         }
+    };
+    paintTable(QString::fromUtf8(s.tableTitle ? s.tableTitle : ""), Lines(s.table), y);
+
+    // The readings, when there are any, on a page of their own: the chart
+    // across the top, the table below it.
+    const QStringList readings = Lines(s.readings);
+    if (readings.isEmpty())
+        return;
+    printer.newPage();
+    p.setFont(title);
+    y = Paragraph(p, left, top, width, QString::fromUtf8(s.readingsTitle ? s.readingsTitle : "")) +
+        2 * mm;
+    if (s.chart) {
+        const double side = qMin(width * 0.6, page.height() * 0.45);
+        tbx::PaintTensionChart(p, QRectF(left + (width - side) / 2, y, side, side), *s.chart, pt);
+        y += side + 4 * mm;
     }
+    paintTable(QString(), readings, y);
 }
 
 void Print(QPrinter *printer, const BuildSheet &s)
@@ -230,6 +249,11 @@ QString SheetWords(const BuildSheet &s)
     if (!table.isEmpty())
         words << text(s.tableTitle);
     for (const QString &line : table)
+        words << QString(line).replace(QLatin1Char('\t'), QLatin1String(", "));
+    const QStringList readings = Lines(s.readings);
+    if (!readings.isEmpty())
+        words << text(s.readingsTitle);
+    for (const QString &line : readings)
         words << QString(line).replace(QLatin1Char('\t'), QLatin1String(", "));
     return words.join(QLatin1Char('\n'));
 }

@@ -42,5 +42,7 @@ void ToolboxPrintToPdf(const char *pdfPath);
 
 // The lacing diagram window's widget, null until it is first set (tests).
 void *ToolboxLacingWindow(void);
+// The spoke tension window (a QWidget), or null before it is first shown.
+void *ToolboxTensionWindow(void);
 
 #endif

@@ -336,6 +336,8 @@ void SetLacingWindow(const LacingPicture *picture, Boolean show);
 // under its own heading (the table: a line
 // of headings, then one tab-separated line per rim hole), lines ending in
 // "\n", all UTF-8; and the diagram.
+struct TensionFigures; // calc/tension.h
+
 struct BuildSheet {
     const char *title;
     const char *figures;
@@ -344,6 +346,11 @@ struct BuildSheet {
     const char *tableTitle;
     const char *table;
     LacingPicture picture;
+    // The tension readings, when there are any (null or "": none): a title, a
+    // table as the lacing table is, and the chart; printed on a page of their own.
+    const char *readingsTitle;
+    const char *readings;
+    const TensionFigures *chart;
 };
 
 // Shows the sheet in a print preview, one page, whose Print button opens the
@@ -353,5 +360,46 @@ void PrintBuildSheet(const BuildSheet *sheet);
 
 // Puts the UTF-8 text on the desktop's clipboard as plain text.
 void PutScrapText(const char *text);
+
+// The spoke tension window (tensionview.cpp): a table of the spokes, the
+// figures, the spokes outside the band and the chart, all given as texts and
+// plain data; the window keeps copies.
+
+// Columns of the tension table: rim hole, side, hub hole, reading (typed into),
+// tension, and a note (why a reading is left out, or the advice).
+enum { kTensionColumns = 6, kMaxTensionRows = 96 };
+
+struct TensionView {
+    const char *title;   // the window's title
+    const char *noWheel; // non-null: no wheel to show; the window says this alone
+    const char *headings[kTensionColumns];
+    SInt16 rows;                 // at most kMaxTensionRows
+    const char *const *cells;    // rows * kTensionColumns texts, row by row
+    const char *const *rowNames; // each row in words, for screen readers
+    const Boolean *marked;       // rows shown marked: a note to heed
+    const SInt16 *sides;         // each row's side (1 or 2)
+    const char *figures;         // each side's figures, a line each
+    const char *outside;         // the spokes outside the band, a line each
+    const char *const *meters;   // the meters to choose from
+    SInt16 meterCount;
+    SInt16 meter;                // chosen, from 0
+    SInt16 band;                 // 10 or 20 (%)
+    const TensionFigures *chart; // null: no chart
+    const char *chartName;       // the chart in words, for screen readers
+};
+
+// What the user did in the tension window: typed a row's reading (`row` from
+// 0, `text` the reading's new text), chose a meter (`row` its index) or a
+// band (`row` 10 or 20). The program answers with SetTensionWindow.
+enum { kTensionReadingEdit = 1, kTensionMeterChoice = 2, kTensionBandChoice = 3 };
+typedef void (*TensionProc)(SInt16 what, SInt16 row, const char *text);
+
+// Gives the tension window this view and the procedure its edits go to; shows
+// it in front when `show` is true (a hidden window stays hidden otherwise).
+// Keeps the row in focus. Its close box and Escape hide it. Return moves the
+// focus to the next row: in rim hole order, or (chosen in the window) side 1's
+// rows, then side 2's; Backspace takes back the last character typed, or on
+// an empty reading goes back a row.
+void SetTensionWindow(const TensionView *view, TensionProc proc, Boolean show);
 
 #endif
