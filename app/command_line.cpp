@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "calc/numtext.h"
 #include "catalogue/catalogue_testing.h"
+#include "catalogue/fields.h"
 #include "catalogue/report.h"
 
 #ifndef QUENNICK_VERSION
@@ -56,9 +57,11 @@ const char *Problem(const CatalogueReport &r)
     return "";
 }
 
-// The warnings of one record, whose numbers are `values`; returns how many.
+// The warnings of one record, whose numbers are `values` (number fields
+// first + 1 to first + numberCount); returns how many. With `fields` 0 only
+// the numbers are looked at.
 int RecordWarnings(FILE *out, const RecordNote &n, int fields, const char *const *numbers,
-                   const double *values, int numberCount)
+                   const double *values, int numberCount, int first = 0)
 {
     int warnings = 0;
     const long long line = (long long)n.line;
@@ -68,35 +71,101 @@ int RecordWarnings(FILE *out, const RecordNote &n, int fields, const char *const
         warnings++;
     }
     char value[kNumTextSize];
-    for (int i = 0; i < numberCount && i < n.fields; i++) {
+    for (int k = 0; k < numberCount && first + k < n.fields; k++) {
+        const int i = first + k;
         const unsigned bit = 1u << i;
-        Double2Str(values[i], 2, value);
+        Double2Str(values[k], 2, value);
         if (n.emptyNumber & bit)
             fprintf(out, "    warning: line %lld: field %d (%s) is empty; it counts as 0\n", line,
-                    i + 1, numbers[i]);
+                    i + 1, numbers[k]);
         else if (n.notNumber & bit)
             fprintf(out, "    warning: line %lld: field %d (%s) is not a number; it counts as 0\n",
-                    line, i + 1, numbers[i]);
+                    line, i + 1, numbers[k]);
         else if (n.notFinite & bit)
             fprintf(out,
                     "    warning: line %lld: field %d (%s) is %s, not a finite number; the form "
                     "cannot calculate with it\n",
-                    line, i + 1, numbers[i], value);
+                    line, i + 1, numbers[k], value);
         else if (n.negative & bit)
             fprintf(out, "    warning: line %lld: field %d (%s) is %s; no part measures below 0\n",
-                    line, i + 1, numbers[i], value);
+                    line, i + 1, numbers[k], value);
         else if (!(n.hex & bit))
             continue;
         warnings++;
         if (n.hex & bit) {
             fprintf(out, "    warning: line %lld: field %d (%s) is hexadecimal; it reads as %s\n",
-                    line, i + 1, numbers[i], value);
+                    line, i + 1, numbers[k], value);
             warnings++;
         }
     }
+    if (fields == 0)
+        return warnings;
     if (n.cut) {
         fprintf(out, "    warning: line %lld: longer than 254 bytes; the rest of it is left out\n",
                 line);
+        warnings++;
+    }
+    return warnings;
+}
+
+// The optional fields a record's line gave, after its line: " | name: value"
+// for each (the spoke head by its name), ending the line.
+void DescribeOptional(FILE *out, const char *record, const OptionalField *fields,
+                      const RecordNote *note)
+{
+    for (const OptionalField *f = fields; f->field != 0; f++) {
+        if (note && note->fields < f->field)
+            break;
+        const char *at = record + f->offset;
+        char value[kNumTextSize];
+        switch (f->kind) {
+        case kOptionalText: {
+            const char *text = *(char *const *)(const void *)at;
+            if (text && text[0])
+                fprintf(out, " | %s: %s", f->name, text);
+            break;
+        }
+        case kOptionalHead:
+            fprintf(out, " | %s: %s", f->name, SpokeHead2Str(*(const SInt16 *)(const void *)at));
+            break;
+        case kOptionalNumber:
+            if (*(const double *)(const void *)at == 0)
+                break; // none given
+            Double2Str(*(const double *)(const void *)at, 2, value);
+            fprintf(out, " | %s: %s", f->name, value);
+            break;
+        }
+    }
+    fputc('\n', out);
+}
+
+// The warnings of a record's optional fields and of fields after them; returns
+// how many.
+int OptionalWarnings(FILE *out, const RecordNote &n, const char *record,
+                     const OptionalField *fields)
+{
+    int warnings = 0, allFields = 0;
+    const long long line = (long long)n.line;
+    for (const OptionalField *f = fields; f->field != 0; f++)
+        allFields = f->field;
+    for (const OptionalField *f = fields; f->field != 0 && f->field <= n.fields; f++) {
+        if (f->kind == kOptionalHead && n.badHead) {
+            fprintf(out,
+                    "    warning: line %lld: field %d (%s) is neither J-bend nor straight-pull; "
+                    "it counts as J-bend\n",
+                    line, f->field, f->name);
+            warnings++;
+        }
+        if (f->kind != kOptionalNumber)
+            continue;
+        const double value = *(const double *)(const void *)(record + f->offset);
+        warnings += RecordWarnings(out, n, 0, &f->name, &value, 1, f->field - 1);
+    }
+    if (n.extra) {
+        fprintf(out,
+                "    warning: line %lld: more than %d fields; the ones after field %d are left "
+                "out\n",
+                line, allFields, allFields);
         warnings++;
     }
     return warnings;
@@ -151,17 +220,24 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
             Double2Str(h.flangeDistance1, 2, c);
             Double2Str(h.flangeDiameter2, 2, d);
             Double2Str(h.flangeDistance2, 2, e);
-            fprintf(out, "    line %lld: %s %s | hole %s | flange 1 %s at %s | flange 2 %s at %s\n",
+            fprintf(out, "    line %lld: %s %s | hole %s | flange 1 %s at %s | flange 2 %s at %s",
                     line, h.text1, h.text4, a, b, c, d, e);
+            DescribeOptional(out, (const char *)&h, kHubOptional, r.notes ? &r.notes[k] : nullptr);
             const double values[] = {h.holeDiameter, h.flangeDiameter1, h.flangeDistance1,
                                      h.flangeDiameter2, h.flangeDistance2};
-            if (r.notes)
+            if (r.notes) {
                 warnings += RecordWarnings(out, r.notes[k], 9, kHubNumbers, values, 5);
+                warnings += OptionalWarnings(out, r.notes[k], (const char *)&h, kHubOptional);
+            }
         } else {
             Double2Str(rimt[i].diameter, 2, a);
-            fprintf(out, "    line %lld: %s %s | ERD %s\n", line, rimt[i].text1, rimt[i].text3, a);
-            if (r.notes)
+            fprintf(out, "    line %lld: %s %s | ERD %s", line, rimt[i].text1, rimt[i].text3, a);
+            DescribeOptional(out, (const char *)&rimt[i], kRimOptional,
+                             r.notes ? &r.notes[k] : nullptr);
+            if (r.notes) {
                 warnings += RecordWarnings(out, r.notes[k], 4, kRimNumbers, &rimt[i].diameter, 1);
+                warnings += OptionalWarnings(out, r.notes[k], (const char *)&rimt[i], kRimOptional);
+            }
         }
     }
     if (r.stoppedAtLine) {

@@ -17,6 +17,7 @@ struct RimRecord {
     char *text1;     // field 2: name, first part of the menu entry, item 11
     char *text2;     // field 3: notes, item 12
     char *text3;     // field 4: size, second part of the menu entry, item 9
+    char *source;    // field 5, optional: where the figures come from, item 55
 };
 
 // One line of "hubs.txt", fields in file order.
@@ -30,6 +31,9 @@ struct HubRecord {
     char *text2;            // field 7: axle, item 20
     char *text3;            // field 8: notes, item 21
     char *text4;            // field 9: position (front, rear), second part of the entry, item 13
+    SInt16 head;            // field 10, optional: kJBendHead (also for none) or kStraightPullHead
+    char *source;           // field 11, optional: where the figures come from, item 56
+    double seatFigure; // field 12, optional: this hub's straight-pull head seat figure, 0 for none
 };
 
 // The tables, filled once by DoReadData and never changed: rimt holds rimc

@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_testing.h"
+#include "catalogue/fields.h"
 #include "catalogue/report.h"
 
 namespace {
@@ -60,18 +61,31 @@ SInt16 DoReadData(MenuRef rimMenu, MenuRef hubMenu)
     return 1;
 }
 
+namespace {
+
+void FreeOptionalTexts(char *record, const OptionalField *fields)
+{
+    for (const OptionalField *f = fields; f->field != 0; f++)
+        if (f->kind == kOptionalText)
+            free(*(char **)(void *)(record + f->offset));
+}
+
+} // namespace
+
 void FreeCatalogues(void)
 {
     for (SInt32 i = 0; i < rimc; i++) {
         free(rimt[i].text1);
         free(rimt[i].text2);
         free(rimt[i].text3);
+        FreeOptionalTexts((char *)&rimt[i], kRimOptional);
     }
     for (SInt32 i = 0; i < hubc; i++) {
         free(hubt[i].text1);
         free(hubt[i].text2);
         free(hubt[i].text3);
         free(hubt[i].text4);
+        FreeOptionalTexts((char *)&hubt[i], kHubOptional);
     }
     free(rimt);
     free(hubt);

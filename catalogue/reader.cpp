@@ -14,6 +14,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_testing.h"
 #include "catalogue/encoding.h"
+#include "catalogue/fields.h"
 #include "catalogue/lines.h"
 #include "catalogue/report.h"
 #include "form/items.h"
@@ -25,23 +26,26 @@ SInt32 hubc = 0;
 
 namespace {
 
-// A catalogue's line format: header lines, then records whose first `numbers`
-// fields are numbers.
+// A catalogue's line format: header lines, then records of `fields` fields
+// whose first `numbers` are numbers, and then up to `allFields` with the
+// optional ones. Fields after those are left out.
 struct Format {
     int headerLines;
     int fields;
     int numbers;
+    int allFields;
+    const OptionalField *optional;
 };
-const Format kRims = {1, 4, 1};
-const Format kHubs = {8, 9, 5};
-enum { kMostFields = 9 };
+const Format kRims = {1, 4, 1, 5, kRimOptional};
+const Format kHubs = {8, 9, 5, 12, kHubOptional};
+enum { kMostFields = 12 + 1 }; // and one to hold what follows the last
 
 // How many lines past the record limit are looked at for another record.
 enum { kLookPastLimit = 64 };
 
 // Splits a line at its first count-1 tabs, each replaced by NUL. A line with
 // too few tabs gives empty texts for the fields it lacks; the last field keeps
-// any further tabs. Returns the number of fields the line had.
+// any further tabs. Returns the number of fields the line had, at most count.
 int SplitFields(char *line, char **fields, int count)
 {
     static char empty[] = "";
@@ -204,7 +208,10 @@ bool NextRecord(Reader *r, RecordNote *note)
     note->line = r->line;
     note->cut = info.cut;
     r->lineUtf8 = IsUtf8(r->text);
-    note->fields = (SInt16)SplitFields(r->text, r->fields, r->format.fields);
+    // One field more than the format has catches whatever follows its last.
+    const int found = SplitFields(r->text, r->fields, r->format.allFields + 1);
+    note->extra = found > r->format.allFields;
+    note->fields = (SInt16)(note->extra ? r->format.allFields : found);
     return true;
 }
 
@@ -240,6 +247,33 @@ void ReadNumber(Reader *r, int i, double *value, RecordNote *note)
         note->hex |= bit;
 }
 
+// Fills the optional fields of a record from the current line, as its
+// format's table says: a field the line lacks is "", J-bend or 0.
+void FillOptional(Reader *r, char *record, RecordNote *note)
+{
+    for (const OptionalField *f = r->format.optional; f->field != 0; f++) {
+        const int i = f->field - 1;
+        char *to = record + f->offset;
+        switch (f->kind) {
+        case kOptionalText:
+            *(char **)(void *)to = CopyText(r->fields[i], r->lineUtf8, r->report->singleByte);
+            break;
+        case kOptionalHead: {
+            bool known = true;
+            *(SInt16 *)(void *)to = Str2SpokeHead(r->fields[i], &known);
+            note->badHead = !known;
+            break;
+        }
+        case kOptionalNumber:
+            *(double *)(void *)to = 0;
+            // An empty optional number is no figure, not a fault.
+            if (r->fields[i][0] != '\0')
+                ReadNumber(r, i, (double *)(void *)to, note);
+            break;
+        }
+    }
+}
+
 // Fills one record from the current line and appends its menu entry.
 typedef void (*FillRecord)(Reader *r, char *record, RecordNote *note, MenuRef menu);
 
@@ -252,6 +286,7 @@ void FillRim(Reader *r, char *record, RecordNote *note, MenuRef menu)
     rim->text2 = CopyText(r->fields[2], r->lineUtf8, e);
     AppendEntry(menu, rim->text1, rim->text3);
     ReadNumber(r, 0, &rim->diameter, note);
+    FillOptional(r, record, note);
 }
 
 void FillHub(Reader *r, char *record, RecordNote *note, MenuRef menu)
@@ -268,6 +303,7 @@ void FillHub(Reader *r, char *record, RecordNote *note, MenuRef menu)
     hub->text3 = CopyText(r->fields[7], r->lineUtf8, e);
     hub->text4 = CopyText(r->fields[8], r->lineUtf8, e);
     AppendEntry(menu, hub->text1, hub->text4);
+    FillOptional(r, record, note);
 }
 
 // Reads the files of one list into one table, allocated once for all of them
