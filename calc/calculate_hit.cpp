@@ -8,6 +8,7 @@
 
 #include "calc/numtext.h"
 #include "calc/spoke.h"
+#include "calc/tolerance.h"
 #include "form/items.h"
 
 const char kNoResultText[] = "no result";
@@ -103,6 +104,28 @@ void ShowSide(DialogRef dialog, int side, const Target &target, double percent, 
     XDlgSetStr(dialog, buyItem, text);
 }
 
+// The stock lengths a side would take with the ERD 1 mm either way, beside
+// its length to buy (and nothing where that shows nothing).
+void ShowTolerance(DialogRef dialog, int side, const Target &target, double percent,
+                   double rimDiameter, BuySide buy, double step)
+{
+    const DialogItemIndex item = side == 1 ? iErdTolerance1 : iErdTolerance2;
+    buy.gauge = XDlgGetValue(dialog, side == 1 ? iGauge1 : iGauge2);
+    buy.newtons = target.set ? target.newtons * percent / 100 : NAN;
+    double shorter, longer;
+    ErdTolerance(buy, rimDiameter, 1, step, &shorter, &longer);
+    if (!isfinite(LengthToBuyFor(buy, rimDiameter)) || !isfinite(shorter) || !isfinite(longer)) {
+        XDlgSetStr(dialog, item, "");
+        return;
+    }
+    char a[kNumTextSize], b[kNumTextSize], text[kNumTextSize];
+    Double2Str(shorter, 0, a);
+    Double2Str(longer, 0, b);
+    XFormatIndStr(text, sizeof text, kToleranceStringsID,
+                  shorter == longer ? kToleranceOne : kToleranceRange, a, b);
+    XDlgSetStr(dialog, item, text);
+}
+
 void ShowAngle(DialogRef dialog, DialogItemIndex item, double degrees)
 {
     if (!isfinite(degrees)) {
@@ -160,6 +183,9 @@ void DoCalculateHit(DialogRef dialog)
     XDlgGetDouble(dialog, iFlangeDistance1, &flangeDistance1);
     XDlgGetDouble(dialog, iFlangeDistance2, &flangeDistance2);
     XDlgGetDouble(dialog, iRimDiameter, &rimDiameter);
+    double washer = 0;
+    XDlgGetDouble(dialog, iWasher, &washer);
+    rimDiameter = WasherErd(rimDiameter, washer);
     const double crossings1 = (double)(XDlgGetValue(dialog, iCrossings1) - 1);
     const double crossings2 = (double)(XDlgGetValue(dialog, iCrossings2) - 1);
     const double spokes = SpokeCount(XDlgGetValue(dialog, iSpokes));
@@ -223,6 +249,18 @@ void DoCalculateHit(DialogRef dialog)
         dialog, 2, target, percent2, length2,
         SpokeGeometricLength(flangeDiameter2, flangeDistance2, crossings2, rimDiameter, spokes2),
         holeDiameter, step);
+
+    if (spokes > 0) {
+        ShowTolerance(dialog, 1, target, percent1, rimDiameter,
+                      {flangeDiameter1, flangeDistance1, crossings1, spokes1, holeDiameter, 0, NAN},
+                      step);
+        ShowTolerance(dialog, 2, target, percent2, rimDiameter,
+                      {flangeDiameter2, flangeDistance2, crossings2, spokes2, holeDiameter, 0, NAN},
+                      step);
+    } else {
+        XDlgSetStr(dialog, iErdTolerance1, "");
+        XDlgSetStr(dialog, iErdTolerance2, "");
+    }
 
     int slackSide = 0;
     if (target.set && MaySlacken(percent1 < percent2 ? percent1 : percent2))

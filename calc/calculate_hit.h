@@ -27,6 +27,10 @@
 // stock length to buy (item 42's step), and its difference from the length
 // it stands for ("290 mm, +0,6"): the unstretched spoke (the geometric length
 // less half the hole, less the stretch), or without a stretch the length shown.
+// Nipple washers (item 57, mm under each nipple) add twice their thickness to
+// the ERD every figure is worked from; none changes nothing. Items 58 and 59
+// show the stock lengths each side would take with that ERD 1 mm shorter and
+// longer ("292 to 294 mm", or "294 mm" when both are the same).
 void DoCalculateHit(DialogRef dialog);
 
 // String lists of resources/strings.txt that the Calculate command shows.
@@ -41,6 +45,10 @@ enum { kLacingTooSteep = 1, kLacingBothTooSteep = 2, kLacingMaySlacken = 3 };
 // the computed length ("+0,6").
 enum { kTargetStringsID = 132, kBuyStringsID = 133 };
 enum { kTargetKgf = 1, kTargetNewton = 2 };
+// kToleranceStringsID: kToleranceRange, ^1 and ^2 the stock lengths of the
+// shorter and the longer ERD; kToleranceOne, ^1 the one stock length of both.
+enum { kToleranceStringsID = 154 };
+enum { kToleranceRange = 1, kToleranceOne = 2 };
 enum { kBuyLength = 1 };
 // kAngleStringsID: kAngleDegrees, ^1 an angle in degrees.
 enum { kAngleDegrees = 1 };

@@ -13,11 +13,13 @@
 enum { kWheelTextSize = 256 };
 
 struct RimPart {
-    char name[kWheelTextSize];  // item 11
-    char size[kWheelTextSize];  // item 9
-    char notes[kWheelTextSize]; // item 12
-    double diameter;            // ERD, mm (item 10)
-    double offset;              // spoke hole offset toward side 2, mm (item 24)
+    char name[kWheelTextSize];   // item 11
+    char size[kWheelTextSize];   // item 9
+    char notes[kWheelTextSize];  // item 12
+    double diameter;             // ERD, mm (item 10)
+    double offset;               // spoke hole offset toward side 2, mm (item 24)
+    char source[kWheelTextSize]; // where the figures come from (item 55)
+    double washer; // nipple washer thickness under each nipple, mm; 0 for none (item 57)
 };
 
 struct HubPart {
@@ -30,7 +32,8 @@ struct HubPart {
     double flangeDiameter2;
     double flangeDistance1; // from the centre plane
     double flangeDistance2;
-    double holeDiameter; // J-bend only
+    double holeDiameter;         // J-bend only
+    char source[kWheelTextSize]; // where the figures come from (item 56)
 };
 
 // Every input of the form by value: numbers as numbers (0 for a field with no
@@ -60,6 +63,8 @@ struct SideResults {
     double stretch;         // mm at the target
     double toBuy;           // stock length
     double toBuyDifference; // stock length less the length it stands for, to the tenth
+    double toBuyShorter;    // stock length with the ERD 1 mm shorter (item 58, 59)
+    double toBuyLonger;     // and 1 mm longer
 };
 
 // What the lacing note says, as data: the form words it in the user's language.

@@ -41,6 +41,11 @@ void ClearForm(DialogRef d)
     XDlgSetStr(d, iStretch2, "");
     XDlgSetStr(d, iLengthToBuy1, "");
     XDlgSetStr(d, iLengthToBuy2, "");
+    XDlgSetStr(d, iRimSource, "");
+    XDlgSetStr(d, iHubSource, "");
+    XDlgSetStr(d, iWasher, "");
+    XDlgSetStr(d, iErdTolerance1, "");
+    XDlgSetStr(d, iErdTolerance2, "");
 }
 
 // The record a menu button's chosen entry stands for: entry k is record k - 1,
@@ -65,6 +70,7 @@ void ShowRim(DialogRef d)
     XDlgSetDouble(d, iRimDiameter, 2, r.diameter);
     XDlgSetStr(d, iRimText1, r.text1);
     XDlgSetStr(d, iRimText2, r.text2);
+    XDlgSetStr(d, iRimSource, r.source);
 }
 
 void ShowHub(DialogRef d)
@@ -82,6 +88,10 @@ void ShowHub(DialogRef d)
     XDlgSetStr(d, iHubText1, h.text1);
     XDlgSetStr(d, iHubText2, h.text2);
     XDlgSetStr(d, iHubText3, h.text3);
+    XDlgSetStr(d, iHubSource, h.source);
+    // The hub says how its spokes sit in it; the labels follow.
+    XDlgSetValue(d, iSpokeHead, h.head);
+    DoSpokeHeadHit(d);
 }
 
 // Calculates, and redraws the lacing diagram if it is shown.

@@ -53,7 +53,12 @@ enum {
     iStretch2 = 39,
     iLengthToBuy1 = 40, // read-only: side 1 and side 2 stock length to buy
     iLengthToBuy2 = 41,
-    iStockLengths = 42 // popup: kStockEven2mm or kStock1mm
+    iStockLengths = 42,  // popup: kStockEven2mm or kStock1mm
+    iRimSource = 55,     // read-only: where the chosen rim's figures come from
+    iHubSource = 56,     // read-only: where the chosen hub's figures come from
+    iWasher = 57,        // number: nipple washer thickness, mm, under each nipple; empty for none
+    iErdTolerance1 = 58, // read-only: side 1 and side 2 stock lengths with the ERD 1 mm either way
+    iErdTolerance2 = 59
 };
 
 // Values of the tension unit popup (item 37) and the stock lengths popup (item 42).

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/numtext.h"
+#include "calc/tolerance.h"
 #include "form/items.h"
 #include "form/wheel.h"
 
@@ -54,13 +55,17 @@ struct Number {
 // the form with its label, and the label a straight-pull hub gives it
 // instead (0: the same). A popup's words are the list's texts from `words`
 // on, one per value. A new figure of the form is one more line here.
-enum FigureKind { kHeading, kItemText, kCrossings, kSpokeCount, kPopupWords };
+// A label from another list than kSheetStringsID names it in `list`. A
+// kWorkedErd figure is the ERD with the washers (items 10 and 57), shown only
+// when there are washers.
+enum FigureKind { kHeading, kItemText, kCrossings, kSpokeCount, kPopupWords, kWorkedErd };
 struct Figure {
     SInt16 label; // index in list kSheetStringsID
     DialogItemIndex item;
     FigureKind kind;
     SInt16 straightLabel;
     SInt16 words;
+    SInt16 list = 0; // 0: kSheetStringsID
 };
 const Figure kFigures[] = {
     {kSheetRim, 0, kHeading, 0, 0},
@@ -69,6 +74,9 @@ const Figure kFigures[] = {
     {kLabelNotes, iRimText2, kItemText, 0, 0},
     {kLabelRimDiameter, iRimDiameter, kItemText, 0, 0},
     {kLabelRimOffset, iRimOffset, kItemText, 0, 0},
+    {kLabelWasher, iWasher, kItemText, 0, 0, kSourceStringsID},
+    {kLabelWorkedErd, iWasher, kWorkedErd, 0, 0, kSourceStringsID},
+    {kLabelSource, iRimSource, kItemText, 0, 0, kSourceStringsID},
     {kSheetHub, 0, kHeading, 0, 0},
     {kLabelName, iHubText1, kItemText, 0, 0},
     {kLabelPosition, iHubText4, kItemText, 0, 0},
@@ -80,6 +88,7 @@ const Figure kFigures[] = {
     {kLabelFlangeDistance1, iFlangeDistance1, kItemText, kLabelSeatDistance1, 0},
     {kLabelFlangeDistance2, iFlangeDistance2, kItemText, kLabelSeatDistance2, 0},
     {kLabelHoleDiameter, iHoleDiameter, kItemText, 0, 0},
+    {kLabelSource, iHubSource, kItemText, 0, 0, kSourceStringsID},
     {kSheetLacing, 0, kHeading, 0, 0},
     {kLabelCrossings1, iCrossings1, kCrossings, 0, 0},
     {kLabelCrossings2, iCrossings2, kCrossings, 0, 0},
@@ -102,6 +111,8 @@ const Figure kFigures[] = {
     {kLabelStretch2, iStretch2, kItemText, 0, 0},
     {kLabelLengthToBuy1, iLengthToBuy1, kItemText, 0, 0},
     {kLabelLengthToBuy2, iLengthToBuy2, kItemText, 0, 0},
+    {kLabelTolerance1, iErdTolerance1, kItemText, 0, 0, kSourceStringsID},
+    {kLabelTolerance2, iErdTolerance2, kItemText, 0, 0, kSourceStringsID},
 };
 
 void ItemText(DialogRef dialog, DialogItemIndex item, char *out)
@@ -205,12 +216,20 @@ size_t Form2Figures(DialogRef dialog, char *out, size_t size)
     Wheel wheel;
     Form2Wheel(dialog, &wheel);
     const bool straight = XDlgGetValue(dialog, iSpokeHead) == kStraightPullHead;
+    double washer = 0, erd = 0;
+    const bool washers = XDlgGetDouble(dialog, iWasher, &washer) && washer > 0;
     for (const Figure &f : kFigures) {
-        t.PutString(kSheetStringsID, straight && f.straightLabel ? f.straightLabel : f.label);
+        if (f.kind == kWorkedErd && !washers)
+            continue; // without washers the ERD above is the one
+        t.PutString(f.list ? f.list : (SInt16)kSheetStringsID,
+                    straight && f.straightLabel ? f.straightLabel : f.label);
         if (f.kind != kHeading) {
             char value[256] = "";
             const SInt16 v = XDlgGetValue(dialog, f.item);
-            if (f.kind == kItemText)
+            if (f.kind == kWorkedErd) {
+                XDlgGetDouble(dialog, iRimDiameter, &erd);
+                Double2Str(WasherErd(erd, washer), 2, value);
+            } else if (f.kind == kItemText)
                 ItemText(dialog, f.item, value);
             else if (f.kind == kCrossings)
                 Double2Str(v - 1, 0, value);
