@@ -24,9 +24,9 @@ double LengthToBuyFor(const BuySide &side, double erd)
     if (isfinite(stretch))
         return geometric - 0.5 * side.holeDiameter - stretch;
     double length = NAN, unused = NAN;
-    DoCalculate(side.flangeDiameter, side.flangeDiameter, side.flangeDistance,
-                side.flangeDistance, erd, side.crossings, side.crossings, side.spokes,
-                side.holeDiameter, &length, &unused);
+    DoCalculate(side.flangeDiameter, side.flangeDiameter, side.flangeDistance, side.flangeDistance,
+                erd, side.crossings, side.crossings, side.spokes, side.holeDiameter, &length,
+                &unused);
     return length;
 }
 

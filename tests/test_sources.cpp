@@ -85,8 +85,8 @@ TEST_F(Sources, ToleranceShowsTheLengthsToBuyOfTheErdEitherWay)
                     const std::string expected =
                         a[side] == b[side] ? a[side] + " mm" : a[side] + " to " + b[side] + " mm";
                     EXPECT_EQ(Text(side ? iErdTolerance2 : iErdTolerance1), expected)
-                        << "ERD " << erd << ", washer " << washer << ", step " << step
-                        << ", side " << side + 1;
+                        << "ERD " << erd << ", washer " << washer << ", step " << step << ", side "
+                        << side + 1;
                 }
             }
 }

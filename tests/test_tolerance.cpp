@@ -18,9 +18,12 @@ TEST(WasherErd, AddsTwiceTheWasherAndNothingForNone)
         const char *name;
         double erd, washer, worked;
     } cases[] = {
-        {"0,5 mm washers", 600, 0.5, 601},   {"1 mm washers", 541.5, 1, 543.5},
-        {"none", 602, 0, 602},               {"below 0 is none", 602, -1, 602},
-        {"not a number is none", 602, NAN, 602}, {"infinite is none", 602, INFINITY, 602},
+        {"0,5 mm washers", 600, 0.5, 601},
+        {"1 mm washers", 541.5, 1, 543.5},
+        {"none", 602, 0, 602},
+        {"below 0 is none", 602, -1, 602},
+        {"not a number is none", 602, NAN, 602},
+        {"infinite is none", 602, INFINITY, 602},
     };
     for (const auto &c : cases)
         EXPECT_EQ(WasherErd(c.erd, c.washer), c.worked) << c.name;
