@@ -17,7 +17,8 @@ double Size(double value)
 
 double ErdFromMeasurement(double across, double perSide)
 {
-    if (!(across > 0) || !(perSide >= 0))
+    // Both methods add something at each end: a nipple, or a rod.
+    if (!(across > 0) || !(perSide > 0))
         return NAN;
     return Size(across + 2 * perSide);
 }

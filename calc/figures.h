@@ -13,7 +13,7 @@
 // and each nipple's length added (`perSide` the nipple length); or a measuring
 // tool, two rods of known length seated in opposite holes, measured between
 // their ends, each rod's length added (`perSide` the rod length). Either way
-// `across` + 2 x `perSide`.
+// `across` + 2 x `perSide`; not a number unless both are above 0.
 double ErdFromMeasurement(double across, double perSide);
 
 // Each flange's distance from the centre plane from the distance between the

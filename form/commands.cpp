@@ -8,6 +8,7 @@
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "catalogue/catalogue.h"
+#include "form/helpers.h"
 #include "form/items.h"
 #include "form/sheet.h"
 
@@ -159,6 +160,9 @@ void DoDlgEvt(EventRecord *event)
     case iHubMenu: ShowHub(dialog); break;
     case iSpokes: DoSpokeCountHit(dialog); break;
     case iSpokeHead: DoSpokeHeadHit(dialog); break;
+    case iErdHelper: DoErdHelper(dialog); break;
+    case iFlangeDistanceHelper: DoFlangeDistanceHelper(dialog); break;
+    case iFlangeDiameterHelper: DoFlangeDiameterHelper(dialog); break;
     default: break;
     }
 }

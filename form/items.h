@@ -58,7 +58,10 @@ enum {
     iHubSource = 56,     // read-only: where the chosen hub's figures come from
     iWasher = 57,        // number: nipple washer thickness, mm, under each nipple; empty for none
     iErdTolerance1 = 58, // read-only: side 1 and side 2 stock lengths with the ERD 1 mm either way
-    iErdTolerance2 = 59
+    iErdTolerance2 = 59,
+    iErdHelper = 60, // buttons: the helpers of form/helpers.h
+    iFlangeDistanceHelper = 61,
+    iFlangeDiameterHelper = 62
 };
 
 // Values of the tension unit popup (item 37) and the stock lengths popup (item 42).

@@ -21,7 +21,7 @@ TEST(Figures, ErdFromAMeasurementAcrossTheRim)
         {"measuring tool", 151.5, 200.5, 552.5},
         // Spokes with 12 mm nipples, 578 mm across where they enter them.
         {"spokes and nipples", 578, 12, 602},
-        {"nothing to add", 600, 0, 600},
+        {"nothing added at the ends", 600, 0, NAN},
         {"no measurement", 0, 12, NAN},
         {"a negative length", 578, -12, NAN},
         {"not a number", NAN, 12, NAN},
