@@ -102,8 +102,8 @@ void FillDistances(DialogRef d, DialogRef form)
 {
     double d1 = NAN, d2 = NAN;
     if (XDlgGetValue(d, hMethod) == 2) {
-        FlangeDistancesFromLocknuts(Figure(d, hFieldA), Figure(d, hFieldB), Figure(d, hFieldC),
-                                    &d1, &d2);
+        FlangeDistancesFromLocknuts(Figure(d, hFieldA), Figure(d, hFieldB), Figure(d, hFieldC), &d1,
+                                    &d2);
     } else {
         // No offset typed is a centred hub.
         double offset = Figure(d, hFieldB);

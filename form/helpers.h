@@ -14,11 +14,11 @@ enum { kErdHelperID = 132, kFlangeDistanceHelperID = 133, kFlangeDiameterHelperI
 
 // Their items: the same numbers in each.
 enum {
-    hClose = 1,   // button; Escape and the close box too
-    hFillIn = 2,  // button, the default one
-    hMethod = 3,  // popup: which measurement or which published figures
-    hHowTo = 4,   // label: what to measure, for the method chosen
-    hLabelA = 5,  // labels and number fields of the method's figures
+    hClose = 1,  // button; Escape and the close box too
+    hFillIn = 2, // button, the default one
+    hMethod = 3, // popup: which measurement or which published figures
+    hHowTo = 4,  // label: what to measure, for the method chosen
+    hLabelA = 5, // labels and number fields of the method's figures
     hFieldA = 6,
     hLabelB = 7,
     hFieldB = 8,
@@ -37,7 +37,7 @@ enum {
     kMeasuredAcross,
     kNippleLength,
     kRodLength,
-    kErdFilled,   // ^1 the ERD, ^2 the measurement, ^3 what is added at each end
+    kErdFilled, // ^1 the ERD, ^2 the measurement, ^3 what is added at each end
     kErdNone,
     kHowWidth, // flange distance helper
     kHowLocknuts,
