@@ -114,7 +114,7 @@ void ShowTolerance(DialogRef dialog, int side, const Target &target, double perc
     buy.newtons = target.set ? target.newtons * percent / 100 : NAN;
     double shorter, longer;
     ErdTolerance(buy, rimDiameter, 1, step, &shorter, &longer);
-    if (!isfinite(LengthToBuyFor(buy, rimDiameter)) || !isfinite(shorter) || !isfinite(longer)) {
+    if (!isfinite(shorter) || !isfinite(longer)) {
         XDlgSetStr(dialog, item, "");
         return;
     }
