@@ -54,21 +54,32 @@ const char *Problem(const CatalogueReport &r)
     return "";
 }
 
-// The warnings of one record of a list whose fields are `fields`; returns how many.
+// The warnings of one record of a list whose fields are `fields`; returns how
+// many. An optional field the line ends before is no fault.
 int RecordWarnings(FILE *out, const RecordNote &n, const char *record, const CatalogueField *fields,
                    int fieldCount)
 {
     int warnings = 0;
     const long long line = (long long)n.line;
-    if (n.fields < fieldCount) {
+    const int required = RequiredFields(fields, fieldCount);
+    if (n.fields < required) {
         fprintf(out, "    warning: line %lld: %d of %d fields; the missing ones are empty or 0\n",
-                line, (int)n.fields, fieldCount);
+                line, (int)n.fields, required);
         warnings++;
     }
     char value[kNumTextSize];
-    for (int i = 0; i < fieldCount && fields[i].number && i < n.fields; i++) {
+    for (int i = 0; i < fieldCount && i < n.fields; i++) {
         const unsigned bit = 1u << i;
         const char *name = fields[i].name;
+        if (fields[i].kind == kFieldHead && n.badHead) {
+            fprintf(out,
+                    "    warning: line %lld: field %d (%s) is neither J-bend nor straight-pull; "
+                    "it counts as J-bend\n",
+                    line, i + 1, name);
+            warnings++;
+        }
+        if (fields[i].kind != kFieldNumber)
+            continue;
         double number;
         memcpy(&number, record + fields[i].record, sizeof number);
         Double2Str(number, 2, value);
@@ -100,7 +111,54 @@ int RecordWarnings(FILE *out, const RecordNote &n, const char *record, const Cat
                 line);
         warnings++;
     }
+    if (n.extra) {
+        fprintf(out,
+                "    warning: line %lld: more than %d fields; the ones after field %d are left "
+                "out\n",
+                line, fieldCount, fieldCount);
+        warnings++;
+    }
     return warnings;
+}
+
+// The optional fields a record's line gave, after its line: " | name: value"
+// for each (the spoke head by its name; a text or number only when there is
+// one), ending the line.
+void DescribeOptional(FILE *out, const char *record, const CatalogueField *fields, int fieldCount,
+                      const RecordNote *note)
+{
+    for (int i = RequiredFields(fields, fieldCount); i < fieldCount; i++) {
+        if (note && note->fields <= i)
+            break;
+        const CatalogueField &f = fields[i];
+        const char *at = record + f.record;
+        char value[kNumTextSize];
+        switch (f.kind) {
+        case kFieldText: {
+            const char *text;
+            memcpy(&text, at, sizeof text);
+            if (text && text[0])
+                fprintf(out, " | %s: %s", f.name, text);
+            break;
+        }
+        case kFieldHead: {
+            int head;
+            memcpy(&head, at, sizeof head);
+            fprintf(out, " | %s: %s", f.name, SpokeHead2Str(head));
+            break;
+        }
+        case kFieldNumber: {
+            double number;
+            memcpy(&number, at, sizeof number);
+            if (number == 0)
+                break; // none given
+            Double2Str(number, 2, value);
+            fprintf(out, " | %s: %s", f.name, value);
+            break;
+        }
+        }
+    }
+    fputc('\n', out);
 }
 
 // Describes one file; returns its number of warnings and sets `*failed` when
@@ -156,14 +214,18 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
             Double2Str(h.flangeDistance1, 2, c);
             Double2Str(h.flangeDiameter2, 2, d);
             Double2Str(h.flangeDistance2, 2, e);
-            fprintf(out, "    line %lld: %s %s | hole %s | flange 1 %s at %s | flange 2 %s at %s\n",
+            fprintf(out, "    line %lld: %s %s | hole %s | flange 1 %s at %s | flange 2 %s at %s",
                     line, h.text1, h.text4, a, b, c, d, e);
+            DescribeOptional(out, reinterpret_cast<const char *>(&h), kHubFields, kHubFieldCount,
+                             r.notes ? &r.notes[k] : nullptr);
             if (r.notes)
                 warnings += RecordWarnings(out, r.notes[k], reinterpret_cast<const char *>(&h),
                                            kHubFields, kHubFieldCount);
         } else {
             Double2Str(rimt[i].diameter, 2, a);
-            fprintf(out, "    line %lld: %s %s | ERD %s\n", line, rimt[i].text1, rimt[i].text3, a);
+            fprintf(out, "    line %lld: %s %s | ERD %s", line, rimt[i].text1, rimt[i].text3, a);
+            DescribeOptional(out, reinterpret_cast<const char *>(&rimt[i]), kRimFields,
+                             kRimFieldCount, r.notes ? &r.notes[k] : nullptr);
             if (r.notes)
                 warnings +=
                     RecordWarnings(out, r.notes[k], reinterpret_cast<const char *>(&rimt[i]),

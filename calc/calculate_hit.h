@@ -40,6 +40,10 @@ enum {
 // the computed length ("+0,6").
 enum { kTargetStringsID = 132, kBuyStringsID = 133 };
 enum { kTargetKgf = 1, kTargetNewton = 2 };
+// kToleranceStringsID: kToleranceRange, ^1 and ^2 the stock lengths of the
+// shorter and the longer ERD; kToleranceOne, ^1 the one stock length of both.
+enum { kToleranceStringsID = 154 };
+enum { kToleranceRange = 1, kToleranceOne = 2 };
 enum { kBuyLength = 1 };
 // kAngleStringsID: kAngleDegrees, ^1 an angle in degrees.
 enum { kAngleDegrees = 1 };

@@ -10,6 +10,7 @@
 #include "calc/geometry.h"
 #include "calc/lacing_note.h"
 #include "calc/spoke.h"
+#include "calc/tolerance.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ SideResults NoSide(double spokes)
     SideResults s;
     s.spokes = (int)(spokes / 2);
     s.length = s.geometric = s.percent = s.tension = s.bracing = NAN;
-    s.stretch = s.toBuy = s.toBuyDifference = NAN;
+    s.stretch = s.toBuy = s.toBuyDifference = s.toBuyShorter = s.toBuyLonger = NAN;
     return s;
 }
 
@@ -37,6 +38,20 @@ void Buy(SideResults *s, double holeDiameter, double step)
     s->toBuyDifference = difference == 0 ? 0 : difference;
 }
 
+// The stock length `side` would take with the ERD `erd` instead of its own,
+// at `newtons` (not a number for no target), as Buy works it out.
+double StockWith(SpokeSide side, double erd, double hole, int gauge, double newtons, double step)
+{
+    side.rimDiameter = erd;
+    SideResults s = NoSide(side.spokes);
+    s.length = SideSpokeLength(side, hole);
+    s.geometric = SideGeometric(side);
+    if (isfinite(newtons))
+        s.stretch = SpokeStretch(gauge, newtons, s.geometric);
+    Buy(&s, hole, step);
+    return s.toBuy;
+}
+
 NoteKind PartsNote(PartsKind kind)
 {
     switch (kind) {
@@ -51,10 +66,14 @@ NoteKind PartsNote(PartsKind kind)
 
 } // namespace
 
-void Wheel2Results(const Wheel &w, Results *r)
+void Wheel2Results(const Wheel &wheel, Results *r)
 {
     r->calculated = true;
-    r->wheel = w;
+    r->wheel = wheel;
+    // The wheel as it is worked out: its ERD with the nipple washers, which sit
+    // each nipple further out (no washer leaves every bit as it is).
+    Wheel w = wheel;
+    w.rim.diameter = WasherErd(wheel.rim.diameter, wheel.rim.washer);
     const bool straight = w.hub.head == kStraightPullHead;
     r->laced = false;
     // A straight-pull head bears on its seat: no hole to wrap around.
@@ -95,8 +114,16 @@ void Wheel2Results(const Wheel &w, Results *r)
             s->stretch = SpokeStretch(gauges[i], newtons * s->percent / 100, s->geometric);
         }
         // No length to buy from a target no spoke takes.
-        if (kind == kTargetEmpty || kind == kTargetInRange)
-            Buy(s, hole, w.stockStep);
+        if (kind != kTargetEmpty && kind != kTargetInRange)
+            continue;
+        Buy(s, hole, w.stockStep);
+        // What the ERD matters: the stock lengths with it a millimetre either way.
+        if (w.spokes > 0) {
+            const double n = target ? newtons * s->percent / 100 : NAN;
+            const double rim = w.rim.diameter;
+            s->toBuyShorter = StockWith(*sides[i], rim - 1, hole, gauges[i], n, w.stockStep);
+            s->toBuyLonger = StockWith(*sides[i], rim + 1, hole, gauges[i], n, w.stockStep);
+        }
     }
     int slackSide = 0;
     if (target && MaySlacken(s1.percent < s2.percent ? s1.percent : s2.percent))

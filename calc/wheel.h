@@ -15,12 +15,14 @@ enum { kWheelTextSize = 256 };
 
 // Texts are UTF-8 and NUL-terminated; numbers are 0 for a field with no number.
 struct RimPart {
-    char name[kWheelTextSize];  // item 11
-    char size[kWheelTextSize];  // item 9
-    char notes[kWheelTextSize]; // item 12
-    double diameter;            // ERD, mm (item 10)
-    double offset;              // spoke hole offset as the maker gives it, mm (item 24)
-    int offsetSide;             // the side the holes sit toward: 1 or 2 (item 43)
+    char name[kWheelTextSize];   // item 11
+    char size[kWheelTextSize];   // item 9
+    char notes[kWheelTextSize];  // item 12
+    double diameter;             // ERD, mm (item 10)
+    double offset;               // spoke hole offset as the maker gives it, mm (item 24)
+    int offsetSide;              // the side the holes sit toward: 1 or 2 (item 43)
+    char source[kWheelTextSize]; // where the figures come from (item 55)
+    double washer; // nipple washer thickness under each nipple, mm; 0 for none (item 57)
 };
 
 struct HubPart {
@@ -36,6 +38,7 @@ struct HubPart {
     double holeDiameter;           // item 18; J-bend only
     int exit;          // straight-pull: kExitAimed or kExitTangential (item 44, calc/geometry.h)
     double seatOffset; // straight-pull, aimed: seat off its radial line, mm (item 45)
+    char source[kWheelTextSize]; // where the figures come from (item 56)
 };
 
 // Every input of the form by value: numbers as numbers (0 for a field with no
@@ -67,6 +70,8 @@ struct SideResults {
     double stretch;         // mm at the target (items 38, 39)
     double toBuy;           // stock length (items 40, 41)
     double toBuyDifference; // stock length less the length it stands for, to the tenth
+    double toBuyShorter;    // stock length with the worked ERD 1 mm shorter (items 58, 59)
+    double toBuyLonger;     // and 1 mm longer
 };
 
 // What the lacing note (item 29) says, as data: the form words it in the
@@ -133,7 +138,10 @@ bool CanBuild(const Results &results);
 // gives no length and no note but for the parts and the target;
 // a side with no finite length gives no share, tension, angle or stretch.
 // A straight-pull head takes no hole off; the rim's offset is added to side
-// 1's flange distance and taken from side 2's.
+// 1's flange distance and taken from side 2's. Every figure is worked from the
+// ERD with the nipple washers (WasherErd: none leaves the ERD as it is); each
+// side's toBuyShorter and toBuyLonger are its stock lengths with that ERD 1 mm
+// shorter and longer, at the same tension, wherever it has a length to buy.
 void Wheel2Results(const Wheel &wheel, Results *results);
 
 // The results of an empty form, as Clear shows them: lengths 0, nothing else

@@ -18,6 +18,7 @@ struct RimRecord {
     char *text1;     // field 2: name, first part of the menu entry, item 11
     char *text2;     // field 3: notes, item 12
     char *text3;     // field 4: size, second part of the menu entry, item 9
+    char *source;    // field 5, optional: where the figures come from, item 55
 };
 
 // One line of "hubs.txt", fields in file order.
@@ -31,24 +32,46 @@ struct HubRecord {
     char *text2;            // field 7: axle, item 20
     char *text3;            // field 8: notes, item 21
     char *text4;            // field 9: position (front, rear), second part of the entry, item 13
+    int head;               // field 10, optional: kJBendHead (also for none) or kStraightPullHead
+    char *source;           // field 11, optional: where the figures come from, item 56
+    double seatFigure; // field 12, optional: straight-pull seat offset, mm, 0 for none; item 45
 };
 
 // A field of a catalogue line: where the reader puts it in the record and
 // where the record's value goes in the wheel the form shows. Each list's
-// fields are in file order, the number fields first. A new catalogue field is
-// one more line in kRimFields or kHubFields (catalogue/fields.cpp), beside
-// its member in the record and the Wheel.
+// fields are in file order: the number fields first, then the texts, then the
+// optional fields, which a line may end before (a field it lacks is "", 0 or
+// J-bend, and no fault). A new catalogue field is one more line in kRimFields
+// or kHubFields (catalogue/fields.cpp), beside its member in the record and
+// the Wheel, and one more in the count below.
+enum CatalogueFieldKind {
+    kFieldNumber, // a double
+    kFieldText,   // an owned UTF-8 text (char *)
+    kFieldHead    // "J-bend" or "straight-pull" in any case, into an int
+};
 struct CatalogueField {
     const char *name; // what `quennick --check` calls it
-    bool number;      // a double, else a text (char *)
-    size_t record;    // offset of the member in RimRecord or HubRecord
-    size_t wheel;     // offset in Wheel of the double or char[kWheelTextSize] it fills
+    CatalogueFieldKind kind;
+    bool optional; // a line may end before it
+    size_t record; // offset of the member in RimRecord or HubRecord
+    size_t wheel;  // offset in Wheel of the member it fills (double, int or char[kWheelTextSize])
 };
-enum { kRimFieldCount = 4, kHubFieldCount = 9 };
+enum { kRimFieldCount = 5, kHubFieldCount = 12 };
 extern const CatalogueField kRimFields[kRimFieldCount];
 extern const CatalogueField kHubFields[kHubFieldCount];
 // The two fields whose texts make a record's menu entry, name first.
 enum { kRimEntryName = 1, kRimEntrySecond = 3, kHubEntryName = 5, kHubEntrySecond = 8 };
+
+// How many of a list's fields every line has: those before the first optional one.
+int RequiredFields(const CatalogueField *fields, int count);
+
+// The spoke head a catalogue names: kJBendHead for "J-bend" and for the empty
+// text, kStraightPullHead for "straight-pull", either in any case. Any other
+// text gives kJBendHead and sets `*known` false (true otherwise).
+int Str2SpokeHead(const char *text, bool *known);
+
+// The name of a spoke head as a catalogue writes it.
+const char *SpokeHead2Str(int head);
 
 // Copies a record's fields into the wheel's members that kRimFields or
 // kHubFields name; every other member stays as it is. A text is cut to 255

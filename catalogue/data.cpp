@@ -77,7 +77,7 @@ namespace {
 void FreeTexts(char *record, const CatalogueField *fields, int count)
 {
     for (int i = 0; i < count; i++) {
-        if (fields[i].number)
+        if (fields[i].kind != kFieldText)
             continue;
         char *text;
         memcpy(&text, record + fields[i].record, sizeof text);

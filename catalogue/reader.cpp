@@ -26,7 +26,8 @@ SInt32 hubc = 0;
 namespace {
 
 // A catalogue's line format: header lines, then records of the fields of
-// `table`, whose texts `entryName` and `entrySecond` make the menu entry.
+// `table` (the optional ones last), whose texts `entryName` and `entrySecond`
+// make the menu entry. Fields after the table's last are left out.
 struct Format {
     int headerLines;
     const CatalogueField *table;
@@ -36,14 +37,15 @@ struct Format {
 };
 const Format kRims = {1, kRimFields, kRimFieldCount, kRimEntryName, kRimEntrySecond};
 const Format kHubs = {8, kHubFields, kHubFieldCount, kHubEntryName, kHubEntrySecond};
-enum { kMostFields = kHubFieldCount > kRimFieldCount ? kHubFieldCount : kRimFieldCount };
+// And one to hold what follows the last.
+enum { kMostFields = (kHubFieldCount > kRimFieldCount ? kHubFieldCount : kRimFieldCount) + 1 };
 
 // How many lines past the record limit are looked at for another record.
 enum { kLookPastLimit = 64 };
 
 // Splits a line at its first count-1 tabs, each replaced by NUL. A line with
 // too few tabs gives empty texts for the fields it lacks; the last field keeps
-// any further tabs. Returns the number of fields the line had.
+// any further tabs. Returns the number of fields the line had, at most count.
 int SplitFields(char *line, char **fields, int count)
 {
     static char empty[] = "";
@@ -206,7 +208,10 @@ bool NextRecord(Reader *r, RecordNote *note)
     note->line = r->line;
     note->cut = info.cut;
     r->lineUtf8 = IsUtf8(r->text);
-    note->fields = (SInt16)SplitFields(r->text, r->fields, r->format.fields);
+    // One field more than the format has catches whatever follows its last.
+    const int found = SplitFields(r->text, r->fields, r->format.fields + 1);
+    note->extra = found > r->format.fields;
+    note->fields = (SInt16)(note->extra ? r->format.fields : found);
     return true;
 }
 
@@ -243,17 +248,31 @@ void ReadNumber(Reader *r, int i, double *value, RecordNote *note)
 }
 
 // Fills one record from the current line, field by field as the format's
-// table places them, and appends its menu entry.
+// table places them, and appends its menu entry. A field the line lacks is
+// "", 0 or J-bend; an empty optional number is no fault.
 void Fill(Reader *r, char *record, RecordNote *note, MenuRef menu)
 {
     const TextEncoding e = r->report->singleByte;
     for (int i = 0; i < r->format.fields; i++) {
         const CatalogueField &f = r->format.table[i];
-        if (f.number) {
-            ReadNumber(r, i, reinterpret_cast<double *>(record + f.record), note);
-        } else {
+        char *to = record + f.record;
+        switch (f.kind) {
+        case kFieldNumber:
+            if (!f.optional || r->fields[i][0] != '\0')
+                ReadNumber(r, i, reinterpret_cast<double *>(to), note);
+            break;
+        case kFieldText: {
             char *text = CopyText(r->fields[i], r->lineUtf8, e);
-            memcpy(record + f.record, &text, sizeof text);
+            memcpy(to, &text, sizeof text);
+            break;
+        }
+        case kFieldHead: {
+            bool known = true;
+            const int head = Str2SpokeHead(r->fields[i], &known);
+            memcpy(to, &head, sizeof head);
+            note->badHead = !known;
+            break;
+        }
         }
     }
     char *name, *second;

@@ -40,14 +40,16 @@ enum { kCatalogueNameSize = 512 + 16 };
 enum FileProblem { kFileRead, kFileMissing, kFileUnreadable, kFileNotRegular, kFileSameAsShipped };
 
 struct RecordNote {
-    LineNumber line;    // line number in the file, from 1
-    SInt16 fields;      // fields found (tabs + 1), at most the format's count
-    UInt16 notNumber;   // bit i: number field i + 1 holds text that is no number
+    LineNumber line;  // line number in the file, from 1
+    SInt16 fields;    // fields found (tabs + 1), at most the format's count, optional ones included
+    UInt16 notNumber; // bit i: number field i + 1 holds text that is no number
     UInt16 emptyNumber; // bit i: number field i + 1 is empty
     UInt16 notFinite;   // bit i: number field i + 1 is infinite or not a number
     UInt16 negative;    // bit i: number field i + 1 is below 0
     UInt16 hex;         // bit i: number field i + 1 is written in hexadecimal
     bool cut;           // the line was longer than 254 bytes
+    bool extra;         // the line had fields after the last one the format has: left out
+    bool badHead;       // the spoke head field names no spoke head: read as J-bend
 };
 
 struct CatalogueReport {

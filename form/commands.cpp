@@ -9,6 +9,7 @@
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "catalogue/catalogue.h"
+#include "form/helpers.h"
 #include "form/items.h"
 #include "form/sheet.h"
 #include "form/tension.h"
@@ -65,6 +66,8 @@ void ShowHub(DialogRef d)
     Wheel wheel = Wheel();
     Hub2Wheel(hubt[i], &wheel);
     ShowRecord(d, wheel, kHubFields, kHubFieldCount);
+    // The hub says how its spokes sit in it; the labels follow.
+    DoSpokeHeadHit(d);
 }
 
 // Calculates, and redraws the lacing diagram if it is shown.
@@ -144,6 +147,9 @@ void DoDlgEvt(EventRecord *event)
     case iSpokes: DoSpokeCountHit(dialog); break;
     case iSpokeHead: DoSpokeHeadHit(dialog); break;
     case iSpokeExit: DoSpokeExitHit(dialog); break;
+    case iErdHelper: DoErdHelper(dialog); break;
+    case iFlangeDistanceHelper: DoFlangeDistanceHelper(dialog); break;
+    case iFlangeDiameterHelper: DoFlangeDiameterHelper(dialog); break;
     default: break;
     }
 }

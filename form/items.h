@@ -54,10 +54,18 @@ enum {
     iStretch2 = 39,
     iLengthToBuy1 = 40, // read-only: side 1 and side 2 stock length to buy
     iLengthToBuy2 = 41,
-    iStockLengths = 42, // popup: kStockEven2mm or kStock1mm
-    iOffsetSide = 43,   // popup: the side the rim's spoke holes sit toward, 1 or 2
-    iSpokeExit = 44,    // popup: kExitAimed or kExitTangential (calc/geometry.h), straight-pull
-    iSeatOffset = 45    // number: a straight-pull seat's offset off its radial line, mm
+    iStockLengths = 42,  // popup: kStockEven2mm or kStock1mm
+    iOffsetSide = 43,    // popup: the side the rim's spoke holes sit toward, 1 or 2
+    iSpokeExit = 44,     // popup: kExitAimed or kExitTangential (calc/geometry.h), straight-pull
+    iSeatOffset = 45,    // number: a straight-pull seat's offset off its radial line, mm
+    iRimSource = 55,     // read-only: where the chosen rim's figures come from
+    iHubSource = 56,     // read-only: where the chosen hub's figures come from
+    iWasher = 57,        // number: nipple washer thickness, mm, under each nipple; empty for none
+    iErdTolerance1 = 58, // read-only: side 1 and side 2 stock lengths with the ERD 1 mm either way
+    iErdTolerance2 = 59,
+    iErdHelper = 60, // buttons: the helpers of form/helpers.h
+    iFlangeDistanceHelper = 61,
+    iFlangeDiameterHelper = 62
 };
 
 // Values of the stock lengths popup (item 42). The spoke head (item 28), the

@@ -10,6 +10,7 @@
 #include "calc/calculate_hit.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
+#include "calc/tolerance.h"
 #include "form/items.h"
 #include "form/sheet.h"
 #include "form/wheel.h"
@@ -27,9 +28,9 @@ void Copy(const char *text, char *out, size_t size)
 }
 
 // The result items, in the order Results2Form writes them.
-const DialogItemIndex kResultItems[] = {iLength1,      iLength2,      iTension1,  iTension2,
-                                        iBracing1,     iBracing2,     iStretch1,  iStretch2,
-                                        iLengthToBuy1, iLengthToBuy2, iLacingNote};
+const DialogItemIndex kResultItems[] = {
+    iLength1,  iLength2,      iTension1,     iTension2,   iBracing1,      iBracing2,     iStretch1,
+    iStretch2, iLengthToBuy1, iLengthToBuy2, iLacingNote, iErdTolerance1, iErdTolerance2};
 
 void LengthText(double length, char *out, size_t size)
 {
@@ -98,6 +99,21 @@ void BuyText(const SideResults &s, char *out, size_t size)
     XFormatIndStr(out, size, kBuyStringsID, kBuyLength, stock, difference);
 }
 
+// The stock lengths of the ERD 1 mm either way: "292 to 294 mm", or "294 mm"
+// when both are the same; nothing where either is no length.
+void ToleranceText(const SideResults &s, char *out, size_t size)
+{
+    if (!isfinite(s.toBuyShorter) || !isfinite(s.toBuyLonger)) {
+        out[0] = '\0';
+        return;
+    }
+    char a[kNumTextSize], b[kNumTextSize];
+    Double2Str(s.toBuyShorter, 0, a);
+    Double2Str(s.toBuyLonger, 0, b);
+    XFormatIndStr(out, size, kToleranceStringsID,
+                  s.toBuyShorter == s.toBuyLonger ? kToleranceOne : kToleranceRange, a, b);
+}
+
 // Why the target tension gives no stretch: no number, or outside the range
 // spokes take, in the unit it was typed in ("60 to 200 kgf").
 void TargetNoteText(const Results &r, char *out, size_t size)
@@ -130,7 +146,8 @@ void PartsNoteText(const Results &r, char *out, size_t size)
     switch (r.note.kind) {
     case kNoteFlangeOverRim:
         Double2Str(side == 1 ? w.hub.flangeDiameter1 : w.hub.flangeDiameter2, 2, b);
-        Double2Str(w.rim.diameter, 2, c);
+        // The ERD the wheel was worked from, washers and all.
+        Double2Str(WasherErd(w.rim.diameter, w.rim.washer), 2, c);
         XFormatIndStr(out, size, kWhatCannotBeID, kFlangeOverRim, a, b, c);
         break;
     case kNoteFlangeDistance:
@@ -216,7 +233,7 @@ void ResultText(const Results &r, DialogItemIndex item, char *out, size_t size)
     if (!out || size == 0)
         return;
     const bool one = item == iLength1 || item == iTension1 || item == iBracing1 ||
-                     item == iStretch1 || item == iLengthToBuy1;
+                     item == iStretch1 || item == iLengthToBuy1 || item == iErdTolerance1;
     const SideResults &s = one ? r.side1 : r.side2;
     switch (item) {
     case iLength1:
@@ -230,6 +247,8 @@ void ResultText(const Results &r, DialogItemIndex item, char *out, size_t size)
     case iLengthToBuy1:
     case iLengthToBuy2: BuyText(s, out, size); break;
     case iLacingNote: NoteText(r, out, size); break;
+    case iErdTolerance1:
+    case iErdTolerance2: ToleranceText(s, out, size); break;
     default: out[0] = '\0'; break;
     }
 }

@@ -3,6 +3,7 @@
 
 #include "form/sheet.h"
 
+#include <math.h>
 #include <string.h>
 
 #include <vector>
@@ -10,6 +11,7 @@
 #include "calc/calculate_hit.h"
 #include "calc/numtext.h"
 #include "app/globals.h"
+#include "calc/tolerance.h"
 #include "form/items.h"
 #include "form/tension.h"
 #include "form/wheel.h"
@@ -58,13 +60,27 @@ struct Number {
 // instead (0: the same). A popup's words are the list's texts from `words`
 // on, one per value. A new figure of the form is one more line here, beside
 // its line in form/wheel.cpp's tables (an input) or ResultText (a result).
-enum FigureKind { kHeading, kItemText, kCrossings, kSpokeCount, kPopupWords };
+// A label from another list than kSheetStringsID names it in `list`. A
+// kOptionalText figure is left out, label and all, when it is empty (a part's
+// source, the washers), so that a wheel without them keeps to one page. A
+// kWorkedErd figure is the ERD the lengths are worked from, with the washers
+// (items 10 and 57), shown only when there are washers.
+enum FigureKind {
+    kHeading,
+    kItemText,
+    kOptionalText,
+    kCrossings,
+    kSpokeCount,
+    kPopupWords,
+    kWorkedErd
+};
 struct Figure {
     SInt16 label; // index in list kSheetStringsID
     DialogItemIndex item;
     FigureKind kind;
     SInt16 straightLabel;
     SInt16 words;
+    SInt16 list = 0; // 0: kSheetStringsID
 };
 const Figure kFigures[] = {
     {kSheetRim, 0, kHeading, 0, 0},
@@ -73,6 +89,9 @@ const Figure kFigures[] = {
     {kLabelNotes, iRimText2, kItemText, 0, 0},
     {kLabelRimDiameter, iRimDiameter, kItemText, 0, 0},
     {kLabelRimOffset, iRimOffset, kItemText, 0, 0},
+    {kLabelWasher, iWasher, kOptionalText, 0, 0, kSourceStringsID},
+    {kLabelWorkedErd, iWasher, kWorkedErd, 0, 0, kSourceStringsID},
+    {kLabelSource, iRimSource, kOptionalText, 0, 0, kSourceStringsID},
     {kSheetHub, 0, kHeading, 0, 0},
     {kLabelName, iHubText1, kItemText, 0, 0},
     {kLabelPosition, iHubText4, kItemText, 0, 0},
@@ -84,6 +103,7 @@ const Figure kFigures[] = {
     {kLabelFlangeDistance1, iFlangeDistance1, kItemText, kLabelSeatDistance1, 0},
     {kLabelFlangeDistance2, iFlangeDistance2, kItemText, kLabelSeatDistance2, 0},
     {kLabelHoleDiameter, iHoleDiameter, kItemText, 0, 0},
+    {kLabelSource, iHubSource, kOptionalText, 0, 0, kSourceStringsID},
     {kSheetLacing, 0, kHeading, 0, 0},
     {kLabelCrossings1, iCrossings1, kCrossings, 0, 0},
     {kLabelCrossings2, iCrossings2, kCrossings, 0, 0},
@@ -106,6 +126,8 @@ const Figure kFigures[] = {
     {kLabelStretch2, iStretch2, kItemText, 0, 0},
     {kLabelLengthToBuy1, iLengthToBuy1, kItemText, 0, 0},
     {kLabelLengthToBuy2, iLengthToBuy2, kItemText, 0, 0},
+    {kLabelTolerance1, iErdTolerance1, kItemText, 0, 0, kSourceStringsID},
+    {kLabelTolerance2, iErdTolerance2, kItemText, 0, 0, kSourceStringsID},
 };
 
 // A step's spokes as hub hole to rim hole pairs.
@@ -221,22 +243,31 @@ size_t Results2Figures(const Results &r, char *out, size_t size)
 {
     Text t = Begin(out, size);
     const bool straight = r.wheel.hub.head == kStraightPullHead;
+    const double washer = r.wheel.rim.washer;
+    const double worked = WasherErd(r.wheel.rim.diameter, washer);
+    // Without washers the ERD above is the one.
+    const bool washers = washer > 0 && isfinite(washer);
     for (const Figure &f : kFigures) {
-        t.PutString(kSheetStringsID, straight && f.straightLabel ? f.straightLabel : f.label);
+        char value[256] = "";
+        const SInt16 v = WheelValue(r.wheel, f.item);
+        if (f.kind == kWorkedErd) {
+            Double2Str(worked, 2, value);
+        } else if (f.kind == kItemText || f.kind == kOptionalText) {
+            // An input as the form writes it, else a result as the form showed it.
+            if (!WheelText(r.wheel, f.item, value, sizeof value))
+                ResultText(r, f.item, value, sizeof value);
+        } else if (f.kind == kCrossings) {
+            Double2Str(v - 1, 0, value);
+        } else if (f.kind == kSpokeCount) {
+            Double2Str(r.side1.spokes + r.side2.spokes, 0, value);
+        } else if (f.kind == kPopupWords && v >= 1) {
+            XFormatIndStr(value, sizeof value, kSheetStringsID, (SInt16)(f.words + v - 1));
+        }
+        if ((f.kind == kWorkedErd && !washers) || (f.kind == kOptionalText && value[0] == '\0'))
+            continue;
+        t.PutString(f.list ? f.list : (SInt16)kSheetStringsID,
+                    straight && f.straightLabel ? f.straightLabel : f.label);
         if (f.kind != kHeading) {
-            char value[256] = "";
-            const SInt16 v = WheelValue(r.wheel, f.item);
-            if (f.kind == kItemText) {
-                // An input as the form writes it, else a result as the form showed it.
-                if (!WheelText(r.wheel, f.item, value, sizeof value))
-                    ResultText(r, f.item, value, sizeof value);
-            } else if (f.kind == kCrossings) {
-                Double2Str(v - 1, 0, value);
-            } else if (f.kind == kSpokeCount) {
-                Double2Str(r.side1.spokes + r.side2.spokes, 0, value);
-            } else if (v >= 1) {
-                XFormatIndStr(value, sizeof value, kSheetStringsID, (SInt16)(f.words + v - 1));
-            }
             t.Put("\t");
             t.Put(value);
         }

@@ -16,6 +16,15 @@
 
 // String lists of the sheet's words and of the lacing steps.
 enum { kSheetStringsID = 140, kStepStringsID = 141 };
+// The sheet's words for sources, washers and the ERD's tolerance.
+enum { kSourceStringsID = 155 };
+enum {
+    kLabelSource = 1,
+    kLabelWasher,
+    kLabelWorkedErd,
+    kLabelTolerance1,
+    kLabelTolerance2,
+};
 enum {
     kSheetTitle = 1,
     kSheetRim,

@@ -43,6 +43,9 @@ const WheelField kFields[] = {
     {iHubText3, kTextField, AT(hub.notes)},
     {iRimOffset, kNumberField, AT(rim.offset)},
     {iSeatOffset, kNumberField, AT(hub.seatOffset)},
+    {iRimSource, kTextField, AT(rim.source)},
+    {iHubSource, kTextField, AT(hub.source)},
+    {iWasher, kOptionalField, AT(rim.washer)},
     {iTargetTension, kOptionalField, AT(target)},
 };
 
@@ -168,6 +171,9 @@ void WheelMember2Form(DialogRef dialog, const Wheel &wheel, size_t offset)
             FieldText(wheel, f, text, sizeof text);
             XDlgSetStr(dialog, f.item, text);
         }
+    for (const WheelPopup &p : kPopups)
+        if (p.offset == offset)
+            XDlgSetValue(dialog, p.item, PopupValue(wheel, p));
 }
 
 bool WheelText(const Wheel &wheel, DialogItemIndex item, char *out, size_t size)

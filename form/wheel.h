@@ -26,12 +26,12 @@ void Wheel2Form(DialogRef dialog, const Wheel &wheel);
 // leaves its popups as they are (Clear, and the rim and hub choices).
 void WheelFields2Form(DialogRef dialog, const Wheel &wheel);
 
-// Writes the one text or number field whose member lies at `offset` in the
-// Wheel, as Wheel2Form does; nothing for an offset of no field.
+// Writes the one text or number field or popup whose member lies at `offset`
+// in the Wheel, as Wheel2Form does; nothing for an offset of no such item.
 void WheelMember2Form(DialogRef dialog, const Wheel &wheel, size_t offset);
 
 // Shows the results in the form's result items (22, 23, 25, 26, 29 to 31,
-// 38 to 41), each as ResultText words it.
+// 38 to 41, 58, 59), each as ResultText words it.
 void Results2Form(DialogRef dialog, const Results &results);
 
 // The text that result item `item` shows for `results`, in the user's
@@ -41,7 +41,9 @@ void Results2Form(DialogRef dialog, const Results &results);
 // is not finite. Items 25 and 26: the whole percentage ("58 %"), with a
 // target the tension after it ("58 % · 69 kgf"). Items 30 and 31: degrees
 // with 1 decimal; 38 and 39: the stretch in mm with 2; 40 and 41: the stock
-// length and its difference ("290 mm, +0,6"); 29: the note's sentence.
+// length and its difference ("290 mm, +0,6"); 29: the note's sentence;
+// 58 and 59: the stock lengths with the ERD 1 mm either way ("292 to 294 mm",
+// or "294 mm" when both are the same).
 void ResultText(const Results &results, DialogItemIndex item, char *out, size_t size);
 
 // The text that input item `item` (a text or number field) shows for `wheel`

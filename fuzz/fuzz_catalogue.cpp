@@ -59,12 +59,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t records = (size_t)(hubs ? hubc : rimc);
     if (records > expected || (!cut && records != expected))
         abort();
+    // Every text valid UTF-8, the optional ones too, and the spoke head one of
+    // the two kinds.
     for (SInt32 i = 0; i < rimc; i++)
-        if (!IsUtf8(rimt[i].text1) || !IsUtf8(rimt[i].text2) || !IsUtf8(rimt[i].text3))
+        if (!IsUtf8(rimt[i].text1) || !IsUtf8(rimt[i].text2) || !IsUtf8(rimt[i].text3) ||
+            !IsUtf8(rimt[i].source))
             abort();
-    for (SInt32 i = 0; i < hubc; i++)
-        if (!IsUtf8(hubt[i].text1) || !IsUtf8(hubt[i].text4))
+    for (SInt32 i = 0; i < hubc; i++) {
+        bool known = true;
+        if (!IsUtf8(hubt[i].text1) || !IsUtf8(hubt[i].text4) || !IsUtf8(hubt[i].source) ||
+            hubt[i].head != Str2SpokeHead(SpokeHead2Str(hubt[i].head), &known) || !known)
             abort();
+    }
     FreeCatalogues();
     return 0;
 }

@@ -102,11 +102,15 @@ TEST_F(Catalogue, CommaAndPointNumbersAgree)
     EXPECT_EQ(rimt[3].diameter, 0);
 }
 
-TEST_F(Catalogue, ExtraTabsStayInTheLastField)
+// The fields after the size are fields of their own (the source, field 5);
+// what follows the last is left out, never shown in the chooser.
+TEST_F(Catalogue, FieldsAfterTheLastAreLeftOut)
 {
     LoadRims("h\r600\tA\tB\tC\tmore\tstill\r");
     ASSERT_EQ(rimc, 1);
-    EXPECT_STREQ(rimt[0].text3, "C\tmore\tstill");
+    EXPECT_STREQ(rimt[0].text3, "C");
+    EXPECT_STREQ(rimt[0].source, "more");
+    EXPECT_EQ(Entry(rimMenu, 1), "A C");
 }
 
 TEST_F(Catalogue, TextsKeepEverySpace)

@@ -241,6 +241,35 @@ TEST(Check, WarnsAboutNumbersTheFormCannotUse)
     EXPECT_TRUE(Says(report, ", " + std::to_string(printed) + " warning(s).\n")) << report;
 }
 
+// The optional fields: each record lists the ones its line gives; a spoke
+// head it cannot read, a figure it cannot use and fields after the last are
+// warned about.
+TEST(Check, ListsSourcesAndWarnsAboutOddOptionalFields)
+{
+    int status = -1;
+    const std::string report = Check(QUENNICK_FIXTURES "/sources/", &status);
+    EXPECT_EQ(status, kCheckWarnings);
+    const char *says[] = {
+        "    line 2: Sourced rim 622x15 | ERD 602,00 | source: maker data sheet, 2026\n"
+        "    line 3: Plain rim 622x15 | ERD 600,00\n",
+        "    line 4: Too many 622x19 | ERD 601,00 | source: measured 2026-11-30\n"
+        "    warning: line 4: more than 5 fields; the ones after field 5 are left out\n",
+        "    line 9: Old style rear | hole 2,60 | flange 1 45,00 at 35,00 | flange 2 57,00 at "
+        "20,00\n    line 10:",
+        "    line 10: Straight front | hole 2,60 | flange 1 40,00 at 32,00 | flange 2 40,00 at "
+        "32,00 | spoke head: straight-pull | source: measured 2026-11-30 | head seat figure: "
+        "3,50\n",
+        "    line 11: Odd head front | hole 2,60 | flange 1 40,00 at 32,00 | flange 2 40,00 at "
+        "32,00 | spoke head: J-bend\n"
+        "    warning: line 11: field 10 (spoke head) is neither J-bend nor straight-pull; it "
+        "counts as J-bend\n",
+        "    warning: line 12: field 12 (head seat figure) is -1,00; no part measures below 0\n",
+        "7 record(s), 3 warning(s).\n",
+    };
+    for (const char *s : says)
+        EXPECT_TRUE(Says(report, s)) << "missing: " << s << "\nin:\n" << report;
+}
+
 TEST(Check, AShortHubRecordIsWarnedAboutOnce)
 {
     int status = -1;

@@ -22,9 +22,11 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/spoke.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_testing.h"
 #include "catalogue/report.h"
+#include "form/items.h"
 
 namespace {
 
@@ -186,6 +188,87 @@ TEST(CatalogueFields, FillTheirOwnWheelMembers)
     for (int i = 0; i < 127; i++)
         cut += "é";
     EXPECT_EQ(std::string(w.rim.name), cut) << "254 bytes: the 128th é would not fit whole";
+    // The optional fields fill theirs: a hub's spoke head, source and seat
+    // offset; a line without them gives J-bend, "" and 0.
+    Load(kHubHeader + "2,6\t40\t32\t40\t32\tS\tTA\tn\tfront\tstraight-pull\tsheet\t3,5\r" +
+             "2,6\t45\t35\t57\t20\tRoad\tQR\tnotes\trear\r",
+         true);
+    ASSERT_EQ(hubc, 2);
+    Hub2Wheel(hubt[0], &w);
+    EXPECT_EQ(w.hub.head, kStraightPullHead);
+    EXPECT_STREQ(w.hub.source, "sheet");
+    EXPECT_EQ(w.hub.seatOffset, 3.5);
+    Hub2Wheel(hubt[1], &w);
+    EXPECT_EQ(w.hub.head, kJBendHead);
+    EXPECT_STREQ(w.hub.source, "");
+    EXPECT_EQ(w.hub.seatOffset, 0);
+    Load("h\r600\tA\tB\tC\tmaker\r", false);
+    Rim2Wheel(rimt[0], &w);
+    EXPECT_STREQ(w.rim.source, "maker");
+    FreeCatalogues();
+}
+
+// The optional fields after today's: a rim's source; a hub's spoke head,
+// source and head seat figure. A line without them reads as before; fields
+// after the last are left out; a spoke head that is neither kind is J-bend.
+TEST(Reader, OptionalFieldsAreFieldsOfTheirOwn)
+{
+    const std::string hub = "2\t45\t35\t57\t20\tName\tAxle\tNotes\trear";
+    const struct {
+        const char *name;
+        std::string line;
+        SInt16 head;
+        const char *source;
+        double seatFigure;
+        bool badHead, extra;
+    } hubs[] = {
+        {"absent", hub, kJBendHead, "", 0, false, false},
+        {"empty", hub + "\t\t\t", kJBendHead, "", 0, false, false},
+        {"straight-pull with source and figure", hub + "\tstraight-pull\tmaker's sheet, 2026\t3,5",
+         kStraightPullHead, "maker's sheet, 2026", 3.5, false, false},
+        {"any case", hub + "\tSTRAIGHT-Pull", kStraightPullHead, "", 0, false, false},
+        {"J-bend named", hub + "\tj-BEND\tmeasured 2026-11-30", kJBendHead, "measured 2026-11-30",
+         0, false, false},
+        {"bad spoke head", hub + "\tstraight pull\tx", kJBendHead, "x", 0, true, false},
+        {"extra fields", hub + "\tJ-bend\ts\t1\tmore\tand more", kJBendHead, "s", 1, false, true},
+    };
+    for (const auto &c : hubs) {
+        CatalogueReport report = {};
+        report.keepNotes = true;
+        const std::string records = Load(kHubHeader + c.line + "\r", true, &report);
+        ASSERT_EQ(hubc, 1) << c.name;
+        EXPECT_EQ(records, "2\t45\t35\t57\t20\tName\tAxle\tNotes\trear\n")
+            << c.name << ": today's fields as before";
+        EXPECT_EQ(hubt[0].head, c.head) << c.name;
+        EXPECT_STREQ(hubt[0].source, c.source) << c.name;
+        EXPECT_EQ(hubt[0].seatFigure, c.seatFigure) << c.name;
+        EXPECT_EQ(report.notes[0].badHead, c.badHead) << c.name;
+        EXPECT_EQ(report.notes[0].extra, c.extra) << c.name;
+        EXPECT_EQ(report.notes[0].emptyNumber, 0) << c.name << ": an empty figure is none";
+        FreeReport(&report);
+    }
+    const struct {
+        const char *name;
+        std::string line;
+        const char *size, *source;
+        bool extra;
+    } rims[] = {
+        {"absent", "600\tA\tB\tC", "C", "", false},
+        {"present", "600\tA\tB\tC\thttps://example.org/rim.pdf", "C", "https://example.org/rim.pdf",
+         false},
+        {"extra", "600\tA\tB\tC\tsource\tmore", "C", "source", true},
+    };
+    for (const auto &c : rims) {
+        CatalogueReport report = {};
+        report.keepNotes = true;
+        Load("h\r" + c.line + "\r", false, &report);
+        ASSERT_EQ(rimc, 1) << c.name;
+        EXPECT_STREQ(rimt[0].text3, c.size) << c.name;
+        EXPECT_STREQ(rimt[0].source, c.source) << c.name;
+        EXPECT_EQ(report.notes[0].extra, c.extra) << c.name;
+        FreeReport(&report);
+    }
+    FreeCatalogues();
 }
 
 // A file of more than 2^31 lines is too big for a test. The line counters are

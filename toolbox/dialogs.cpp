@@ -24,6 +24,9 @@
 #include "toolbox/widgets.h"
 #include "ui_128.h"
 #include "ui_129.h"
+#include "ui_132.h"
+#include "ui_133.h"
+#include "ui_134.h"
 
 namespace {
 
@@ -48,6 +51,24 @@ const Template kTemplates[] = {
      []() -> QWidget * {
          auto *w = new tbx::ModalBox(nullptr);
          Ui_AboutBox().setupUi(w);
+         return w;
+     }},
+    {132,
+     []() -> QWidget * {
+         auto *w = new tbx::ModalBox(nullptr);
+         Ui_ErdHelper().setupUi(w);
+         return w;
+     }},
+    {133,
+     []() -> QWidget * {
+         auto *w = new tbx::ModalBox(nullptr);
+         Ui_FlangeDistanceHelper().setupUi(w);
+         return w;
+     }},
+    {134,
+     []() -> QWidget * {
+         auto *w = new tbx::ModalBox(nullptr);
+         Ui_FlangeDiameterHelper().setupUi(w);
          return w;
      }},
 };
