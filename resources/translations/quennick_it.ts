@@ -44,6 +44,107 @@
     </message>
 </context>
 <context>
+    <name>ErdHelper</name>
+    <message>
+        <source>ERD from a measurement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two spokes with nipples across the rim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A measuring tool: two rods of known length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill in</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FlangeDiameterHelper</name>
+    <message>
+        <source>Flange diameter from a measurement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Across the outer edges of two opposite holes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hole to hole across, from the same edge of each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which flange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side 1</source>
+        <translation type="unfinished">Lato 1</translation>
+    </message>
+    <message>
+        <source>Side 2</source>
+        <translation type="unfinished">Lato 2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill in</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FlangeDistanceHelper</name>
+    <message>
+        <source>Flange distances from the maker&apos;s figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maker gives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The distance between the flanges and their offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The width over the locknuts and each flange&apos;s distance from its locknut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill in</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LacingDiagram</name>
     <message>
         <source>side 2, trailing</source>
@@ -605,6 +706,86 @@
         <source>Straight-pull hubs whose seat sits off the radial line: how far, in mm, measured along the flange toward the spoke&apos;s rim hole. Empty or 0 for a seat on the radial line</source>
         <translation>Mozzi a testa dritta con la sede fuori dalla linea radiale: di quanto, in mm, misurato lungo la flangia verso il foro del cerchio del raggio. Vuoto o 0 per una sede sulla linea radiale</translation>
     </message>
+    <message>
+        <source>…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out the ERD from a measurement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out the ERD from a measurement across the rim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nipple washers, each:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nipple washer thickness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thickness of the washer under each nipple, in mm; empty for none. Each nipple sits a washer further out, so the lengths are worked from the ERD plus twice the washer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rim source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the chosen rim&apos;s figures come from, as its catalogue says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hub source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the chosen hub&apos;s figures come from, as its catalogue says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out the flange diameter from a measurement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out the flange diameter from a measurement across the flange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out the flange distances from the maker&apos;s figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out each flange&apos;s distance from the centre from the distance between the flanges, or from the width over the locknuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERD ±1 mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side 1 length to buy with the ERD 1 mm either way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stock lengths to buy if the ERD were 1 mm shorter and 1 mm longer: one length means a millimetre&apos;s doubt about the rim does not matter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side 2 length to buy with the ERD 1 mm either way</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -692,6 +873,17 @@
     <message>
         <source>Copy build sheet</source>
         <translation>Copia la scheda di montaggio</translation>
+    </message>
+</context>
+<context>
+    <name>menu 131</name>
+    <message>
+        <source>Wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spoke tensions…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1370,236 @@
     <message>
         <source>Each runs clockwise from the hub, seen from side 2, and crosses one spoke of its own side, passing under it.</source>
         <translation>Ognuno va in senso orario dal mozzo, visto dal lato 2, e incrocia un raggio del proprio lato, passandoci sotto.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 150</name>
+    <message>
+        <source>Spoke tensions: ^1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No wheel calculated yet: calculate one, and its spokes are listed here for their tensions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tension (kgf/N)</source>
+        <extracomment>The meter that shows tension itself (a digital one), as against one whose readings a table turns into tension.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1, ^2, ^3 spokes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <extracomment>A tension meter&apos;s reading: the number the meter shows, before its table turns it into a tension.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tension readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 151</name>
+    <message>
+        <source>not a reading: left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outside the meter&apos;s table: left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1 under its side&apos;s mean: tighten</source>
+        <extracomment>^1 a whole percentage with its sign written by list 163 (&quot;24 %&quot;). Tighten: turn the nipple to raise the spoke&apos;s tension.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1 over its side&apos;s mean: loosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rim hole ^1, side ^2: ^3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every spoke read is within ±^1 of its side&apos;s mean.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spokes outside ±^1 of their side&apos;s mean, furthest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rim hole ^1, side ^2, hub hole ^3: ^4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 152</name>
+    <message>
+        <source>Side ^1: mean ^2, from ^3 of its ^4 spokes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side ^1: no reading yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side ^1: its share of the target is ^2; the mean is ^3 from it</source>
+        <extracomment>^2 the side&apos;s share of the tension typed for the higher-tension side; ^3 how far the mean is from it, a signed percentage.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 153</name>
+    <message>
+        <source>Each side&apos;s spoke tensions round the wheel, seen from side 2 with the valve at the top: the farther from the centre, the tighter. Side 1 dashed, orange, open squares; side 2 solid, blue, filled dots; each side&apos;s mean a circle with its band of ^1 round it; a spoke outside its band ringed.</source>
+        <extracomment>What the chart shows, for screen readers. ^1 the band (&quot;±20 %&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 154</name>
+    <message>
+        <source>^1 to ^2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^1 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 155</name>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nipple washers, each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERD the lengths are worked from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To buy at ERD ±1 mm, side 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To buy at ERD ±1 mm, side 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 156</name>
+    <message>
+        <source>Put two spokes in opposite holes, screw a nipple on each, pull them tight and measure across from where one spoke enters its nipple to where the other enters its own. Each nipple&apos;s length is added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seat two rods of known length in opposite holes, each in a nipple as a spoke will be, and measure across between their ends. Each rod&apos;s length is added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured across:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nipple length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length of each rod:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERD ^1 mm filled in: ^2 across and twice ^3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These figures give no ERD: the measurement and what is added at each end must both be above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The distance between the flanges, middle to middle, and how far their middle lies off the hub&apos;s centre toward side 1 (0 or empty for a centred hub).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The width over the locknuts, and each flange&apos;s distance, to its middle, from its own locknut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance between the flanges:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset toward side 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width over the locknuts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side 1 locknut to flange:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side 2 locknut to flange:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flange distances filled in: side 1 ^1 mm, side 2 ^2 mm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These figures give no flange distances: each must come out above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure across the flange from the outer edge of one spoke hole to the outer edge of the hole opposite; one hole&apos;s diameter is taken off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure across the flange from one spoke hole to the hole opposite, from the same edge of each: that is the circle through the holes&apos; centres.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spoke hole diameter:</source>
+        <translation type="unfinished">Diametro dei fori dei raggi:</translation>
+    </message>
+    <message>
+        <source>Flange diameter ^1 mm filled in for ^2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These figures give no flange diameter: the measurement must be larger than the hole.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>side 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>side 2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
