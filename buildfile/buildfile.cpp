@@ -55,7 +55,7 @@ const NumberField kNumbers[] = {
     {"hub", "flangeDistance1", offsetof(Build, wheel.hub.flangeDistance1)},
     {"hub", "flangeDistance2", offsetof(Build, wheel.hub.flangeDistance2)},
     {"hub", "holeDiameter", offsetof(Build, wheel.hub.holeDiameter)},
-    {"spokes", "tension", offsetof(Build, wheel.target)},
+    {"buying", "tension", offsetof(Build, wheel.target)},
 };
 
 // A popup's value, written as the name of what it stands for (or, for the
@@ -97,10 +97,10 @@ const ChoiceField kChoices[] = {
     {"lacing", "spokesPerSide", offsetof(Build, wheel.sharing), CHOICES(kSharings), false},
     {"lacing", "crossings1", offsetof(Build, wheel.crossings1), CHOICES(kCrossings), false},
     {"lacing", "crossings2", offsetof(Build, wheel.crossings2), CHOICES(kCrossings), false},
-    {"spokes", "gauge1", offsetof(Build, wheel.gauge1), CHOICES(kGauges), false},
-    {"spokes", "gauge2", offsetof(Build, wheel.gauge2), CHOICES(kGauges), false},
-    {"spokes", "tensionUnit", offsetof(Build, wheel.unit), CHOICES(kUnits), false},
-    {"spokes", "stockStep", offsetof(Build, wheel.stockStep), CHOICES(kStockSteps), true},
+    {"buying", "gauge1", offsetof(Build, wheel.gauge1), CHOICES(kGauges), false},
+    {"buying", "gauge2", offsetof(Build, wheel.gauge2), CHOICES(kGauges), false},
+    {"buying", "tensionUnit", offsetof(Build, wheel.unit), CHOICES(kUnits), false},
+    {"buying", "stockStep", offsetof(Build, wheel.stockStep), CHOICES(kStockSteps), true},
 };
 #undef CHOICES
 
@@ -244,7 +244,7 @@ std::string Build2Text(const Build &b)
     OrderedJson top = OrderedJson::object();
     top["format"] = kFormatName;
     top["version"] = (int)kBuildFormat;
-    for (const char *group : {"", "rim", "hub", "lacing", "spokes"}) {
+    for (const char *group : {"", "rim", "hub", "lacing", "buying"}) {
         if (group[0])
             top[group] = OrderedJson::object();
         for (const TextField &f : kTexts)
