@@ -80,6 +80,9 @@ enum {
     kPasteItem = 5,
     kLacingItem = 3, // menu 129, after a separator
     kPrintItem = 4,
+    kOpenItem = 6, // menu 129, after a separator
+    kSaveItem = 7,
+    kSaveAsItem = 8,
     kCopySheetItem = 7 // menu 130, after a separator
 };
 

@@ -16,7 +16,10 @@
 
 namespace {
 
-bool Fits(const char *text) { return memchr(text, '\0', kWheelTextSize) != nullptr; }
+bool Fits(const char *text)
+{
+    return memchr(text, '\0', kWheelTextSize) != nullptr;
+}
 
 bool Same(const Build &a, const Build &b)
 {
@@ -54,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Wheel &w = build.wheel;
     if (!Fits(build.name) || !Fits(build.notes) || !Fits(w.rim.name) || !Fits(w.hub.position))
         abort();
-    if (!isfinite(w.rim.diameter) || !isfinite(w.target) || w.crossings1 < 0 ||
-        w.crossings1 > 4 || (w.stockStep != 1 && w.stockStep != 2) || w.spokes < 16)
+    if (!isfinite(w.rim.diameter) || !isfinite(w.target) || w.crossings1 < 0 || w.crossings1 > 4 ||
+        (w.stockStep != 1 && w.stockStep != 2) || w.spokes < 16)
         abort();
     const std::string text = Build2Text(build);
     Build again;
