@@ -53,7 +53,11 @@ enum {
     iStretch2 = 39,
     iLengthToBuy1 = 40, // read-only: side 1 and side 2 stock length to buy
     iLengthToBuy2 = 41,
-    iStockLengths = 42 // popup: kStockEven2mm or kStock1mm
+    iStockLengths = 42, // popup: kStockEven2mm or kStock1mm
+    iBuildName = 50,    // the build's name, and its label (51)
+    iBuildNameLabel = 51,
+    iBuildNotes = 52, // free notes on the build: customer, date, what was bought; label 53
+    iBuildNotesLabel = 53
 };
 
 // Values of the tension unit popup (item 37) and the stock lengths popup (item 42).

@@ -128,6 +128,18 @@ TEST_F(Windows, MenuBarEntriesAreLiteral)
     EXPECT_EQ(entry->text(QAccessible::Name).toStdString(), "Fish & Chips");
 }
 
+// The form fits a 768-pixel screen with a panel: at most 700 pixels high with
+// its title bar, and the File menu shows Shift in Save As's command key.
+TEST_F(Windows, FormFitsASmallScreenAndShowsShiftedCommandKeys)
+{
+    const int titleBar = FormWidget()->frameGeometry().height() - FormWidget()->height();
+    EXPECT_LE(FormWidget()->sizeHint().height() + titleBar, 700);
+    QMenuBar *bar = FormWidget()->findChild<QMenuBar *>();
+    QMenu *file = bar->actions().at(1)->menu();
+    ASSERT_GE(file->actions().size(), kSaveAsItem);
+    EXPECT_EQ(file->actions().at(kSaveAsItem - 1)->text().toStdString(), "Save As…\tCtrl+Shift+S");
+}
+
 // A double click selects a word; keeping the button down on its second press
 // and dragging extends the selection, as in any text field.
 TEST_F(Windows, DoubleClickThenDragExtendsTheSelection)

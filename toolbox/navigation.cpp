@@ -19,8 +19,8 @@
 namespace {
 
 struct Answers {
-    bool on = false;        // tests answer; nothing is shown
-    bool hasPath = false;   // the chooser's answer: a path, or Cancel
+    bool on = false;      // tests answer; nothing is shown
+    bool hasPath = false; // the chooser's answer: a path, or Cancel
     QString path;
     NavAskSaveChangesResult saveChanges = kNavAskSaveChangesCancel;
     int asked = 0;
@@ -66,7 +66,8 @@ Boolean RunChooser(QFileDialog::AcceptMode mode, const char *filter, const char 
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setNameFilters({Text(filter), QCoreApplication::translate("Navigation", "All files (*)")});
+    dialog.setNameFilters(
+        {Text(filter), QCoreApplication::translate("Navigation", "All files (*)")});
     if (suffix && *suffix)
         dialog.setDefaultSuffix(Text(suffix));
     if (fileName && *fileName) {
