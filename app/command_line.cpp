@@ -52,7 +52,8 @@ const char *Problem(const CatalogueReport &r)
     case kFileMissing: return "missing: there is no such file";
     case kFileNotRegular: return "unreadable: not a regular file";
     case kFileUnreadable: return r.error ? strerror(r.error) : "unreadable";
-    case kFileRead: break;
+    case kFileRead:
+    case kFileSameAsShipped: break;
     }
     return "";
 }
@@ -86,9 +87,9 @@ int RecordWarnings(FILE *out, const RecordNote &n, int fields, const char *const
         else if (n.negative & bit)
             fprintf(out, "    warning: line %lld: field %d (%s) is %s; no part measures below 0\n",
                     line, i + 1, numbers[i], value);
-        else if (!(n.hex & bit))
-            continue;
-        warnings++;
+        if ((n.emptyNumber | n.notNumber | n.notFinite | n.negative) & bit)
+            warnings++;
+        // A hexadecimal number is odd whatever its value: one more warning.
         if (n.hex & bit) {
             fprintf(out, "    warning: line %lld: field %d (%s) is hexadecimal; it reads as %s\n",
                     line, i + 1, numbers[i], value);
@@ -113,6 +114,10 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
     if (r.problem != kFileRead) {
         if (user && r.problem == kFileMissing) {
             fprintf(out, "  not there (it is optional)\n");
+            return 0;
+        }
+        if (r.problem == kFileSameAsShipped) {
+            fprintf(out, "  the same file as the shipped one: read once\n");
             return 0;
         }
         fprintf(out, "  warning: %s; %s\n", Problem(r),

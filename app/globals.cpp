@@ -6,4 +6,16 @@
 char path[kPathSize];
 char userPath[kPathSize];
 DialogRef theDialog = nullptr;
+namespace {
+
+Results NothingCalculated()
+{
+    Results results;
+    ClearedResults(Wheel(), &results);
+    return results;
+}
+
+} // namespace
+
+Results theResults = NothingCalculated();
 Boolean alive = TRUE;

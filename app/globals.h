@@ -5,6 +5,7 @@
 #ifndef QUENNICK_APP_GLOBALS_H
 #define QUENNICK_APP_GLOBALS_H
 
+#include "calc/wheel.h"
 #include "toolbox/toolbox.h"
 
 enum { kPathSize = 512 };
@@ -15,6 +16,10 @@ extern char path[kPathSize];
 extern char userPath[kPathSize];
 // The main form, for the whole run.
 extern DialogRef theDialog;
+// What the last Calculate of the main form gave, and the wheel it was for:
+// the build sheet and the lacing diagram show it, whatever the form says
+// since. Before the first Calculate, the results of an empty form.
+extern Results theResults;
 // The run flag: the event loop runs while it is true.
 extern Boolean alive;
 

@@ -7,26 +7,10 @@
 
 #include "toolbox/toolbox.h"
 
-// Reads the rim, hub and lacing fields of the main form, computes both spoke
-// lengths and shows them with 2 decimals in items 22 and 23. A field that holds
-// no number counts as 0. A side with no finite length shows text 1 of string
-// list 128 in the user's language (kNoResultText in English).
-// The rim's spoke hole offset (item 24, toward side 2) is added to side 1's
-// flange distance and taken from side 2's first; 0 changes nothing. Items 25
-// and 26 show each side's tension as a whole percentage of the tighter side's
-// ("58 %"), or nothing when either length is no result or a flange distance is
-// zero or less.
-// Each side is laced with its own spoke count (item 27: equal, or 2:1); a
-// straight-pull head (item 28) takes no hole off. Items 30 and 31 show each
-// side's bracing angle; item 29 says which side would cross its own flange
-// (a crossing angle over 90 degrees), and is empty when neither would.
-// With a target tension (item 36, in the unit of item 37) items 25 and 26
-// add each side's tension ("58 % · 69 kgf"), items 38 and 39 show the stretch
-// of the side's spoke gauge (items 34, 35) and the note warns of a looser side
-// below 50 % when no side crosses its own flange. Items 40 and 41 show the
-// stock length to buy (item 42's step), and its difference from the length
-// it stands for ("290 mm, +0,6"): the unstretched spoke (the geometric length
-// less half the hole, less the stretch), or without a stretch the length shown.
+// The Calculate command: reads the wheel the form describes (Form2Wheel),
+// calculates it (Wheel2Results) into theResults, the record of the last
+// Calculate that the build sheet and the lacing diagram show, and shows the
+// results in the form (Results2Form).
 void DoCalculateHit(DialogRef dialog);
 
 // String lists of resources/strings.txt that the Calculate command shows.

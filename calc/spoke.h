@@ -58,6 +58,12 @@ double SpokeCount(int value);
 // The values of the spokes-per-side popup.
 enum { kSidesEqual = 1, kSidesMoreOn2 = 2, kSidesMoreOn1 = 3 };
 
+// The values of the spoke head popup: how the spokes sit in the hub.
+enum { kJBendHead = 1, kStraightPullHead = 2 };
+
+// The values of the tension unit popup.
+enum { kUnitKgf = 1, kUnitNewton = 2 };
+
 // Whether a wheel of `spokes` can be laced 2:1 (two thirds on one side).
 bool CanLaceTwoToOne(double spokes);
 

@@ -12,6 +12,7 @@
 // Room for one text of the form: an item holds at most 255 bytes.
 enum { kWheelTextSize = 256 };
 
+// Texts are UTF-8 and NUL-terminated; numbers are 0 for a field with no number.
 struct RimPart {
     char name[kWheelTextSize];  // item 11
     char size[kWheelTextSize];  // item 9
@@ -25,12 +26,12 @@ struct HubPart {
     char axle[kWheelTextSize];     // item 20
     char notes[kWheelTextSize];    // item 21
     char position[kWheelTextSize]; // item 13
-    int head;                      // kJBendHead or kStraightPullHead (item 28)
-    double flangeDiameter1;        // or the head seat circle of a straight-pull hub
-    double flangeDiameter2;
-    double flangeDistance1; // from the centre plane
-    double flangeDistance2;
-    double holeDiameter; // J-bend only
+    int head;                      // kJBendHead or kStraightPullHead (item 28, calc/spoke.h)
+    double flangeDiameter1;        // item 14; or the head seat circle of a straight-pull hub
+    double flangeDiameter2;        // item 15
+    double flangeDistance1;        // item 16, from the centre plane
+    double flangeDistance2;        // item 17
+    double holeDiameter;           // item 18; J-bend only
 };
 
 // Every input of the form by value: numbers as numbers (0 for a field with no
@@ -38,32 +39,39 @@ struct HubPart {
 struct Wheel {
     RimPart rim;
     HubPart hub;
-    int crossings1; // 0 for radial
+    int crossings1; // items 6 and 7; 0 for radial (-1 for a popup with no entry)
     int crossings2;
-    int spokes;  // in the wheel: 16 to 48; 0 for a count the popup cannot hold
-    int sharing; // kSidesEqual, kSidesMoreOn2 or kSidesMoreOn1
-    int gauge1;  // kGauge... of each side
-    int gauge2;
-    double target;    // tension of the tighter side in `unit`; 0 when none is typed
-    int unit;         // kUnitKgf or kUnitNewton
-    double stockStep; // mm between stock lengths: 2 or 1
+    int spokes;       // in the wheel (item 8): 16 to 48; 0 for a count the popup cannot hold
+    int sharing;      // kSidesEqual, kSidesMoreOn2 or kSidesMoreOn1 (item 27)
+    int gauge1;       // kGauge... of each side (items 34, 35)
+    int gauge2;       //
+    double target;    // tension of the tighter side in `unit` (item 36); 0 when none is typed
+    int unit;         // kUnitKgf or kUnitNewton (item 37)
+    double stockStep; // mm between stock lengths: 2 or 1 (item 42)
 };
 
 // One side of a calculated wheel. NAN wherever there is nothing to show.
 struct SideResults {
     int spokes;             // this side's own spokes
-    double length;          // to the hundredth, as shown
+    double length;          // to the hundredth, as shown (items 22, 23)
     double geometric;       // hub seat to rim end, before the stretch factor and the hole
-    double percent;         // tension as a share of the tighter side's
-    double tension;         // at the target, in the wheel's unit
-    double bracing;         // degrees
-    double stretch;         // mm at the target
-    double toBuy;           // stock length
+    double percent;         // tension as a share of the tighter side's (items 25, 26)
+    double tension;         // at the target, in the wheel's unit; NAN without a target
+    double bracing;         // degrees (items 30, 31)
+    double stretch;         // mm at the target (items 38, 39)
+    double toBuy;           // stock length (items 40, 41)
     double toBuyDifference; // stock length less the length it stands for, to the tenth
 };
 
-// What the lacing note says, as data: the form words it in the user's language.
-enum NoteKind { kNoteNone = 0, kNoteTooSteep, kNoteBothTooSteep, kNoteMaySlacken };
+// What the lacing note (item 29) says, as data: the form words it in the
+// user's language. One note at a time: a side crossing its own flange before
+// a side that may go slack.
+enum NoteKind {
+    kNoteNone = 0,
+    kNoteTooSteep,     // one side's crossing angle passes 90 degrees
+    kNoteBothTooSteep, // both sides' do
+    kNoteMaySlacken    // the looser side is below half the tighter side's tension
+};
 struct LacingNote {
     NoteKind kind;
     int side;       // the side it is about (kNoteTooSteep, kNoteMaySlacken)
@@ -73,13 +81,26 @@ struct LacingNote {
 
 // Everything a Calculate gives, for the wheel it was computed from.
 struct Results {
-    bool calculated; // false before the first Calculate
+    bool calculated; // false for ClearedResults
     Wheel wheel;     // the wheel these results belong to
     SideResults side1;
     SideResults side2;
     LacingNote note;
-    bool laced; // whether `lacing` holds a lacing
-    Lacing lacing;
+    bool laced;    // whether `lacing` holds a lacing
+    Lacing lacing; // cleared when the wheel can't be laced
 };
+
+// Calculates everything the form shows for `wheel`: both sides' lengths, the
+// tension shares and, with a target, the tensions and stretch, the bracing
+// angles, the stock lengths to buy, the lacing note and the lacing. Pure: no
+// dialog, no toolbox. A spoke count of 0 or less gives no length and no note;
+// a side with no finite length gives no share, tension, angle or stretch.
+// A straight-pull head takes no hole off; the rim's offset is added to side
+// 1's flange distance and taken from side 2's.
+void Wheel2Results(const Wheel &wheel, Results *results);
+
+// The results of an empty form, as Clear shows them: lengths 0, nothing else
+// to show, no lacing, not calculated; `wheel` kept as given.
+void ClearedResults(const Wheel &wheel, Results *results);
 
 #endif

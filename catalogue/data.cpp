@@ -4,6 +4,7 @@
 #include <errno.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
 
 #include "app/globals.h"
 #include "catalogue/catalogue.h"
@@ -37,6 +38,17 @@ void ReadOneList(const char *folder, const char *userFolder, const char *name, M
     CatalogueSource sources[kListFiles];
     sources[kShippedFile] = {OpenOne(folder, name, &reports[kShippedFile]), &reports[kShippedFile]};
     sources[kUserFile] = {OpenOne(userFolder, name, &reports[kUserFile]), &reports[kUserFile]};
+    // The user's file may be the shipped one itself: a link to it, or the data
+    // folder named another way. Its records are already in the list once.
+    struct stat shipped, user;
+    if (sources[kShippedFile].file && sources[kUserFile].file &&
+        fstat(fileno(sources[kShippedFile].file), &shipped) == 0 &&
+        fstat(fileno(sources[kUserFile].file), &user) == 0 && shipped.st_dev == user.st_dev &&
+        shipped.st_ino == user.st_ino) {
+        fclose(sources[kUserFile].file);
+        sources[kUserFile].file = nullptr;
+        reports[kUserFile].problem = kFileSameAsShipped;
+    }
     read(sources, kListFiles, menu);
     for (const CatalogueSource &s : sources)
         if (s.file)

@@ -35,8 +35,9 @@ enum { kMaxHeaderLines = 8 };
 // Room for the data folder (the 512-byte `path`) and a catalogue's name.
 enum { kCatalogueNameSize = 512 + 16 };
 
-// Why a catalogue file gave no records at all.
-enum FileProblem { kFileRead, kFileMissing, kFileUnreadable, kFileNotRegular };
+// Why a catalogue file gave no records at all. kFileSameAsShipped: the user's
+// file is the shipped file itself (the same device and inode), read once.
+enum FileProblem { kFileRead, kFileMissing, kFileUnreadable, kFileNotRegular, kFileSameAsShipped };
 
 struct RecordNote {
     LineNumber line;    // line number in the file, from 1

@@ -10,37 +10,19 @@
 #include "catalogue/catalogue.h"
 #include "form/items.h"
 #include "form/sheet.h"
+#include "form/wheel.h"
 
 namespace {
 
+// Empties the form's texts and numbers and its results; the popups, and the
+// last calculation that the sheet and the diagram show, stay as they are.
 void ClearForm(DialogRef d)
 {
-    XDlgSetStr(d, iRimText3, "");
-    XDlgSetDouble(d, iRimDiameter, 2, 0);
-    XDlgSetStr(d, iRimText1, "");
-    XDlgSetStr(d, iRimText2, "");
-    XDlgSetStr(d, iHubText4, "");
-    XDlgSetDouble(d, iFlangeDiameter1, 2, 0);
-    XDlgSetDouble(d, iFlangeDiameter2, 2, 0);
-    XDlgSetDouble(d, iFlangeDistance1, 2, 0);
-    XDlgSetDouble(d, iFlangeDistance2, 2, 0);
-    XDlgSetDouble(d, iHoleDiameter, 2, 0);
-    XDlgSetStr(d, iHubText1, "");
-    XDlgSetStr(d, iHubText2, "");
-    XDlgSetStr(d, iHubText3, "");
-    XDlgSetDouble(d, iLength1, 2, 0);
-    XDlgSetDouble(d, iLength2, 2, 0);
-    XDlgSetDouble(d, iRimOffset, 2, 0);
-    XDlgSetStr(d, iTension1, "");
-    XDlgSetStr(d, iTension2, "");
-    XDlgSetStr(d, iBracing1, "");
-    XDlgSetStr(d, iBracing2, "");
-    XDlgSetStr(d, iLacingNote, "");
-    XDlgSetStr(d, iTargetTension, "");
-    XDlgSetStr(d, iStretch1, "");
-    XDlgSetStr(d, iStretch2, "");
-    XDlgSetStr(d, iLengthToBuy1, "");
-    XDlgSetStr(d, iLengthToBuy2, "");
+    const Wheel empty = Wheel();
+    WheelFields2Form(d, empty);
+    Results cleared;
+    ClearedResults(empty, &cleared);
+    Results2Form(d, cleared);
 }
 
 // The record a menu button's chosen entry stands for: entry k is record k - 1,
@@ -88,7 +70,7 @@ void ShowHub(DialogRef d)
 void Calculate(DialogRef d)
 {
     DoCalculateHit(d);
-    DoLacingDiagram(d, FALSE);
+    DoLacingDiagram(theResults, FALSE);
 }
 
 } // namespace
@@ -166,9 +148,9 @@ void DoMenuCommand(SInt32 choice)
         if (item == kQuitItem)
             alive = FALSE;
         else if (item == kLacingItem)
-            DoLacingDiagram(theDialog, TRUE);
+            DoLacingDiagram(theResults, TRUE);
         else if (item == kPrintItem)
-            DoPrintSheet(theDialog);
+            DoPrintSheet(theResults);
         break;
     case kEditMenuID:
         if (item == kCutItem)
@@ -178,7 +160,7 @@ void DoMenuCommand(SInt32 choice)
         else if (item == kPasteItem)
             DialogPaste(theDialog);
         else if (item == kCopySheetItem)
-            DoCopySheet(theDialog);
+            DoCopySheet(theResults);
         break;
     default: break;
     }

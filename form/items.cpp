@@ -46,17 +46,29 @@ void XDlgSetDouble(DialogRef dialog, DialogItemIndex item, SInt16 decimals, doub
     XDlgSetStr(dialog, item, text);
 }
 
-Boolean XDlgGetDouble(DialogRef dialog, DialogItemIndex item, double *value)
+void XDlgGetStr(DialogRef dialog, DialogItemIndex item, char *text, size_t size)
 {
+    if (!text || size == 0)
+        return;
     DialogItemType type;
     Handle handle;
     Rect box;
     Str255 pas;
     GetDialogItem(dialog, item, &type, &handle, &box);
     GetDialogItemText(handle, pas);
+    size_t n = pas[0] < size - 1 ? pas[0] : size - 1;
+    // A cut text loses its last character whole, never half of it.
+    if (n < pas[0])
+        while (n > 0 && (pas[1 + n] & 0xC0) == 0x80)
+            n--;
+    memcpy(text, pas + 1, n);
+    text[n] = '\0';
+}
+
+Boolean XDlgGetDouble(DialogRef dialog, DialogItemIndex item, double *value)
+{
     char text[256];
-    memcpy(text, pas + 1, pas[0]);
-    text[pas[0]] = '\0';
+    XDlgGetStr(dialog, item, text, sizeof text);
     return Str2Double(text, value);
 }
 

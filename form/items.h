@@ -8,6 +8,7 @@
 
 #include <stddef.h>
 
+#include "calc/spoke.h"
 #include "toolbox/toolbox.h"
 
 // Item numbers of the main form (template 128).
@@ -19,7 +20,7 @@ enum {
     iHubMenu = 5,          // menu button: the hub catalogue
     iCrossings1 = 6,       // popup: crossings of side 1, value 1 for 0 crossings
     iCrossings2 = 7,       // popup: crossings of side 2
-    iSpokes = 8,           // popup: spokes, values 1 to 4 for 24, 28, 32, 36
+    iSpokes = 8,           // popup: spokes, values 1 to 9 (SpokeCount, calc/spoke.h)
     iRimText3 = 9,         // rim size
     iRimDiameter = 10,     // number: rim diameter at the spoke ends (ERD)
     iRimText1 = 11,        // rim name
@@ -60,12 +61,9 @@ enum {
     iBuildNotesLabel = 53
 };
 
-// Values of the tension unit popup (item 37) and the stock lengths popup (item 42).
-enum { kUnitKgf = 1, kUnitNewton = 2 };
+// Values of the stock lengths popup (item 42). The spoke head (item 28), the
+// tension unit (item 37) and the other popups' values are in calc/spoke.h.
 enum { kStockEven2mm = 1, kStock1mm = 2 };
-
-// Values of the spoke head popup (item 28).
-enum { kJBendHead = 1, kStraightPullHead = 2 };
 
 // Dialog templates and menus loaded by number.
 enum { kMainFormID = 128, kAboutBoxID = 129 };
@@ -100,6 +98,9 @@ void XDlgSetPas(DialogRef dialog, DialogItemIndex item, ConstStr255Param text);
 void XDlgSetStr(DialogRef dialog, DialogItemIndex item, const char *text);
 // Shows a number in an item with `decimals` digits after a decimal comma.
 void XDlgSetDouble(DialogRef dialog, DialogItemIndex item, SInt16 decimals, double value);
+// Reads an item's text, NUL-terminated and cut to fit `size` bytes on a UTF-8
+// character boundary.
+void XDlgGetStr(DialogRef dialog, DialogItemIndex item, char *text, size_t size);
 // Reads an item's text as a number (comma or point); the item keeps its text.
 // Returns what Str2Double returns: false, and 0, for a text with no number.
 Boolean XDlgGetDouble(DialogRef dialog, DialogItemIndex item, double *value);

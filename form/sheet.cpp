@@ -53,7 +53,8 @@ struct Number {
 // The figures of the sheet, in its order: a heading (item 0) or an item of
 // the form with its label, and the label a straight-pull hub gives it
 // instead (0: the same). A popup's words are the list's texts from `words`
-// on, one per value. A new figure of the form is one more line here.
+// on, one per value. A new figure of the form is one more line here, beside
+// its line in form/wheel.cpp's tables (an input) or ResultText (a result).
 enum FigureKind { kHeading, kItemText, kCrossings, kSpokeCount, kPopupWords };
 struct Figure {
     SInt16 label; // index in list kSheetStringsID
@@ -103,16 +104,6 @@ const Figure kFigures[] = {
     {kLabelLengthToBuy1, iLengthToBuy1, kItemText, 0, 0},
     {kLabelLengthToBuy2, iLengthToBuy2, kItemText, 0, 0},
 };
-
-void ItemText(DialogRef dialog, DialogItemIndex item, char *out)
-{
-    Handle handle = nullptr;
-    GetDialogItem(dialog, item, nullptr, &handle, nullptr);
-    Str255 pas;
-    GetDialogItemText(handle, pas);
-    memcpy(out, pas + 1, pas[0]);
-    out[pas[0]] = '\0';
-}
 
 // One step: a side's spokes of one lean, as hub hole to rim hole pairs,
 // leaving out rim hole 1 when `skipKey`.
@@ -199,24 +190,22 @@ size_t Lacing2Table(const Lacing &l, char *out, size_t size)
     return t.n;
 }
 
-size_t Form2Figures(DialogRef dialog, char *out, size_t size)
+size_t Results2Figures(const Results &r, char *out, size_t size)
 {
     Text t = Begin(out, size);
-    Wheel wheel;
-    Form2Wheel(dialog, &wheel);
-    const bool straight = XDlgGetValue(dialog, iSpokeHead) == kStraightPullHead;
+    const bool straight = r.wheel.hub.head == kStraightPullHead;
     for (const Figure &f : kFigures) {
         t.PutString(kSheetStringsID, straight && f.straightLabel ? f.straightLabel : f.label);
         if (f.kind != kHeading) {
             char value[256] = "";
-            const SInt16 v = XDlgGetValue(dialog, f.item);
-            if (f.kind == kItemText)
-                ItemText(dialog, f.item, value);
+            const SInt16 v = WheelValue(r.wheel, f.item);
+            if (f.kind == kItemText && !WheelText(r.wheel, f.item, value, sizeof value))
+                ResultText(r, f.item, value, sizeof value);
             else if (f.kind == kCrossings)
                 Double2Str(v - 1, 0, value);
             else if (f.kind == kSpokeCount)
-                Double2Str(wheel.spokes1 + wheel.spokes2, 0, value);
-            else if (v >= 1)
+                Double2Str(r.side1.spokes + r.side2.spokes, 0, value);
+            else if (f.kind == kPopupWords && v >= 1)
                 XFormatIndStr(value, sizeof value, kSheetStringsID, (SInt16)(f.words + v - 1));
             t.Put("\t");
             t.Put(value);
@@ -226,70 +215,61 @@ size_t Form2Figures(DialogRef dialog, char *out, size_t size)
     return t.n;
 }
 
-size_t Form2SheetText(DialogRef dialog, char *out, size_t size)
+size_t Results2SheetText(const Results &r, char *out, size_t size)
 {
     Text t = Begin(out, size);
-    Wheel wheel;
-    Form2Wheel(dialog, &wheel);
-    Lacing lacing;
-    Wheel2Lacing(wheel, &lacing);
     std::vector<char> part(32768);
     t.PutString(kSheetStringsID, kSheetTitle);
     t.Put("\n\n");
-    Form2Figures(dialog, part.data(), part.size());
+    Results2Figures(r, part.data(), part.size());
     t.Put(part.data());
     t.Put("\n");
     t.PutString(kSheetStringsID, kSheetSteps);
     t.Put("\n");
-    Lacing2Steps(lacing, part.data(), part.size());
+    Lacing2Steps(r.lacing, part.data(), part.size());
     t.Put(part.data());
     t.Put("\n");
     t.PutString(kSheetStringsID, kSheetTable);
     t.Put("\n");
-    Lacing2Table(lacing, part.data(), part.size());
+    Lacing2Table(r.lacing, part.data(), part.size());
     t.Put(part.data());
     return t.n;
 }
 
-void DoLacingDiagram(DialogRef dialog, Boolean show)
+namespace {
+
+LacingPicture PictureOf(const Results &r)
 {
-    Wheel wheel;
-    Form2Wheel(dialog, &wheel);
-    Lacing lacing;
-    const bool laced = Wheel2Lacing(wheel, &lacing);
-    const LacingPicture picture = {laced ? &lacing : nullptr, wheel.rimDiameter,
-                                   wheel.flangeDiameter1, wheel.flangeDiameter2};
+    return {r.laced ? &r.lacing : nullptr, r.wheel.rim.diameter, r.wheel.hub.flangeDiameter1,
+            r.wheel.hub.flangeDiameter2};
+}
+
+} // namespace
+
+void DoLacingDiagram(const Results &results, Boolean show)
+{
+    const LacingPicture picture = PictureOf(results);
     SetLacingWindow(&picture, show);
 }
 
-void DoPrintSheet(DialogRef dialog)
+void DoPrintSheet(const Results &r)
 {
-    Wheel wheel;
-    Form2Wheel(dialog, &wheel);
-    Lacing lacing;
-    const bool laced = Wheel2Lacing(wheel, &lacing);
     char title[256], stepsTitle[256], tableTitle[256];
     XFormatIndStr(title, sizeof title, kSheetStringsID, kSheetTitle);
     XFormatIndStr(stepsTitle, sizeof stepsTitle, kSheetStringsID, kSheetSteps);
     XFormatIndStr(tableTitle, sizeof tableTitle, kSheetStringsID, kSheetTable);
     std::vector<char> figures(32768), steps(32768), table(32768);
-    Form2Figures(dialog, figures.data(), figures.size());
-    Lacing2Steps(lacing, steps.data(), steps.size());
-    Lacing2Table(lacing, table.data(), table.size());
-    const BuildSheet sheet = {title,
-                              figures.data(),
-                              stepsTitle,
-                              steps.data(),
-                              tableTitle,
-                              table.data(),
-                              {laced ? &lacing : nullptr, wheel.rimDiameter, wheel.flangeDiameter1,
-                               wheel.flangeDiameter2}};
+    Results2Figures(r, figures.data(), figures.size());
+    Lacing2Steps(r.lacing, steps.data(), steps.size());
+    Lacing2Table(r.lacing, table.data(), table.size());
+    const BuildSheet sheet = {title,      figures.data(), stepsTitle,  steps.data(),
+                              tableTitle, table.data(),   PictureOf(r)};
     PrintBuildSheet(&sheet);
 }
 
-void DoCopySheet(DialogRef dialog)
+void DoCopySheet(const Results &r)
 {
     std::vector<char> text(1 << 17);
-    Form2SheetText(dialog, text.data(), text.size());
+    Results2SheetText(r, text.data(), text.size());
     PutScrapText(text.data());
 }

@@ -10,6 +10,7 @@
 #include <stddef.h>
 
 #include "calc/lacing.h"
+#include "calc/wheel.h"
 #include "toolbox/toolbox.h"
 
 // String lists of the sheet's words and of the lacing steps.
@@ -102,17 +103,21 @@ size_t Lacing2Steps(const Lacing &lacing, char *out, size_t size);
 // hole: rim hole, side, hub hole, and "leading", "trailing" or "radial".
 size_t Lacing2Table(const Lacing &lacing, char *out, size_t size);
 
-// Every figure of the form, a heading line per group and "label<tab>value"
-// lines, in the order of the sheet's figure table.
-size_t Form2Figures(DialogRef dialog, char *out, size_t size);
+// Every figure of the calculated wheel, a heading line per group and
+// "label<tab>value" lines, in the order of the sheet's figure table: each
+// value as the form shows it for that wheel (WheelText, WheelValue,
+// ResultText of form/wheel.h).
+size_t Results2Figures(const Results &results, char *out, size_t size);
 
 // The whole sheet as text: title, figures, steps and table.
-size_t Form2SheetText(DialogRef dialog, char *out, size_t size);
+size_t Results2SheetText(const Results &results, char *out, size_t size);
 
-// Menu commands: show the lacing diagram of the form's wheel; update it, when
-// it is shown, after a calculation; print the build sheet; copy it as text.
-void DoLacingDiagram(DialogRef dialog, Boolean show);
-void DoPrintSheet(DialogRef dialog);
-void DoCopySheet(DialogRef dialog);
+// Menu commands, all of the last calculated wheel (theResults): show its
+// lacing diagram, or update the diagram when it is shown (after a
+// calculation); print the build sheet; copy it as text. A wheel changed in
+// the form since is not theirs until it is calculated.
+void DoLacingDiagram(const Results &results, Boolean show);
+void DoPrintSheet(const Results &results);
+void DoCopySheet(const Results &results);
 
 #endif

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,7 @@ TEST(CommandLine, IsStrictOnceItIsOurs)
         {"help with an argument", {"--help", "x"}, true, 2, "extra argument 'x'"},
         {"version with an option", {"--version", "-v"}, true, 2, "unknown option '-v'"},
         {"help", {"--help"}, true, 0, usage},
+        {"short help", {"-h"}, true, 0, usage},
         {"the window's options", {"-platform", "offscreen"}, false, -1, ""},
         {"--check after --", {"--", "--check"}, false, -1, ""},
     };
@@ -270,9 +272,16 @@ TEST(Check, WarnsAboutNumbersTheFormCannotUse)
         "warning: line 5: field 1 (ERD) is inf, not a finite number;",
         "warning: line 6: field 1 (ERD) is -602,00; no part measures below 0\n",
         "warning: line 7: field 1 (ERD) is hexadecimal; it reads as 600,00\n",
+        "warning: line 8: field 1 (ERD) is hexadecimal; it reads as -8,00\n",
     };
     for (const char *s : says)
         EXPECT_TRUE(Says(report, s)) << "missing: " << s << "\nin:\n" << report;
+    // The summary counts each warning it printed, once.
+    int printed = 0;
+    for (size_t at = report.find("warning: "); at != std::string::npos;
+         at = report.find("warning: ", at + 1))
+        printed++;
+    EXPECT_TRUE(Says(report, ", " + std::to_string(printed) + " warning(s).\n")) << report;
 }
 
 TEST(Check, AShortHubRecordIsWarnedAboutOnce)
@@ -344,6 +353,58 @@ TEST(Check, ReportsTheUsersOwnCataloguesAfterTheShippedOnes)
     const Answer nowhere = RunArgs({"--check"}, nullptr, QUENNICK_FIXTURES "/", "");
     EXPECT_EQ(nowhere.status, kCheckClean);
     EXPECT_TRUE(Says(nowhere.out, "Your own catalogues: none;")) << nowhere.out;
+}
+
+// A user's catalogue that is the shipped file itself, by a link or by its
+// folder under another path, is read once: its records come once, and
+// --check says why the user's file gave none.
+TEST(Check, TheShippedFileByAnotherPathIsReadOnce)
+{
+    char tmpl[] = "/tmp/quennick-same-XXXXXX";
+    const std::string dir = std::string(mkdtemp(tmpl)) + "/";
+    const std::string shipped = dir + "shipped/";
+    ASSERT_EQ(mkdir(shipped.c_str(), 0700), 0);
+    for (const char *name : {"rims.txt", "hubs.txt"})
+        ASSERT_EQ(system(("cp " QUENNICK_FIXTURES "/" + std::string(name) + " " + shipped).c_str()),
+                  0);
+    const int alone = [&] {
+        int status = -1;
+        const std::string report = Check(shipped, &status);
+        return atoi(report.substr(report.rfind('\n', report.size() - 2) + 1).c_str());
+    }();
+    const struct {
+        const char *name;
+        std::function<std::string()> userFolder; // makes it, ending in a slash
+    } cases[] = {
+        {"symbolic links",
+         [&] {
+             mkdir((dir + "symbolic").c_str(), 0700);
+             for (const char *n : {"rims.txt", "hubs.txt"})
+                 symlink((shipped + n).c_str(), (dir + "symbolic/" + n).c_str());
+             return dir + "symbolic/";
+         }},
+        {"hard links",
+         [&] {
+             mkdir((dir + "hard").c_str(), 0700);
+             for (const char *n : {"rims.txt", "hubs.txt"})
+                 link((shipped + n).c_str(), (dir + "hard/" + n).c_str());
+             return dir + "hard/";
+         }},
+        {"the folder by another path", [&] { return dir + "shipped/./"; }},
+    };
+    for (const auto &c : cases) {
+        const std::string user = c.userFolder();
+        const Answer a = RunArgs({"--check"}, nullptr, shipped.c_str(), user.c_str());
+        EXPECT_EQ(a.status, kCheckClean) << c.name << "\n" << a.out;
+        EXPECT_TRUE(Says(a.out, "rims.txt, your own: " + user +
+                                    "rims.txt\n  the same file as the shipped one: read once\n"))
+            << c.name << "\n"
+            << a.out;
+        EXPECT_TRUE(Says(a.out, "\n" + std::to_string(alone) + " record(s), 0 warning(s).\n"))
+            << c.name << "\n"
+            << a.out;
+    }
+    EXPECT_EQ(system(("rm -r " + dir).c_str()), 0);
 }
 
 } // namespace

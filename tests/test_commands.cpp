@@ -155,23 +155,30 @@ TEST(Commands, QuitButtonEndsTheRun)
     EXPECT_FALSE(s.TimedOut());
 }
 
+// Every field, results and lengths to buy of both sides included.
 TEST(Commands, ClearEmptiesTextsAndZeroesNumbers)
 {
+    std::vector<int> fields;
+    for (int n = 9; n <= 26; n++)
+        fields.push_back(n);
+    for (int n :
+         {iBracing1, iBracing2, iTargetTension, iStretch1, iStretch2, iLengthToBuy1, iLengthToBuy2})
+        fields.push_back(n);
     std::vector<std::string> shown;
     Script s;
-    s.When(FormShown, [] {
-         for (int n = 9; n <= 26; n++)
+    s.When(FormShown, [&] {
+         for (int n : fields)
              Field(n)->setText(QStringLiteral("12,5 x"));
          ClickItem(iClear);
      }).Then([&] {
-        for (int n = 9; n <= 26; n++)
+        for (int n : fields)
             shown.push_back(Text(n));
         ClickItem(iQuit);
     });
     EXPECT_EQ(RunProgram(kFixtures, s), 0);
-    const std::vector<std::string> expected = {"",     "0,00", "",     "",     "", "0,00",
-                                               "0,00", "0,00", "0,00", "0,00", "", "",
-                                               "",     "0,00", "0,00", "0,00", "", ""};
+    const std::vector<std::string> expected = {
+        "",     "0,00", "",     "", "", "0,00", "0,00", "0,00", "0,00", "0,00", "", "", "",
+        "0,00", "0,00", "0,00", "", "", "",     "",     "",     "",     "",     "", ""};
     EXPECT_EQ(shown, expected);
 }
 
@@ -514,6 +521,34 @@ TEST_F(NoRecord, ChoosingAnEntryWithNoRecordChangesNothing)
     EXPECT_EQ(Text(iRimText1), "kept");
     EXPECT_EQ(Text(iHubText1), "kept");
     EXPECT_EQ(Text(iRimDiameter), "");
+}
+
+class Menus : public FormTest {};
+
+// Each command's item number is the place of its entry in the menu, so that
+// choosing the entry runs the command (the menu list puts separators between).
+TEST_F(Menus, EachCommandSitsAtItsEntry)
+{
+    const struct {
+        SInt16 menu;
+        MenuItemIndex item;
+        const char *text;
+    } cases[] = {
+        {kProgramMenuID, kAboutItem, "About Quennick"},
+        {kFileMenuID, kQuitItem, "Quit"},
+        {kFileMenuID, kLacingItem, "Lacing diagram\u2026"},
+        {kFileMenuID, kPrintItem, "Print\u2026"},
+        {kEditMenuID, kCutItem, "Cut"},
+        {kEditMenuID, kCopyItem, "Copy"},
+        {kEditMenuID, kPasteItem, "Paste"},
+        {kEditMenuID, kCopySheetItem, "Copy build sheet"},
+    };
+    for (const auto &c : cases) {
+        Str255 text;
+        GetMenuItemText(GetMenu(c.menu), c.item, text);
+        EXPECT_EQ(std::string((const char *)text + 1, text[0]), c.text)
+            << "menu " << c.menu << " item " << c.item;
+    }
 }
 
 } // namespace

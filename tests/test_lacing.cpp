@@ -169,8 +169,10 @@ TEST_P(LacingRules, Hold)
         EXPECT_EQ(crossed, crossings[a.side]) << "rim hole " << i + 1;
     }
 
-    // The key spoke trails, and the spoke on the valve's other side leans the
-    // same way; with equal sides the flanges are half a hole apart.
+    // The key spoke is side 2's (the drive side's) on equal sides, the fuller
+    // side's on 2:1; it trails, and the spoke on the valve's other side leans
+    // the same way; with equal sides the flanges are half a hole apart.
+    EXPECT_EQ(l.keySide, c.spokes1 > c.spokes2 ? 1 : 2);
     EXPECT_EQ(l.hole[0].side, l.keySide);
     if (crossings[l.keySide] > 0) {
         EXPECT_EQ(l.hole[0].kind, kTrailing);

@@ -6,7 +6,10 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
 #include <stdio.h>
@@ -16,6 +19,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "calc/calculate_hit.h"
 #include "calc/lacing.h"
@@ -75,7 +79,8 @@ TEST_P(Sheet, CopiedTextHoldsTheFiguresStepsAndOneTableLinePerRimHole)
     for (const std::string &line :
          {"Spoke length, side 1\t" + Text(iLength1), "Spoke length, side 2\t" + Text(iLength2),
           "Bracing angle, side 2\t" + Text(iBracing2), "Tension, side 1\t" + Text(iTension1),
-          std::string("Spokes per side\t") + w.sharingWord, std::string("Spoke head\tJ-bend")})
+          "Tension, side 2\t" + Text(iTension2), std::string("Spokes per side\t") + w.sharingWord,
+          std::string("Spoke head\tJ-bend")})
         EXPECT_NE(text.find("\n" + line + "\n"), std::string::npos) << line;
 
     // The table: one line per rim hole, as the lacing has it.
@@ -113,6 +118,51 @@ INSTANTIATE_TEST_SUITE_P(Wheels, Sheet, testing::ValuesIn(kWheels),
                              return std::string(info.param.name);
                          });
 
+// The lacing table a sheet holds for this lacing, from its heading line on.
+std::string TableOf(const Lacing &l)
+{
+    std::string table = "Rim hole\tSide\tHub hole\tSpoke\n";
+    const char *words[] = {"trailing", "leading", "radial"};
+    for (int i = 0; i < l.spokes; i++)
+        table += std::to_string(i + 1) + "\t" + std::to_string(l.hole[i].side) + "\t" +
+                 std::to_string(l.hole[i].hubHole) + "\t" + words[l.hole[i].kind] + "\n";
+    return table;
+}
+
+class LastCalculated : public FormTest {};
+
+// Calculate at 3 crossings, choose 2 without calculating: the sheet and the
+// diagram still describe the wheel that was calculated, never its lengths
+// beside another wheel's lacing. Its figures are the record's, written as
+// the form writes numbers (the typed "600" as "600,00").
+TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
+{
+    FillWorkedExample();
+    EventRecord enter{};
+    enter.what = keyDown;
+    enter.message = kReturnCharCode;
+    DoDlgEvt(&enter);
+    DoMenuCommand((kFileMenuID << 16) | kLacingItem);
+    ChooseValue(iCrossings1, 3); // 2 crossings, not calculated
+    ChooseValue(iCrossings2, 3);
+    Field(iRimDiameter)->setText(QStringLiteral("584"));
+    DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    for (const char *line : {"Spoke length, side 1\t292,33", "Crossings, side 1\t3",
+                             "Crossings, side 2\t3", "Diameter at the spoke ends (ERD)\t600,00"})
+        EXPECT_NE(text.find(std::string("\n") + line + "\n"), std::string::npos) << line;
+    Lacing l;
+    ASSERT_TRUE(DoLacing(16, 16, 3, 3, &l));
+    const size_t table = text.find("\nLacing table\n");
+    ASSERT_NE(table, std::string::npos);
+    EXPECT_EQ(text.substr(table + 14), TableOf(l)) << "the 3-cross table of the lengths shown";
+    auto *window = static_cast<QWidget *>(ToolboxLacingWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("with 3 crossings")))
+        << window->accessibleDescription().toStdString();
+    window->hide();
+}
+
 std::string Shell(const std::string &command)
 {
     std::string out;
@@ -149,8 +199,20 @@ TEST_F(Printed, WorkedWheelIsOneA4PageWithItsFiguresAndTable)
     for (const char *word : {"Quennick build sheet", "292,33", "289,10", "Lacing steps",
                              "1. The key spoke", "Lacing table", "valve", "key"})
         EXPECT_NE(text.find(word), std::string::npos) << word;
-    // Every rim hole's line is on the page: the last one's number is there.
+    // Every rim hole's line is on the page, the last one too.
     EXPECT_NE(text.find("32 "), std::string::npos);
+    Lacing l;
+    ASSERT_TRUE(DoLacing(16, 16, 3, 3, &l));
+    const char *words[] = {"trailing", "leading", "radial"};
+    const QString page = QString::fromStdString(text);
+    for (int i = 0; i < l.spokes; i++) {
+        const QString row = QStringLiteral("(^|\\s)%1\\s+%2\\s+%3\\s+%4(\\s|$)")
+                                .arg(i + 1)
+                                .arg(l.hole[i].side)
+                                .arg(l.hole[i].hubHole)
+                                .arg(QLatin1String(words[l.hole[i].kind]));
+        EXPECT_TRUE(page.contains(QRegularExpression(row))) << "rim hole " << i + 1;
+    }
     const std::string png = std::string(QUENNICK_TEST_OUT) + "/build-sheet";
     EXPECT_EQ(Shell("pdftoppm -png -r 60 -singlefile '" + pdf + "' '" + png + "'"), "");
     std::ifstream picture(png + ".png", std::ios::binary);
@@ -180,6 +242,59 @@ TEST_F(Printed, LacingDiagramWindowIsNamedAndFollowsCalculate)
     EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("24 spokes, 8 on side 1")))
         << window->accessibleDescription().toStdString();
     window->hide();
+}
+
+// The print preview, as a screen reader finds it: its parts are named, and the
+// page says in words what it shows.
+TEST_F(Printed, PreviewNamesItsPartsAndReadsThePage)
+{
+    FillWorkedExample();
+    DoCalculateHit(form);
+    struct Part {
+        std::string what; // a combo box's own name is its value: what it is, its description
+        std::string said;
+    };
+    std::vector<Part> parts;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget *preview = QApplication::activeModalWidget();
+        if (!preview || !preview->isVisible())
+            return;
+        timer.stop();
+        std::vector<QAccessibleInterface *> todo = {QAccessible::queryAccessibleInterface(preview)};
+        while (!todo.empty()) {
+            QAccessibleInterface *node = todo.back();
+            todo.pop_back();
+            const QAccessible::Role role = node->role();
+            // (The toolbar's box around the page field is a plain panel.)
+            const bool inToolBar = node->parent() && node->parent()->role() == QAccessible::ToolBar;
+            if ((role == QAccessible::Client && !inToolBar) || role == QAccessible::EditableText)
+                parts.push_back({node->text(QAccessible::Name).toStdString(),
+                                 node->text(QAccessible::Description).toStdString()});
+            if (role == QAccessible::ComboBox)
+                parts.push_back({node->text(QAccessible::Description).toStdString(), ""});
+            for (int i = 0; i < node->childCount(); i++)
+                if (node->child(i)->role() != QAccessible::List) // the zoom box's entries
+                    todo.push_back(node->child(i));
+        }
+        static_cast<QDialog *>(preview)->reject();
+    });
+    timer.start(20);
+    DoMenuCommand((kFileMenuID << 16) | kPrintItem);
+
+    std::multiset<std::string> names;
+    for (const Part &p : parts) {
+        names.insert(p.what);
+        if (p.what != "Page")
+            continue;
+        for (const char *said :
+             {"Quennick build sheet", "Spoke length, side 1: 292,33", "1. The key spoke",
+              "Lacing table", "Rim hole, Side, Hub hole, Spoke"})
+            EXPECT_NE(p.said.find(said), std::string::npos) << said << " in " << p.said;
+    }
+    const std::multiset<std::string> expected = {"Print preview", "Page", "Page",
+                                                 "Zoom",          "Zoom", "Page number"};
+    EXPECT_EQ(names, expected);
 }
 
 } // namespace

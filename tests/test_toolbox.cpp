@@ -5,6 +5,7 @@
 // and given back to Qt by DialogSelect.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QAbstractItemView>
@@ -203,6 +204,14 @@ TEST_F(Toolbox, TypingNarrowsTheList)
         {"sharp_s_finds_ss", "\xC3\x9F", 0, {Qt::Key_End, Qt::Key_Return}, 2, true, 7, nullptr},
         {"emoji_typed", "\xF0\x9F\x9A\xB2", 0, {Qt::Key_Return}, 1, true, 8, nullptr},
         {"emoji_taken_back_whole", "\xF0\x9F\x9A\xB2", 1, {Qt::Key_Escape}, 8, false, 0, nullptr},
+        {"space_chooses_the_entry_in_focus",
+         "",
+         0,
+         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Space},
+         8,
+         true,
+         3,
+         nullptr},
     };
     for (const auto &c : cases) {
         ToolboxReset();
@@ -428,6 +437,55 @@ TEST_F(Toolbox, InvalidMenusAreRefused)
     EXPECT_NE(AppendMenuItemText(nullptr, text), 0);
     EXPECT_EQ(GetMenu(999), nullptr);
 }
+
+// What a one-line field holds after Paste: the first line of the clipboard's
+// text, with no control character left in it.
+struct PasteCase {
+    const char *name;
+    const char16_t *before; // the field's text, the caret where '|' is
+    const char16_t *clipboard;
+    const char *after;
+};
+
+const PasteCase kPastes[] = {
+    {"PlainTextAsItIs", u"|", u"2,6", "2,6"},
+    {"TabBetweenCellsBecomesASpace", u"|", u"12\t0", "12 0"},
+    {"UnixLineEndEndsIt", u"|", u"602\n35", "602"},
+    {"WindowsLineEndEndsIt", u"|", u"602\r\n35\r\n", "602"},
+    {"ClassicMacLineEndEndsIt", u"|", u"602\r35", "602"},
+    {"UnicodeLineSeparatorEndsIt", u"|",
+     u"602\u2028"
+     u"35",
+     "602"},
+    {"OtherControlsDropped", u"|", u"6\u00010\u007f2\u009b", "602"},
+    {"DirectionOverrideDropped", u"|", u"\u202e206", "206"},
+    {"IntoTheMiddleKeepsTheRest", u"6|2", u"0\n9", "602"},
+    {"OverASelectionKeepsTheRest", u"[60]2", u"60\t\n", "60 2"},
+};
+
+class Paste : public FormTest, public testing::WithParamInterface<PasteCase> {};
+
+TEST_P(Paste, OneLineWithoutControls)
+{
+    const PasteCase &c = GetParam();
+    QString before = QString::fromUtf16(c.before);
+    FocusItem(iRimDiameter);
+    QLineEdit *field = Field(iRimDiameter);
+    const int caret = before.indexOf(QLatin1Char('|'));
+    const int from = before.indexOf(QLatin1Char('[')), to = before.indexOf(QLatin1Char(']'));
+    field->setText(
+        before.remove(QLatin1Char('|')).remove(QLatin1Char('[')).remove(QLatin1Char(']')));
+    if (caret >= 0)
+        field->setCursorPosition(caret);
+    else
+        field->setSelection(from, to - from - 1);
+    QApplication::clipboard()->setText(QString::fromUtf16(c.clipboard));
+    DialogPaste(form);
+    EXPECT_EQ(Text(iRimDiameter), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Toolbox, Paste, testing::ValuesIn(kPastes),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ToolboxTemplates, MissingTemplateGivesNoDialog)
 {

@@ -72,8 +72,8 @@ TEST_F(Wheels, TwoToOneSidesAreLacedWithTheirOwnCounts)
         int spokesValue, sharing;
         double spokes1, spokes2;
     } cases[] = {
-        {6, kSidesMoreOn2, 12, 24}, {1, kSidesMoreOn2, 16, 32}, {4, kSidesMoreOn1, 48, 24},
-        {9, kSidesMoreOn2, 32, 64}, {4, kSidesEqual, 36, 36},
+        {4, kSidesEqual, 36, 36},   {6, kSidesMoreOn2, 12, 24}, {1, kSidesMoreOn2, 16, 32},
+        {9, kSidesMoreOn2, 32, 64}, {4, kSidesMoreOn1, 48, 24},
     };
     Popup(iCrossings1)->setCurrentIndex(2);
     Popup(iCrossings2)->setCurrentIndex(2);
@@ -85,7 +85,8 @@ TEST_F(Wheels, TwoToOneSidesAreLacedWithTheirOwnCounts)
         DoCalculateHit(form);
         EXPECT_EQ(Lengths(), Expected(2, 2, c.spokes1, c.spokes2, 2.6)) << c.spokesValue;
     }
-    ChooseValue(iSpokes, 3); // 32: no 2:1
+    // The last wheel was 2:1: 32 spokes take no 2:1, so the popup goes back to equal.
+    ChooseValue(iSpokes, 3);
     DoSpokeCountHit(form);
     EXPECT_FALSE(Popup(iSpokesPerSide)->isEnabled());
     EXPECT_EQ(XDlgGetValue(form, iSpokesPerSide), kSidesEqual);

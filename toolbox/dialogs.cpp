@@ -134,8 +134,10 @@ void CollectItems(OpaqueDialogPtr *d)
         item->widget = w;
         if (dynamic_cast<tbx::MenuButton *>(w))
             item->menu = tbx::NewMenu(OpaqueMenuRef::kButtonList);
-        if (auto *edit = qobject_cast<QLineEdit *>(w))
+        if (auto *edit = qobject_cast<QLineEdit *>(w)) {
             edit->setMaxLength(255);
+            tbx::KeepOneLine(edit);
+        }
         if (auto *combo = qobject_cast<QComboBox *>(w))
             SetEntryValues(combo);
         d->items[n - 1] = std::move(item);

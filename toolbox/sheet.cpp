@@ -6,11 +6,15 @@
 // the clipboard.
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGraphicsView>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include "toolbox/lacingview.h"
@@ -137,6 +141,52 @@ void Print(QPrinter *printer, const BuildSheet &s)
         PaintSheet(p, *printer, s);
 }
 
+// The sheet in words, for a screen reader: what the page shows, in its order,
+// a figure as "label: value" and a table line as its cells in a row.
+QString SheetWords(const BuildSheet &s)
+{
+    auto text = [](const char *t) { return QString::fromUtf8(t ? t : ""); };
+    QStringList words = {text(s.title)};
+    for (const QString &line : Lines(s.figures))
+        words << QString(line).replace(QLatin1Char('\t'), QLatin1String(": "));
+    words << text(s.stepsTitle) << Lines(s.steps);
+    const QStringList table = Lines(s.table);
+    if (!table.isEmpty())
+        words << text(s.tableTitle);
+    for (const QString &line : table)
+        words << QString(line).replace(QLatin1Char('\t'), QLatin1String(", "));
+    return words.join(QLatin1Char('\n'));
+}
+
+// Qt's print preview names its buttons but not the page (a widget, its view
+// and the view's viewport, all plain panels to a screen reader), nor the zoom
+// box (read by its value alone) or the page number field.
+void NamePreviewParts(QPrintPreviewDialog &preview, const BuildSheet &s)
+{
+    auto tr = [](const char *text) { return QCoreApplication::translate("BuildSheet", text); };
+    if (auto *widget = preview.findChild<QPrintPreviewWidget *>()) {
+        widget->setAccessibleName(tr("Print preview"));
+        const QString words = SheetWords(s);
+        if (auto *view = widget->findChild<QGraphicsView *>()) {
+            for (QWidget *page : {static_cast<QWidget *>(view), view->viewport()}) {
+                page->setAccessibleName(tr("Page"));
+                page->setAccessibleDescription(words);
+            }
+        }
+    }
+    for (QLineEdit *field : preview.findChildren<QLineEdit *>()) {
+        if (auto *zoom = qobject_cast<QComboBox *>(field->parentWidget())) {
+            // On Linux a combo box's name is its value: what it is goes in
+            // its description.
+            zoom->setAccessibleName(tr("Zoom"));
+            zoom->setAccessibleDescription(tr("Zoom"));
+            field->setAccessibleName(tr("Zoom"));
+        } else {
+            field->setAccessibleName(tr("Page number"));
+        }
+    }
+}
+
 } // namespace
 
 void PrintBuildSheet(const BuildSheet *sheet)
@@ -159,6 +209,7 @@ void PrintBuildSheet(const BuildSheet *sheet)
         parent = tbx::Dialogs().front()->widget;
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QCoreApplication::translate("BuildSheet", "Build sheet"));
+    NamePreviewParts(preview, *sheet);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [sheet](QPrinter *p) { Print(p, *sheet); });
     preview.exec();

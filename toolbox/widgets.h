@@ -3,12 +3,14 @@
 
 // Included by: toolbox/*.cpp and the compiled dialog templates only (it includes Qt).
 // The layer's own widgets, named in the dialog templates (menubutton.cpp,
-// dialogs.cpp).
+// dialogs.cpp), and the rule of one-line fields (oneline.cpp).
 #ifndef QUENNICK_TOOLBOX_WIDGETS_H
 #define QUENNICK_TOOLBOX_WIDGETS_H
 
 #include <QDialog>
 #include <QPushButton>
+
+class QLineEdit;
 
 namespace tbx {
 
@@ -41,6 +43,11 @@ class ModalBox : public QDialog {
     void reject() override;
     void closeEvent(QCloseEvent *e) override;
 };
+
+// Keeps `edit` to one line without control characters: of a text pasted,
+// dropped or set, the first line is kept, a tab becoming a space; the rest of
+// the field stays as it was.
+void KeepOneLine(QLineEdit *edit);
 
 } // namespace tbx
 
