@@ -19,3 +19,5 @@ Results NothingCalculated()
 
 Results theResults = NothingCalculated();
 Boolean alive = TRUE;
+char theBuildFile[kBuildPathSize] = "";
+Build theSavedBuild;

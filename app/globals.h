@@ -5,6 +5,7 @@
 #ifndef QUENNICK_APP_GLOBALS_H
 #define QUENNICK_APP_GLOBALS_H
 
+#include "buildfile/buildfile.h"
 #include "calc/wheel.h"
 #include "toolbox/toolbox.h"
 
@@ -20,6 +21,13 @@ extern DialogRef theDialog;
 // the build sheet and the lacing diagram show it, whatever the form says
 // since. Before the first Calculate, the results of an empty form.
 extern Results theResults;
+// The build file the form was last opened from or saved to; "" while it has
+// been neither, and then nothing asks about unsaved changes.
+enum { kBuildPathSize = 4096 };
+extern char theBuildFile[kBuildPathSize];
+// What the form said when it was last opened or saved: any other text or
+// figure in it is an unsaved change.
+extern Build theSavedBuild;
 // The run flag: the event loop runs while it is true.
 extern Boolean alive;
 

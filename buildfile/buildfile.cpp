@@ -239,6 +239,21 @@ void ClearBuild(Build *build)
     w.stockStep = 2;
 }
 
+bool SameBuild(const Build &a, const Build &b)
+{
+    for (const TextField &f : kTexts)
+        if (strcmp(&At<char>(a, f.offset), &At<char>(b, f.offset)) != 0)
+            return false;
+    for (const NumberField &f : kNumbers)
+        if (At<double>(a, f.offset) != At<double>(b, f.offset))
+            return false;
+    for (const ChoiceField &f : kChoices)
+        if (f.isDouble ? At<double>(a, f.offset) != At<double>(b, f.offset)
+                       : At<int>(a, f.offset) != At<int>(b, f.offset))
+            return false;
+    return true;
+}
+
 std::string Build2Text(const Build &b)
 {
     OrderedJson top = OrderedJson::object();

@@ -48,6 +48,10 @@ enum BuildStatus {
 // even stock lengths, no results.
 void ClearBuild(Build *build);
 
+// Whether two builds say the same: the name, the notes and every field of the
+// wheel (texts byte for byte, numbers by value); the results are not compared.
+bool SameBuild(const Build &a, const Build &b);
+
 // The build as the text of a build file: UTF-8 JSON, two-space indents, keys in
 // a fixed order, numbers with a decimal point whatever the locale, ending in a
 // newline. A figure that is not finite is written as null.

@@ -18,10 +18,10 @@ void TargetRange(bool newtons, double *least, double *most);
 
 // What a typed target tension is.
 enum TargetKind {
-    kTargetEmpty,       // nothing but white space: no target
-    kTargetNotNumber,   // no number, not finite ("nan", "inf", "1e400") or hexadecimal ("0x78")
-    kTargetOutOfRange,  // a number outside TargetRange
-    kTargetOtherUnit,   // outside the range, but inside it in the other unit (1200 kgf)
+    kTargetEmpty,      // nothing but white space: no target
+    kTargetNotNumber,  // no number, not finite ("nan", "inf", "1e400") or hexadecimal ("0x78")
+    kTargetOutOfRange, // a number outside TargetRange
+    kTargetOtherUnit,  // outside the range, but inside it in the other unit (1200 kgf)
     kTargetInRange
 };
 

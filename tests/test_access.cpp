@@ -32,18 +32,19 @@ TEST(Access, TabWalksTheFormInReadingOrder)
     std::vector<std::string> order;
     Script s;
     s.When(FormShown, [&] { order.push_back(Focused()); });
-    for (int i = 0; i < 38; i++)
+    for (int i = 0; i < 40; i++)
         s.Then([&] { Key(Qt::Key_Tab); }, 20).Then([&] { order.push_back(Focused()); }, 60);
     s.Then([] { Key(Qt::Key_Escape); });
     EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
-    // The rim, hub and flange column, then lacing and results; "Spokes per
+    // The rim, hub and flange column, then lacing and results, then the
+    // build's name and notes; "Spokes per
     // side" (item 27) is greyed out for 32 spokes and so skipped.
     const std::vector<std::string> expected = {
-        "item4",  "item11", "item9",  "item12", "item10", "item24", "item5",  "item19",
-        "item13", "item20", "item21", "item28", "item18", "item14", "item15", "item16",
-        "item17", "item6",  "item7",  "item8",  "item34", "item35", "item36", "item37",
-        "item42", "item22", "item23", "item25", "item26", "item30", "item31", "item38",
-        "item39", "item40", "item41", "item1",  "item2",  "item3",  "item4"};
+        "item4",  "item11", "item9",  "item12", "item10", "item24", "item5",  "item19", "item13",
+        "item20", "item21", "item28", "item18", "item14", "item15", "item16", "item17", "item6",
+        "item7",  "item8",  "item34", "item35", "item36", "item37", "item42", "item22", "item23",
+        "item25", "item26", "item30", "item31", "item38", "item39", "item40", "item41", "item50",
+        "item52", "item1",  "item2",  "item3",  "item4"};
     EXPECT_EQ(order, expected);
 }
 
@@ -119,7 +120,11 @@ TEST(Access, EveryItemHasANameThatSaysWhatItIs)
                                                  {39, "Side 2 stretch"},
                                                  {40, "Side 1 length to buy"},
                                                  {41, "Side 2 length to buy"},
-                                                 {42, "Stock lengths"}};
+                                                 {42, "Stock lengths"},
+                                                 {50, "Build name"},
+                                                 {51, "Name:"},
+                                                 {52, "Build notes"},
+                                                 {53, "Notes:"}};
     EXPECT_EQ(names, expected);
     EXPECT_EQ(roles[iCalculate], QAccessible::Button);
     EXPECT_EQ(roles[iSpokes], QAccessible::ComboBox);
