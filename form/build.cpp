@@ -73,7 +73,8 @@ void SetTitle(Boolean changed)
 // The form now says what the file says: nothing is unsaved.
 void Opened(const char *file)
 {
-    snprintf(theBuildFile, sizeof theBuildFile, "%s", file);
+    if (file != theBuildFile) // Save passes the open build's own name
+        snprintf(theBuildFile, sizeof theBuildFile, "%s", file);
     Form2Build(theDialog, &theSavedBuild);
     SetTitle(FALSE);
 }
