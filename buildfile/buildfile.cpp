@@ -31,8 +31,8 @@ struct TextField {
     size_t offset; // of a char[kWheelTextSize] in Build
 };
 const TextField kTexts[] = {
-    {"", "name", offsetof(Build, name)},
-    {"", "notes", offsetof(Build, notes)},
+    {"", "name", offsetof(Build, wheel.name)},
+    {"", "notes", offsetof(Build, wheel.notes)},
     {"rim", "name", offsetof(Build, wheel.rim.name)},
     {"rim", "size", offsetof(Build, wheel.rim.size)},
     {"rim", "notes", offsetof(Build, wheel.rim.notes)},

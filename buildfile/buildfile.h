@@ -24,9 +24,7 @@ enum { kBuildFileMaxSize = 1 << 20 };
 // notes, and the results of the last Calculate (written for people and other
 // tools to read; never read back, since opening calculates again).
 struct Build {
-    char name[kWheelTextSize];  // UTF-8, as the form's items hold it
-    char notes[kWheelTextSize]; // the customer, the date, what was bought
-    Wheel wheel;
+    Wheel wheel;     // with the build's name and notes
     Results results; // written when `results.calculated`
 };
 
@@ -48,8 +46,8 @@ enum BuildStatus {
 // even stock lengths, no results.
 void ClearBuild(Build *build);
 
-// Whether two builds say the same: the name, the notes and every field of the
-// wheel (texts byte for byte, numbers by value); the results are not compared.
+// Whether two builds say the same: every field of the wheel, its name and notes
+// included (texts byte for byte, numbers by value); the results are not compared.
 bool SameBuild(const Build &a, const Build &b);
 
 // The build as the text of a build file: UTF-8 JSON, two-space indents, keys in

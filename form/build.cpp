@@ -84,8 +84,6 @@ void Opened(const char *file)
 void Form2Build(DialogRef d, Build *build)
 {
     ClearBuild(build);
-    XDlgGetStr(d, iBuildName, build->name, sizeof build->name);
-    XDlgGetStr(d, iBuildNotes, build->notes, sizeof build->notes);
     Form2Wheel(d, &build->wheel);
 }
 
@@ -100,8 +98,6 @@ Boolean DoOpenBuild(const char *file)
         return FALSE;
     }
     Wheel2Form(theDialog, build.wheel);
-    XDlgSetStr(theDialog, iBuildName, build.name);
-    XDlgSetStr(theDialog, iBuildNotes, build.notes);
     // What depends on the popups, then a Calculate: a newer program may
     // compute better than the one that saved the results.
     DoSpokeCountHit(theDialog);

@@ -35,8 +35,8 @@ enum { kTitleSaved = 1, kTitleChanged, kChooserFilter, kUntitledName };
 // The suffix of build files, without its dot.
 extern const char kBuildSuffix[];
 
-// The build the form describes: name and notes (items 50 and 52) and the
-// wheel (Form2Wheel); no results.
+// The build the form describes: its wheel with the build's name and notes
+// (Form2Wheel); no results.
 void Form2Build(DialogRef dialog, Build *build);
 
 // Opens the build file at `file` into the form: its wheel, name and notes,

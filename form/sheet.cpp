@@ -64,6 +64,8 @@ struct Figure {
     SInt16 words;
 };
 const Figure kFigures[] = {
+    {kLabelName, iBuildName, kItemText, 0, 0}, // the build's, before the rim's
+    {kLabelNotes, iBuildNotes, kItemText, 0, 0},
     {kSheetRim, 0, kHeading, 0, 0},
     {kLabelName, iRimText1, kItemText, 0, 0},
     {kLabelSize, iRimText3, kItemText, 0, 0},

@@ -41,6 +41,8 @@ const WheelField kFields[] = {
     {iHubText3, kTextField, AT(hub.notes)},
     {iRimOffset, kNumberField, AT(rim.offset)},
     {iTargetTension, kOptionalField, AT(target)},
+    {iBuildName, kTextField, AT(name)},
+    {iBuildNotes, kTextField, AT(notes)},
 };
 
 // The popups of a wheel, and how a popup's value stands for the record's.

@@ -24,7 +24,7 @@ bool Fits(const char *text)
 bool Same(const Build &a, const Build &b)
 {
     const Wheel &x = a.wheel, &y = b.wheel;
-    return !strcmp(a.name, b.name) && !strcmp(a.notes, b.notes) &&
+    return !strcmp(a.wheel.name, b.wheel.name) && !strcmp(a.wheel.notes, b.wheel.notes) &&
            !strcmp(x.rim.name, y.rim.name) && !strcmp(x.rim.size, y.rim.size) &&
            !strcmp(x.rim.notes, y.rim.notes) && x.rim.diameter == y.rim.diameter &&
            x.rim.offset == y.rim.offset && !strcmp(x.hub.name, y.hub.name) &&
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Build build;
     ClearBuild(&build);
-    strcpy(build.name, "untouched");
+    strcpy(build.wheel.name, "untouched");
     const Build before = build;
     const BuildStatus status = Text2Build((const char *)data, size, &build);
     if (status != kBuildOK && status != kBuildNewer) {
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     const Wheel &w = build.wheel;
-    if (!Fits(build.name) || !Fits(build.notes) || !Fits(w.rim.name) || !Fits(w.hub.position))
+    if (!Fits(w.name) || !Fits(w.notes) || !Fits(w.rim.name) || !Fits(w.hub.position))
         abort();
     if (!isfinite(w.rim.diameter) || !isfinite(w.target) || w.crossings1 < 0 || w.crossings1 > 4 ||
         (w.stockStep != 1 && w.stockStep != 2) || w.spokes < 16)

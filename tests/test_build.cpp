@@ -21,6 +21,7 @@
 #include "form/build.h"
 #include "form/commands.h"
 #include "form/items.h"
+#include "form/sheet.h"
 #include "tests/form_fixture.h"
 #include "toolbox/testing.h"
 
@@ -44,8 +45,8 @@ std::string WriteRearWheel(const std::string &path)
 {
     Build b;
     ClearBuild(&b);
-    snprintf(b.name, sizeof b.name, "Rear, Anna");
-    snprintf(b.notes, sizeof b.notes, "32 spokes bought");
+    snprintf(b.wheel.name, sizeof b.wheel.name, "Rear, Anna");
+    snprintf(b.wheel.notes, sizeof b.wheel.notes, "32 spokes bought");
     b.wheel.rim.diameter = 600;
     b.wheel.hub.flangeDiameter1 = 45;
     b.wheel.hub.flangeDiameter2 = 57;
@@ -85,6 +86,11 @@ TEST_F(BuildCommands, OpeningRestoresTheFormAndCalculatesIt)
     EXPECT_EQ(Text(iLength2), "289,10");
     EXPECT_EQ(Title(), "rear-wheel — Quennick");
     EXPECT_EQ(ToolboxNavigationAsked(), 0) << "no message for a good file";
+    char figures[8192];
+    Results2Figures(theResults, figures, sizeof figures);
+    EXPECT_EQ(std::string(figures).substr(0, 44),
+              "Name\tRear, Anna\nNotes\t32 spokes bought\nRim\n")
+        << "the sheet names the build, one line each";
 }
 
 TEST_F(BuildCommands, TheTitleIsMarkedWhileTheBuildIsChanged)
@@ -195,7 +201,9 @@ const HostileCase kHostile[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileOpen, ::testing::ValuesIn(kHostile),
-                         [](const ::testing::TestParamInfo<HostileCase> &i) { return i.param.name; });
+                         [](const ::testing::TestParamInfo<HostileCase> &i) {
+                             return i.param.name;
+                         });
 
 TEST_F(BuildCommands, ANewerVersionsFileOpensWhatItUnderstandsAndSaysSo)
 {

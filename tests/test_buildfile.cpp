@@ -40,7 +40,7 @@ std::string Dump(const Build &b)
     const Wheel &w = b.wheel;
     std::ostringstream s;
     s.precision(17);
-    s << b.name << "|" << b.notes << "|" << w.rim.name << "|" << w.rim.size << "|" << w.rim.notes
+    s << w.name << "|" << w.notes << "|" << w.rim.name << "|" << w.rim.size << "|" << w.rim.notes
       << "|" << w.rim.diameter << "|" << w.rim.offset << "|" << w.hub.name << "|" << w.hub.axle
       << "|" << w.hub.notes << "|" << w.hub.position << "|" << w.hub.head << "|"
       << w.hub.flangeDiameter1 << "|" << w.hub.flangeDiameter2 << "|" << w.hub.flangeDistance1
@@ -61,9 +61,9 @@ Build Cleared()
 Build RearWheel()
 {
     Build b = Cleared();
-    snprintf(b.name, sizeof b.name, "rear-wheel");
-    snprintf(b.notes, sizeof b.notes, "Anna K., 2026-12-09, 16 + 16 spokes bought");
     Wheel &w = b.wheel;
+    snprintf(w.name, sizeof w.name, "rear-wheel");
+    snprintf(w.notes, sizeof w.notes, "Anna K., 2026-12-09, 16 + 16 spokes bought");
     snprintf(w.rim.name, sizeof w.rim.name, "Road box section");
     snprintf(w.rim.size, sizeof w.rim.size, "622x15");
     snprintf(w.rim.notes, sizeof w.rim.notes, "alloy, rim brake");
@@ -107,8 +107,8 @@ void Set(char *text, const char *value)
 }
 
 const FieldCase kFields[] = {
-    {"Name", [](Build *b) { Set(b->name, "rear-wheel"); }},
-    {"Notes", [](Build *b) { Set(b->notes, "Anna, 9 December: 32 spokes \"DT\" bought\\"); }},
+    {"Name", [](Build *b) { Set(b->wheel.name, "rear-wheel"); }},
+    {"Notes", [](Build *b) { Set(b->wheel.notes, "Anna, 9 December: 32 spokes \"DT\" bought\\"); }},
     {"RimName", [](Build *b) { Set(b->wheel.rim.name, "Café rim"); }},
     {"RimSize", [](Build *b) { Set(b->wheel.rim.size, "622x19"); }},
     {"RimNotes", [](Build *b) { Set(b->wheel.rim.notes, "tubeless\tready"); }},
@@ -180,7 +180,7 @@ TEST(BuildText, LongTextsAreCutOnACharacterBoundary)
     text.replace(at, 10, "\"name\": \"" + longName + "éé\""); // é is two bytes: 253 + 2 + 2
     Build read = Cleared();
     ASSERT_EQ(Text2Build(text.data(), text.size(), &read), kBuildOK);
-    EXPECT_EQ(std::string(read.name), longName + "é");
+    EXPECT_EQ(std::string(read.wheel.name), longName + "é");
 }
 
 TEST(BuildText, TheResultsAreWrittenWithNullForNoFigure)
@@ -212,7 +212,7 @@ TEST_P(HostileBuildText, IsRefusedAndChangesNothing)
     const std::string good = Build2Text(RearWheel());
     const std::string text = GetParam().make(good);
     Build b = Cleared();
-    Set(b.name, "untouched");
+    Set(b.wheel.name, "untouched");
     const std::string before = Dump(b);
     EXPECT_EQ(Text2Build(text.data(), text.size(), &b), GetParam().status) << text.substr(0, 200);
     EXPECT_EQ(Dump(b), before);
