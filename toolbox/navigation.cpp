@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include <string.h>
 
@@ -62,6 +63,16 @@ Boolean RunChooser(QFileDialog::AcceptMode mode, const char *filter, const char 
         a.asked++;
         return a.hasPath ? ChosenPath(a.path, path, size) : FALSE;
     }
+    // The program keeps no settings, but Qt's own file dialog writes its
+    // folder history to ~/.config/QtProject.conf when it closes: point Qt's
+    // settings where nothing can be written, so that only the chosen file is.
+    static const bool noSettings =
+        (QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                            QStringLiteral("/dev/null")),
+         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                            QStringLiteral("/dev/null")),
+         true);
+    (void)noSettings;
     QFileDialog dialog(Parent());
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
