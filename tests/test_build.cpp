@@ -6,7 +6,9 @@
 // the title names the open build, and unsaved changes are asked about.
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -231,6 +233,42 @@ TEST_F(BuildCommands, AFailedSaveSaysWhyAndKeepsTheFormAndTheOpenBuild)
     EXPECT_EQ(std::string(theBuildFile), path);
     DoBuildTitle();
     EXPECT_EQ(Title(), "*rear-wheel — Quennick");
+}
+
+// The question itself, as the user answers it: each button (and Escape)
+// gives its own answer.
+TEST_F(BuildCommands, TheQuestionsButtonsGiveTheirAnswers)
+{
+    ToolboxAnswerNavigation(FALSE);
+    const struct {
+        const char *name;
+        std::function<void(QWidget *box)> answer;
+        NavAskSaveChangesResult expected;
+    } cases[] = {
+        {"Save", [](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); },
+         kNavAskSaveChangesSave},
+        {"Don't Save",
+         [](QWidget *box) {
+             for (QPushButton *b : box->findChildren<QPushButton *>())
+                 if (b->text() == QStringLiteral("Don't Save"))
+                     b->click();
+         },
+         kNavAskSaveChangesDontSave},
+        {"Cancel", [](QWidget *box) { QTest::keyClick(box, Qt::Key_Escape); },
+         kNavAskSaveChangesCancel},
+    };
+    const NavAskSaveChangesTexts texts = {"Save the changes?", "Or not.", "Save", "Don't Save",
+                                          "Cancel"};
+    for (const auto &c : cases) {
+        QTimer::singleShot(0, [&c] {
+            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+            QWidget *box = QApplication::activeModalWidget();
+            // A failed answer must not hang the suite: the box closes anyway.
+            QTimer::singleShot(5000, box, [box] { box->close(); });
+            c.answer(box);
+        });
+        EXPECT_EQ(NavAskSaveChanges(&texts), c.expected) << c.name;
+    }
 }
 
 // Quitting with unsaved changes asks; each answer does what it says. The
