@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "calc/numtext.h"
+#include "catalogue/catalogue.h"
 #include "catalogue/catalogue_testing.h"
 #include "catalogue/report.h"
 
@@ -31,15 +32,11 @@ const char kUsageRest[] =
     "                    given) and report every record and every line that the\n"
     "                    form would show oddly; needs no display, writes nothing.\n"
     "                    Exit status 0: no warning; 1: warnings; 2: a file is missing\n"
-    "                    or unreadable.\n"
+    "                    or unreadable. The tension meters' tables, meters.txt beside\n"
+    "                    the catalogues, are checked too.\n"
     "  --help            show this text\n"
     "  --version         show the program's version\n"
     "  --                end the options; a FOLDER starting with '-' goes after it\n";
-
-const char *const kRimNumbers[] = {"ERD"};
-const char *const kHubNumbers[] = {"spoke hole diameter", "side 1 flange diameter",
-                                   "side 1 flange distance", "side 2 flange diameter",
-                                   "side 2 flange distance"};
 
 const char *EncodingName(TextEncoding e)
 {
@@ -58,41 +55,44 @@ const char *Problem(const CatalogueReport &r)
     return "";
 }
 
-// The warnings of one record, whose numbers are `values`; returns how many.
-int RecordWarnings(FILE *out, const RecordNote &n, int fields, const char *const *numbers,
-                   const double *values, int numberCount)
+// The warnings of one record of a list whose fields are `fields`; returns how many.
+int RecordWarnings(FILE *out, const RecordNote &n, const char *record, const CatalogueField *fields,
+                   int fieldCount)
 {
     int warnings = 0;
     const long long line = (long long)n.line;
-    if (n.fields < fields) {
+    if (n.fields < fieldCount) {
         fprintf(out, "    warning: line %lld: %d of %d fields; the missing ones are empty or 0\n",
-                line, (int)n.fields, fields);
+                line, (int)n.fields, fieldCount);
         warnings++;
     }
     char value[kNumTextSize];
-    for (int i = 0; i < numberCount && i < n.fields; i++) {
+    for (int i = 0; i < fieldCount && fields[i].number && i < n.fields; i++) {
         const unsigned bit = 1u << i;
-        Double2Str(values[i], 2, value);
+        const char *name = fields[i].name;
+        double number;
+        memcpy(&number, record + fields[i].record, sizeof number);
+        Double2Str(number, 2, value);
         if (n.emptyNumber & bit)
             fprintf(out, "    warning: line %lld: field %d (%s) is empty; it counts as 0\n", line,
-                    i + 1, numbers[i]);
+                    i + 1, name);
         else if (n.notNumber & bit)
             fprintf(out, "    warning: line %lld: field %d (%s) is not a number; it counts as 0\n",
-                    line, i + 1, numbers[i]);
+                    line, i + 1, name);
         else if (n.notFinite & bit)
             fprintf(out,
                     "    warning: line %lld: field %d (%s) is %s, not a finite number; the form "
                     "cannot calculate with it\n",
-                    line, i + 1, numbers[i], value);
+                    line, i + 1, name, value);
         else if (n.negative & bit)
             fprintf(out, "    warning: line %lld: field %d (%s) is %s; no part measures below 0\n",
-                    line, i + 1, numbers[i], value);
+                    line, i + 1, name, value);
         if ((n.emptyNumber | n.notNumber | n.notFinite | n.negative) & bit)
             warnings++;
         // A hexadecimal number is odd whatever its value: one more warning.
         if (n.hex & bit) {
             fprintf(out, "    warning: line %lld: field %d (%s) is hexadecimal; it reads as %s\n",
-                    line, i + 1, numbers[i], value);
+                    line, i + 1, name, value);
             warnings++;
         }
     }
@@ -159,15 +159,16 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
             Double2Str(h.flangeDistance2, 2, e);
             fprintf(out, "    line %lld: %s %s | hole %s | flange 1 %s at %s | flange 2 %s at %s\n",
                     line, h.text1, h.text4, a, b, c, d, e);
-            const double values[] = {h.holeDiameter, h.flangeDiameter1, h.flangeDistance1,
-                                     h.flangeDiameter2, h.flangeDistance2};
             if (r.notes)
-                warnings += RecordWarnings(out, r.notes[k], 9, kHubNumbers, values, 5);
+                warnings += RecordWarnings(out, r.notes[k], reinterpret_cast<const char *>(&h),
+                                           kHubFields, kHubFieldCount);
         } else {
             Double2Str(rimt[i].diameter, 2, a);
             fprintf(out, "    line %lld: %s %s | ERD %s\n", line, rimt[i].text1, rimt[i].text3, a);
             if (r.notes)
-                warnings += RecordWarnings(out, r.notes[k], 4, kRimNumbers, &rimt[i].diameter, 1);
+                warnings +=
+                    RecordWarnings(out, r.notes[k], reinterpret_cast<const char *>(&rimt[i]),
+                                   kRimFields, kRimFieldCount);
         }
     }
     if (r.stoppedAtLine) {
@@ -282,6 +283,7 @@ int CheckCatalogues(const char *folder, const char *userFolder, FILE *out)
     if (userFolder && !user)
         fprintf(out, "Your own catalogues: none; neither XDG_DATA_HOME nor HOME names a folder.\n");
     const int records = (int)(rimc + hubc);
+    warnings += CheckMeters(folder, userFolder, out, &failed);
     for (int i = 0; i < kListFiles; i++) {
         FreeReport(&rims[i]);
         FreeReport(&hubs[i]);

@@ -40,4 +40,10 @@ bool BuildFileArgument(int argc, char **argv, const char **file, FILE *err, int 
 // window and writes no file.
 int CheckCatalogues(const char *folder, const char *userFolder, FILE *out);
 
+// Reads "meters.txt" in `folder` and then in `userFolder` as the program does
+// and describes each on `out`: its tables and rows and a warning for each row
+// left out. Returns the number of warnings; sets `*failed` when a file is there
+// but could not be read (a missing one is no warning: no table is needed).
+int CheckMeters(const char *folder, const char *userFolder, FILE *out, bool *failed);
+
 #endif

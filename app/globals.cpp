@@ -18,6 +18,7 @@ Results NothingCalculated()
 } // namespace
 
 Results theResults = NothingCalculated();
+Readings theReadings = {};
 Boolean alive = TRUE;
 char theBuildFile[kBuildPathSize] = "";
 Build theSavedBuild;

@@ -6,6 +6,7 @@
 #define QUENNICK_APP_GLOBALS_H
 
 #include "buildfile/buildfile.h"
+#include "calc/tension.h"
 #include "calc/wheel.h"
 #include "toolbox/toolbox.h"
 
@@ -28,6 +29,9 @@ extern char theBuildFile[kBuildPathSize];
 // What the form said when it was last opened or saved: any other text or
 // figure in it is an unsaved change.
 extern Build theSavedBuild;
+// The spoke tension readings of the wheel of theResults, typed in the tension
+// window, with the meter and band chosen there.
+extern Readings theReadings;
 // The run flag: the event loop runs while it is true.
 extern Boolean alive;
 

@@ -12,6 +12,7 @@
 #include "app/command_line.h"
 #include "app/globals.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/meters.h"
 #include "form/build.h"
 #include "form/commands.h"
 #include "form/items.h"
@@ -148,7 +149,7 @@ int QuennickMain(int argc, char **argv)
     SetPort(GetDialogPort(theDialog));
     InitCursor();
 
-    const SInt16 menuIDs[] = {kProgramMenuID, kFileMenuID, kEditMenuID};
+    const SInt16 menuIDs[] = {kProgramMenuID, kFileMenuID, kEditMenuID, kWheelMenuID};
     for (SInt16 id : menuIDs)
         InsertMenu(GetMenu(id), 0);
     DrawMenuBar();
@@ -166,6 +167,7 @@ int QuennickMain(int argc, char **argv)
         SetMenuFont(menus[i], 3, 9);
     }
     DoReadData(menus[0], menus[1]);
+    ReadMeters(path, userPath, nullptr);
 
     Rect bounds;
     GetPortBounds(GetDialogPort(theDialog), &bounds);

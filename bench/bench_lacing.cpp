@@ -49,8 +49,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     Lacing lacing;
     DoLacing(24, 24, 3, 3, &lacing);
-    const LacingPicture wheel = {&lacing, 600, 45, 57};
-    const LacingPicture rim = {nullptr, 600, 45, 57};
+    const LacingPicture wheel = {&lacing, 600, 45, 57, nullptr};
+    const LacingPicture rim = {nullptr, 600, 45, 57, nullptr};
     const int n = 500;
     // Taking turns in rounds, so that a busy machine slows both alike.
     std::vector<double> full, bare;

@@ -249,7 +249,11 @@ def main():
     values = dict(line.split("=", 1) for line in out.split() if "=" in line)
     row("Calculate round trips per second", float(values["calc_hits_per_s"]),
         float(values["formula_per_s"]), "/s", "(bare formula)", "%.0f")
-    for path in ("2to1", "straight_pull", "lacing_note", "changing"):
+    row("Calculate command per second (Return, diagram kept up to date)",
+        float(values["calc_command_per_s"]), float(values["calc_hits_per_s"]), "/s",
+        "(the default path)", "%.0f")
+    for path in ("2to1", "straight_pull", "seat_offset", "tangential", "lacing_note",
+                 "past_tangent", "rim_offset", "changing"):
         row("Calculate per second, %s" % path.replace("_", " "),
             float(values["calc_hits_%s_per_s" % path]), float(values["calc_hits_per_s"]), "/s",
             "(the default path)", "%.0f")
@@ -263,6 +267,18 @@ def main():
     row("lacing diagram paint, 48 spokes, slowest of %s (ms)" % values["paints"],
         float(values["lacing48_slowest_ms"]), float(values["rim_slowest_ms"]), "ms",
         "< 16 ms a frame (rim alone)")
+
+    # The tension window of a 48-spoke wheel: a reading typed and its figures
+    # shown again, and the chart's repaint.
+    out = subprocess.run([os.path.join(BUILD, "bench", "bench_tension")], capture_output=True,
+                         text=True, timeout=300).stdout
+    values = dict(item.split("=", 1) for item in out.split() if "=" in item)
+    row("a reading typed, 48 spokes, median (ms)", float(values["typed_median_ms"]), 16, "ms",
+        "(a frame)")
+    row("a reading typed, 48 spokes, slowest of %s (ms)" % values["keys"],
+        float(values["typed_slowest_ms"]), 16, "ms", "(a frame)")
+    row("tension chart paint, 48 spokes, median (ms)", float(values["chart_median_ms"]), 5, "ms",
+        "(5 ms)")
 
 
 try:

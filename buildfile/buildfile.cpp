@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "calc/geometry.h"
 #include "calc/spoke.h"
 
 namespace {
@@ -55,6 +56,7 @@ const NumberField kNumbers[] = {
     {"hub", "flangeDistance1", offsetof(Build, wheel.hub.flangeDistance1)},
     {"hub", "flangeDistance2", offsetof(Build, wheel.hub.flangeDistance2)},
     {"hub", "holeDiameter", offsetof(Build, wheel.hub.holeDiameter)},
+    {"hub", "seatOffset", offsetof(Build, wheel.hub.seatOffset)},
     {"buying", "tension", offsetof(Build, wheel.target)},
 };
 
@@ -75,6 +77,8 @@ const Choice kGauges[] = {{kGaugeNotSet, "none"},
                           {kGaugePlain23, "2.3"},
                           {kGaugeButted201820, "2.0/1.8/2.0"},
                           {kGaugeButted201520, "2.0/1.5/2.0"}};
+const Choice kSides[] = {{1, nullptr}, {2, nullptr}};
+const Choice kExits[] = {{kExitAimed, "aimed"}, {kExitTangential, "tangential"}};
 const Choice kUnits[] = {{kUnitKilogramForce, "kgf"}, {kUnitNewtons, "N"}};
 const Choice kSpokeCounts[] = {{16, nullptr}, {18, nullptr}, {20, nullptr},
                                {24, nullptr}, {28, nullptr}, {32, nullptr},
@@ -92,7 +96,9 @@ struct ChoiceField {
 };
 #define CHOICES(list) list, sizeof list / sizeof list[0]
 const ChoiceField kChoices[] = {
+    {"rim", "offsetToward", offsetof(Build, wheel.rim.offsetSide), CHOICES(kSides), false},
     {"hub", "head", offsetof(Build, wheel.hub.head), CHOICES(kHeads), false},
+    {"hub", "exit", offsetof(Build, wheel.hub.exit), CHOICES(kExits), false},
     {"lacing", "spokes", offsetof(Build, wheel.spokes), CHOICES(kSpokeCounts), false},
     {"lacing", "spokesPerSide", offsetof(Build, wheel.sharing), CHOICES(kSharings), false},
     {"lacing", "crossings1", offsetof(Build, wheel.crossings1), CHOICES(kCrossings), false},
@@ -228,7 +234,9 @@ void ClearBuild(Build *build)
 {
     memset(build, 0, sizeof *build);
     Wheel &w = build->wheel;
+    w.rim.offsetSide = 2;
     w.hub.head = kHeadJBend;
+    w.hub.exit = kExitAimed;
     w.spokes = 32;
     w.crossings1 = 3;
     w.crossings2 = 3;

@@ -42,8 +42,9 @@ enum BuildStatus {
 };
 
 // Fills the build with what a cleared form says: empty texts, 0 for every
-// figure, 32 spokes crossed 3 on equal sides, J-bend, no gauge, no target (kgf),
-// even stock lengths, no results.
+// figure, 32 spokes crossed 3 on equal sides, holes offset toward side 2,
+// J-bend (aimed if straight-pull), no gauge, no target (kgf), even stock
+// lengths, no results.
 void ClearBuild(Build *build);
 
 // Whether two builds say the same: every field of the wheel, its name and notes
@@ -60,8 +61,8 @@ std::string Build2Text(const Build &build);
 // on a UTF-8 character boundary; a key the file lacks keeps what ClearBuild
 // gives) with no results; on anything else `build` is left as it was.
 // Popup figures must be ones the form offers: spokes 16, 18, 20, 24, 28, 32,
-// 36, 40 or 48, crossings 0 to 4, the named heads, sharings, gauges, units and
-// stock steps; numbers finite. A format-1 file that breaks this is damaged;
+// 36, 40 or 48, crossings 0 to 4, offset toward side 1 or 2, the named heads,
+// exits, sharings, gauges, units and stock steps; numbers finite. A format-1 file that breaks this is damaged;
 // in a newer format's file such a value is left out.
 BuildStatus Text2Build(const char *text, size_t size, Build *build);
 

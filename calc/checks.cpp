@@ -59,9 +59,16 @@ TargetKind ReadTarget(const char *text, bool newtons, double *value)
     memcpy(copy, p, n);
     copy[n] = '\0';
     double v = 0;
-    if (!Str2Double(copy, &v) || !isfinite(v))
+    if (!Str2Double(copy, &v))
         return kTargetNotNumber;
     *value = v;
+    return TargetKindOf(v, newtons);
+}
+
+TargetKind TargetKindOf(double v, bool newtons)
+{
+    if (!isfinite(v))
+        return kTargetNotNumber;
     if (InRange(v, newtons))
         return kTargetInRange;
     // 1200 typed in kgf by someone thinking in newtons, or 120 in N.

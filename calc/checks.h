@@ -25,6 +25,10 @@ enum TargetKind {
     kTargetInRange
 };
 
+// What a target already read as `value` is: kTargetNotNumber when it is not
+// finite, else whether it lies in the range (never kTargetEmpty).
+TargetKind TargetKindOf(double value, bool newtons);
+
 // Reads the target as the form does (decimal comma or point, what follows the
 // number ignored) and says what it is; `value` gets the number read, or 0.
 // `text` is not changed.

@@ -3,6 +3,7 @@
 
 #include "calc/lacing.h"
 
+#include <math.h>
 #include <string.h>
 
 namespace {
@@ -91,4 +92,77 @@ int LacingSet(const Lacing &lacing, int side, SpokeKind kind, int *rimHoles, int
         if (lacing.hole[i].side == side && lacing.hole[i].kind == kind)
             rimHoles[n++] = i + 1;
     return n;
+}
+
+SpokeHeads Kind2Heads(SpokeKind kind)
+{
+    return kind == kTrailing ? kHeadsOut : kHeadsIn;
+}
+
+int LacingSteps(const Lacing &l, LacingStep *steps, int max)
+{
+    if (l.spokes == 0)
+        return 0;
+    const int key = l.keySide, other = 3 - key;
+    const int crossings[3] = {0, l.crossings1, l.crossings2};
+    int n = 0;
+    // A side's spokes of one lean, clockwise from the valve, leaving out rim
+    // hole 1 when `skipKey`; a group with no spoke (a 2-spoke radial side's
+    // rest) is no step.
+    auto add = [&](int side, SpokeKind kind, bool onlyKey, bool skipKey) {
+        if (n >= max)
+            return;
+        LacingStep &s = steps[n];
+        s.side = side;
+        s.kind = kind;
+        s.count = 0;
+        for (int i = 0; i < l.spokes; i++) {
+            const RimHole &h = l.hole[i];
+            if (h.side != side || h.kind != kind || (skipKey && i == 0) || (onlyKey && i != 0))
+                continue;
+            s.hubHole[s.count] = h.hubHole;
+            s.rimHole[s.count] = i + 1;
+            s.count++;
+        }
+        if (s.count > 0)
+            n++;
+    };
+    const SpokeKind keyKind = crossings[key] == 0 ? kRadial : kTrailing;
+    add(key, keyKind, true, false);
+    add(key, keyKind, false, true);
+    add(other, crossings[other] == 0 ? kRadial : kTrailing, false, false);
+    const int leadingSides[2] = {key, other};
+    for (int side : leadingSides)
+        if (crossings[side] > 0)
+            add(side, kLeading, false, false);
+    return n;
+}
+
+bool Lacing2Reference(const Lacing &l, FlangeReference *out)
+{
+    if (l.spokes == 0)
+        return false;
+    const int key = l.keySide;
+    const double *keyHubs = key == 1 ? l.hub1 : l.hub2, *otherHubs = key == 1 ? l.hub2 : l.hub1;
+    const int nOther = key == 1 ? l.spokes2 : l.spokes1;
+    out->keyHub = l.hole[0].hubHole;
+    const double from = keyHubs[out->keyHub - 1];
+    double best = 0;
+    out->otherHub = 0;
+    for (int k = 0; k < nOther; k++) {
+        // The turn from the key spoke's hole to this one, in (-180, 180].
+        double d = fmod(otherHubs[k] - from, 360.0);
+        if (d <= -180)
+            d += 360;
+        if (d > 180)
+            d -= 360;
+        const bool nearer = fabs(d) < fabs(best) - 1e-9;
+        const bool tieCounterclockwise = fabs(fabs(d) - fabs(best)) <= 1e-9 && d < 0;
+        if (out->otherHub == 0 || nearer || tieCounterclockwise) {
+            best = d;
+            out->otherHub = k + 1;
+        }
+    }
+    out->turn = best > 0 ? 1 : -1;
+    return true;
 }

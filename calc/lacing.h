@@ -60,4 +60,45 @@ bool DoLacing(int spokes1, int spokes2, int crossings1, int crossings2, Lacing *
 // (at most `max`).
 int LacingSet(const Lacing &lacing, int side, SpokeKind kind, int *rimHoles, int max);
 
+// Which face of its flange a J-bend spoke's head sits on: heads out (the head
+// on the flange's outer face, the spoke leaving by the inner face) or heads
+// in. A straight-pull hub's seats decide it themselves.
+enum SpokeHeads { kHeadsOut = 0, kHeadsIn = 1 };
+
+// Trailing spokes go heads out and leading spokes heads in, so heads in and
+// out alternate round each flange; radial spokes go heads in.
+SpokeHeads Kind2Heads(SpokeKind kind);
+
+// One step of lacing: spokes of one side and one lean that go in together,
+// each from hub hole `hubHole[i]` to rim hole `rimHole[i]` (both from 1),
+// clockwise from the valve.
+struct LacingStep {
+    int side;
+    SpokeKind kind;
+    int count;
+    int hubHole[kMaxLacingSpokes];
+    int rimHole[kMaxLacingSpokes];
+};
+
+// The steps in a builder's order: the key spoke into rim hole 1, the rest of
+// its side's trailing spokes, the other side's trailing spokes, then each
+// side's leading spokes; a radial side's spokes after its key spoke in one
+// step. Writes at most `max` and returns how many; none for a wheel that was
+// not laced.
+int LacingSteps(const Lacing &lacing, LacingStep *steps, int max);
+
+// How a builder finds the other flange's holes: hub holes are counted
+// clockwise as the wheel is seen from side 2 on both flanges; the key spoke's
+// hub hole is `keyHub` of the key side, and the other side's hub hole
+// `otherHub` lies half a hole of the key side's flange from it, clockwise
+// (`turn` 1) or counterclockwise (-1) as seen from side 2. Of two such holes
+// (equal sides) the counterclockwise one, whose spoke runs beside the key
+// spoke. Returns false for a wheel that was not laced.
+struct FlangeReference {
+    int keyHub;
+    int otherHub;
+    int turn;
+};
+bool Lacing2Reference(const Lacing &lacing, FlangeReference *out);
+
 #endif

@@ -5,19 +5,23 @@
 
 #include <math.h>
 
+#include "calc/geometry.h"
+
 namespace {
 
 // The straight distance from a flange's spoke hole to the spoke's end in the
-// rim. Every step is a separate double operation in this order (the build
-// turns off fused multiply-add), so that every build gives the same result to
-// the last bit and the worked examples round the same way.
+// rim, X seat spacings of a side of N / 2 round: the angle a wheel of N spokes
+// on equal sides spans, on the one length formula every side uses.
 double GeometricLength(double D, double Z, double X, double R, double N)
 {
-    // 4 x 3.141592654, the angle constant to ten digits rather than 4 pi: the
-    // lengths that wheel builders compare against were worked out with it.
-    const double angle = (12.566370616 * X) / N;
-    const double q = (D * D * 0.25 + R * R * 0.25) + (R * D * -0.5) * cos(angle) + Z * Z;
-    return sqrt(q);
+    return SpokeLengthAt(D, Z, SpokeSpan(X, N, N), R);
+}
+
+// A side given by its own count alone, laced as a wheel of that many.
+SpokeSide Side(double D, double Z, double X, double R, double N)
+{
+    SpokeSide s = {D, Z, R, X, N, N, false, kExitAimed, 0};
+    return s;
 }
 
 // One side of the wheel: the geometric length, less the stretch of the spoke
@@ -54,27 +58,10 @@ bool DoSideTensionBalance(double flangeDiameter1, double flangeDiameter2, double
                           double crossings2, double spokes1, double spokes2, double *percent1,
                           double *percent2)
 {
-    if (!(flangeDistance1 > 0) || !(flangeDistance2 > 0) || !(spokes1 > 0) || !(spokes2 > 0))
-        return false;
-    const double l1 =
-        GeometricLength(flangeDiameter1, flangeDistance1, crossings1, rimDiameter, spokes1);
-    const double l2 =
-        GeometricLength(flangeDiameter2, flangeDistance2, crossings2, rimDiameter, spokes2);
-    if (!(l1 > 0) || !(l2 > 0) || !isfinite(l1) || !isfinite(l2))
-        return false;
-    // Spokes times tension times sideways share is the same on both sides.
-    double t1 = l1 / flangeDistance1, t2 = l2 / flangeDistance2;
-    if (spokes1 != spokes2) {
-        // Only unequal counts divide, so that equal ones keep every bit.
-        t1 = t1 / spokes1;
-        t2 = t2 / spokes2;
-    }
-    const double tighter = t1 > t2 ? t1 : t2;
-    if (!isfinite(tighter))
-        return false;
-    *percent1 = 100 * t1 / tighter;
-    *percent2 = 100 * t2 / tighter;
-    return true;
+    return SidesTensionBalance(
+        Side(flangeDiameter1, flangeDistance1, crossings1, rimDiameter, spokes1),
+        Side(flangeDiameter2, flangeDistance2, crossings2, rimDiameter, spokes2), percent1,
+        percent2);
 }
 
 double SpokeGeometricLength(double flangeDiameter, double flangeDistance, double crossings,
@@ -91,14 +78,7 @@ double CrossingAngle(double crossings, double spokes)
 double BracingAngle(double flangeDiameter, double flangeDistance, double crossings,
                     double rimDiameter, double spokes)
 {
-    const double l =
-        GeometricLength(flangeDiameter, flangeDistance, crossings, rimDiameter, spokes);
-    if (!(l > 0) || !isfinite(l))
-        return NAN;
-    // The length can come out a rounding below the distance itself.
-    double ratio = flangeDistance / l;
-    ratio = ratio > 1 ? 1 : ratio < -1 ? -1 : ratio;
-    return asin(ratio) * (180 / M_PI);
+    return SideBracing(Side(flangeDiameter, flangeDistance, crossings, rimDiameter, spokes));
 }
 
 // Values 1 to 4 keep standing for the four counts the popup first had; the

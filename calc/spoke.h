@@ -41,8 +41,9 @@ double SpokeGeometricLength(double flangeDiameter, double flangeDistance, double
                             double rimDiameter, double spokes);
 
 // The angle at the axle, in degrees, between a spoke's seat in the hub and its
-// end in the rim: 720 x crossings / spokes (spokes as DoCalculate takes them).
-// Over 90 the spoke would run across its own flange.
+// end in the rim for a side of evenly spaced rim holes: 720 x crossings /
+// spokes (spokes as DoCalculate takes them). SpokeSpan (calc/geometry.h)
+// gives every side's span as the lacing lays it, 2:1 included.
 double CrossingAngle(double crossings, double spokes);
 
 // The angle of the spoke to the wheel's plane, in degrees: asin(Z / L), L the

@@ -6,18 +6,12 @@
 #include <math.h>
 #include <string.h>
 
+#include "calc/checks.h"
+#include "calc/geometry.h"
+#include "calc/lacing_note.h"
 #include "calc/spoke.h"
 
 namespace {
-
-// One side as the formulas take it: its spoke count doubled, its flange
-// distance moved by the rim's offset.
-struct Side {
-    double flangeDiameter;
-    double flangeDistance;
-    double crossings;
-    double spokes;
-};
 
 SideResults NoSide(double spokes)
 {
@@ -43,94 +37,97 @@ void Buy(SideResults *s, double holeDiameter, double step)
     s->toBuyDifference = difference == 0 ? 0 : difference;
 }
 
-// The note: which side's spokes would cross their own flange (a crossing
-// angle over a right angle); else a looser side that may go slack.
-LacingNote NoteOf(const Side &side1, const Side &side2, int slackSide, double slackPercent)
+NoteKind PartsNote(PartsKind kind)
 {
-    LacingNote note = {kNoteNone, 0, NAN, NAN};
-    const double angle1 = CrossingAngle(side1.crossings, side1.spokes);
-    const double angle2 = CrossingAngle(side2.crossings, side2.spokes);
-    const bool steep1 = angle1 > 90, steep2 = angle2 > 90;
-    if (steep1 && steep2) {
-        note.kind = kNoteBothTooSteep;
-    } else if (steep1 || steep2) {
-        note.kind = kNoteTooSteep;
-        note.side = steep1 ? 1 : 2;
-        note.angle = steep1 ? angle1 : angle2;
-    } else if (slackSide != 0) {
-        note.kind = kNoteMaySlacken;
-        note.side = slackSide;
-        note.percent = slackPercent;
+    switch (kind) {
+    case kPartsNoRim: return kNoteNoRim;
+    case kPartsFlangeOverRim: return kNoteFlangeOverRim;
+    case kPartsFlangeDistance: return kNoteFlangeDistance;
+    case kPartsOffsetPastFlange: return kNoteOffsetPastFlange;
+    case kPartsFine: break;
     }
-    return note;
+    return kNoteNone;
 }
 
 } // namespace
 
 void Wheel2Results(const Wheel &w, Results *r)
 {
-    memset(r, 0, sizeof *r);
     r->calculated = true;
     r->wheel = w;
+    const bool straight = w.hub.head == kStraightPullHead;
+    r->laced = false;
     // A straight-pull head bears on its seat: no hole to wrap around.
-    const double hole = w.hub.head == kStraightPullHead ? 0 : w.hub.holeDiameter;
-    const double rim = w.rim.diameter, spokes = w.spokes;
-    double spokes1, spokes2;
-    SideSpokes(spokes, w.sharing, &spokes1, &spokes2);
-    // An asymmetric rim's spoke bed sits nearer side 2's flange.
-    const Side side1 = {w.hub.flangeDiameter1, w.hub.flangeDistance1 + w.rim.offset,
-                        (double)w.crossings1, spokes1};
-    const Side side2 = {w.hub.flangeDiameter2, w.hub.flangeDistance2 - w.rim.offset,
-                        (double)w.crossings2, spokes2};
+    const double hole = straight ? 0 : w.hub.holeDiameter;
+    // Each side as the lacing lays it, with its own spoke count and the rim's
+    // offset taken from the flange distance of the side its holes sit toward.
+    SpokeSide side1, side2;
+    WheelSides(w, straight, &side1, &side2);
     SideResults &s1 = r->side1, &s2 = r->side2;
-    s1 = NoSide(spokes1);
-    s2 = NoSide(spokes2);
+    s1 = NoSide(side1.spokes);
+    s2 = NoSide(side2.spokes);
     // A spoke count the popup cannot hold stands for no wheel at all.
-    if (spokes > 0) {
-        // Each side is laced as a wheel of twice its own spokes.
-        double unused;
-        DoCalculate(side1.flangeDiameter, side2.flangeDiameter, side1.flangeDistance,
-                    side2.flangeDistance, rim, side1.crossings, side2.crossings, spokes1, hole,
-                    &s1.length, spokes1 == spokes2 ? &s2.length : &unused);
-        if (spokes1 != spokes2)
-            DoCalculate(side1.flangeDiameter, side2.flangeDiameter, side1.flangeDistance,
-                        side2.flangeDistance, rim, side1.crossings, side2.crossings, spokes2, hole,
-                        &unused, &s2.length);
+    if (w.spokes > 0) {
+        s1.length = SideSpokeLength(side1, hole);
+        s2.length = SideSpokeLength(side2, hole);
         r->laced = DoLacing(s1.spokes, s2.spokes, w.crossings1, w.crossings2, &r->lacing);
+    } else {
+        memset(&r->lacing, 0, sizeof r->lacing);
     }
     const bool lengths = isfinite(s1.length) && isfinite(s2.length);
-    const bool balance =
-        lengths &&
-        DoSideTensionBalance(side1.flangeDiameter, side2.flangeDiameter, side1.flangeDistance,
-                             side2.flangeDistance, rim, side1.crossings, side2.crossings, spokes1,
-                             spokes2, &s1.percent, &s2.percent);
-    // The tighter side's tension as typed, in newtons for the stretch.
+    const bool balance = lengths && SidesTensionBalance(side1, side2, &s1.percent, &s2.percent);
+    // The tighter side's tension as typed, in newtons for the stretch; only
+    // one that spokes take (1e5 kgf would stretch a spoke by 76 cm).
+    const bool typed = w.targetTyped || w.target != 0;
+    const TargetKind kind = typed ? TargetKindOf(w.target, w.unit == kUnitNewton) : kTargetEmpty;
     const double newtons = w.unit == kUnitNewton ? w.target : w.target * kNewtonsPerKgf;
-    const bool target = balance && w.target > 0 && isfinite(newtons);
-    const double step = w.stockStep;
-    const Side *sides[2] = {&side1, &side2};
+    const bool target = balance && kind == kTargetInRange;
+    const SpokeSide *sides[2] = {&side1, &side2};
     SideResults *results[2] = {&s1, &s2};
     const int gauges[2] = {w.gauge1, w.gauge2};
     for (int i = 0; i < 2; i++) {
-        const Side &side = *sides[i];
         SideResults *s = results[i];
         if (lengths)
-            s->bracing = BracingAngle(side.flangeDiameter, side.flangeDistance, side.crossings, rim,
-                                      side.spokes);
-        s->geometric = SpokeGeometricLength(side.flangeDiameter, side.flangeDistance,
-                                            side.crossings, rim, side.spokes);
+            s->bracing = SideBracing(*sides[i]);
+        s->geometric = SideGeometric(*sides[i]);
         if (target) {
             s->tension = w.target * s->percent / 100;
             s->stretch = SpokeStretch(gauges[i], newtons * s->percent / 100, s->geometric);
         }
-        Buy(s, hole, step);
+        // No length to buy from a target no spoke takes.
+        if (kind == kTargetEmpty || kind == kTargetInRange)
+            Buy(s, hole, w.stockStep);
     }
     int slackSide = 0;
     if (target && MaySlacken(s1.percent < s2.percent ? s1.percent : s2.percent))
         slackSide = s1.percent < s2.percent ? 1 : 2;
-    r->note = {kNoteNone, 0, NAN, NAN};
-    if (spokes > 0)
-        r->note = NoteOf(side1, side2, slackSide, slackSide == 1 ? s1.percent : s2.percent);
+    // The rim's offset as the form's distances take it: toward side 2.
+    r->parts = CheckParts(w.rim.diameter, OffsetTowardSide2(w.rim.offset, w.rim.offsetSide),
+                          w.hub.flangeDiameter1, w.hub.flangeDiameter2, w.hub.flangeDistance1,
+                          w.hub.flangeDistance2);
+    r->unlaced = LacingCheck();
+    if (w.spokes > 0 && !r->laced)
+        r->unlaced = CheckLacing(s1.spokes, s2.spokes, w.crossings1, w.crossings2);
+    // One note: parts no wheel has, then a target no spoke takes, then what the
+    // lacing and the tensions say.
+    r->note = LacingNote();
+    if (r->parts.kind != kPartsFine) {
+        r->note.kind = PartsNote(r->parts.kind);
+        r->note.side = r->parts.side;
+    } else if (kind == kTargetNotNumber || kind == kTargetOutOfRange || kind == kTargetOtherUnit) {
+        r->note.kind = kind == kTargetNotNumber   ? kNoteTargetNotNumber
+                       : kind == kTargetOtherUnit ? kNoteTargetOtherUnit
+                                                  : kNoteTargetOutOfRange;
+    } else if (w.spokes > 0) {
+        r->note =
+            LacingNoteOf(side1, side2, hole, slackSide, slackSide == 1 ? s1.percent : s2.percent);
+    }
+}
+
+bool CanBuild(const Results &r)
+{
+    return r.calculated && r.laced && r.parts.kind == kPartsFine && isfinite(r.side1.length) &&
+           isfinite(r.side2.length);
 }
 
 void ClearedResults(const Wheel &wheel, Results *r)
@@ -140,5 +137,5 @@ void ClearedResults(const Wheel &wheel, Results *r)
     r->side1 = NoSide(0);
     r->side2 = NoSide(0);
     r->side1.length = r->side2.length = 0;
-    r->note = {kNoteNone, 0, NAN, NAN};
+    r->note = LacingNote();
 }

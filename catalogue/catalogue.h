@@ -8,6 +8,7 @@
 
 #include <stdio.h>
 
+#include "calc/wheel.h"
 #include "toolbox/toolbox.h"
 
 // One line of "rims.txt". Texts are UTF-8, owned, never null once read (a
@@ -31,6 +32,29 @@ struct HubRecord {
     char *text3;            // field 8: notes, item 21
     char *text4;            // field 9: position (front, rear), second part of the entry, item 13
 };
+
+// A field of a catalogue line: where the reader puts it in the record and
+// where the record's value goes in the wheel the form shows. Each list's
+// fields are in file order, the number fields first. A new catalogue field is
+// one more line in kRimFields or kHubFields (catalogue/fields.cpp), beside
+// its member in the record and the Wheel.
+struct CatalogueField {
+    const char *name; // what `quennick --check` calls it
+    bool number;      // a double, else a text (char *)
+    size_t record;    // offset of the member in RimRecord or HubRecord
+    size_t wheel;     // offset in Wheel of the double or char[kWheelTextSize] it fills
+};
+enum { kRimFieldCount = 4, kHubFieldCount = 9 };
+extern const CatalogueField kRimFields[kRimFieldCount];
+extern const CatalogueField kHubFields[kHubFieldCount];
+// The two fields whose texts make a record's menu entry, name first.
+enum { kRimEntryName = 1, kRimEntrySecond = 3, kHubEntryName = 5, kHubEntrySecond = 8 };
+
+// Copies a record's fields into the wheel's members that kRimFields or
+// kHubFields name; every other member stays as it is. A text is cut to 255
+// bytes as an item's text is (before an incomplete UTF-8 character).
+void Rim2Wheel(const RimRecord &rim, Wheel *wheel);
+void Hub2Wheel(const HubRecord &hub, Wheel *wheel);
 
 // The tables, filled once by DoReadData and never changed: rimt holds rimc
 // records (null and 0 when there are none); hubt and hubc likewise.

@@ -72,19 +72,27 @@ SInt16 DoReadData(MenuRef rimMenu, MenuRef hubMenu)
     return 1;
 }
 
+namespace {
+
+void FreeTexts(char *record, const CatalogueField *fields, int count)
+{
+    for (int i = 0; i < count; i++) {
+        if (fields[i].number)
+            continue;
+        char *text;
+        memcpy(&text, record + fields[i].record, sizeof text);
+        free(text);
+    }
+}
+
+} // namespace
+
 void FreeCatalogues(void)
 {
-    for (SInt32 i = 0; i < rimc; i++) {
-        free(rimt[i].text1);
-        free(rimt[i].text2);
-        free(rimt[i].text3);
-    }
-    for (SInt32 i = 0; i < hubc; i++) {
-        free(hubt[i].text1);
-        free(hubt[i].text2);
-        free(hubt[i].text3);
-        free(hubt[i].text4);
-    }
+    for (SInt32 i = 0; i < rimc; i++)
+        FreeTexts(reinterpret_cast<char *>(&rimt[i]), kRimFields, kRimFieldCount);
+    for (SInt32 i = 0; i < hubc; i++)
+        FreeTexts(reinterpret_cast<char *>(&hubt[i]), kHubFields, kHubFieldCount);
     free(rimt);
     free(hubt);
     rimt = nullptr;

@@ -25,16 +25,18 @@ SInt32 hubc = 0;
 
 namespace {
 
-// A catalogue's line format: header lines, then records whose first `numbers`
-// fields are numbers.
+// A catalogue's line format: header lines, then records of the fields of
+// `table`, whose texts `entryName` and `entrySecond` make the menu entry.
 struct Format {
     int headerLines;
+    const CatalogueField *table;
     int fields;
-    int numbers;
+    int entryName;
+    int entrySecond;
 };
-const Format kRims = {1, 4, 1};
-const Format kHubs = {8, 9, 5};
-enum { kMostFields = 9 };
+const Format kRims = {1, kRimFields, kRimFieldCount, kRimEntryName, kRimEntrySecond};
+const Format kHubs = {8, kHubFields, kHubFieldCount, kHubEntryName, kHubEntrySecond};
+enum { kMostFields = kHubFieldCount > kRimFieldCount ? kHubFieldCount : kRimFieldCount };
 
 // How many lines past the record limit are looked at for another record.
 enum { kLookPastLimit = 64 };
@@ -240,41 +242,31 @@ void ReadNumber(Reader *r, int i, double *value, RecordNote *note)
         note->hex |= bit;
 }
 
-// Fills one record from the current line and appends its menu entry.
-typedef void (*FillRecord)(Reader *r, char *record, RecordNote *note, MenuRef menu);
-
-void FillRim(Reader *r, char *record, RecordNote *note, MenuRef menu)
+// Fills one record from the current line, field by field as the format's
+// table places them, and appends its menu entry.
+void Fill(Reader *r, char *record, RecordNote *note, MenuRef menu)
 {
-    RimRecord *rim = (RimRecord *)record;
     const TextEncoding e = r->report->singleByte;
-    rim->text3 = CopyText(r->fields[3], r->lineUtf8, e);
-    rim->text1 = CopyText(r->fields[1], r->lineUtf8, e);
-    rim->text2 = CopyText(r->fields[2], r->lineUtf8, e);
-    AppendEntry(menu, rim->text1, rim->text3);
-    ReadNumber(r, 0, &rim->diameter, note);
-}
-
-void FillHub(Reader *r, char *record, RecordNote *note, MenuRef menu)
-{
-    HubRecord *hub = (HubRecord *)record;
-    const TextEncoding e = r->report->singleByte;
-    ReadNumber(r, 0, &hub->holeDiameter, note);
-    ReadNumber(r, 1, &hub->flangeDiameter1, note);
-    ReadNumber(r, 2, &hub->flangeDistance1, note);
-    ReadNumber(r, 3, &hub->flangeDiameter2, note);
-    ReadNumber(r, 4, &hub->flangeDistance2, note);
-    hub->text1 = CopyText(r->fields[5], r->lineUtf8, e);
-    hub->text2 = CopyText(r->fields[6], r->lineUtf8, e);
-    hub->text3 = CopyText(r->fields[7], r->lineUtf8, e);
-    hub->text4 = CopyText(r->fields[8], r->lineUtf8, e);
-    AppendEntry(menu, hub->text1, hub->text4);
+    for (int i = 0; i < r->format.fields; i++) {
+        const CatalogueField &f = r->format.table[i];
+        if (f.number) {
+            ReadNumber(r, i, reinterpret_cast<double *>(record + f.record), note);
+        } else {
+            char *text = CopyText(r->fields[i], r->lineUtf8, e);
+            memcpy(record + f.record, &text, sizeof text);
+        }
+    }
+    char *name, *second;
+    memcpy(&name, record + r->format.table[r->format.entryName].record, sizeof name);
+    memcpy(&second, record + r->format.table[r->format.entrySecond].record, sizeof second);
+    AppendEntry(menu, name, second);
 }
 
 // Reads the files of one list into one table, allocated once for all of them
 // (calloc: a failure leaves null and no records). Returns the table and sets
 // `*count`.
 char *ReadList(const CatalogueSource *sources, int n, const Format &format, size_t size,
-               FillRecord fill, MenuRef menu, SInt32 *count)
+               MenuRef menu, SInt32 *count)
 {
     SInt32 counted[kListFiles] = {0}, capacity = 0;
     for (int i = 0; i < n && i < kListFiles; i++)
@@ -297,7 +289,7 @@ char *ReadList(const CatalogueSource *sources, int n, const Format &format, size
         RecordNote note;
         // Bounded by the count as well: the file may have grown between the passes.
         while (report->records < counted[i] && NextRecord(&r, &note)) {
-            fill(&r, table + (size_t)filled * size, &note, menu);
+            Fill(&r, table + (size_t)filled * size, &note, menu);
             if (report->notes)
                 report->notes[report->records] = note;
             report->records++;
@@ -339,8 +331,7 @@ FILE *OpenCatalogueFile(const char *name, FileProblem *problem, int *error)
 void ReadRimSources(const CatalogueSource *sources, int count, MenuRef rimMenu)
 {
     SInt32 n = 0;
-    RimRecord *table =
-        (RimRecord *)ReadList(sources, count, kRims, sizeof(RimRecord), FillRim, rimMenu, &n);
+    RimRecord *table = (RimRecord *)ReadList(sources, count, kRims, sizeof(RimRecord), rimMenu, &n);
     if (table) {
         rimt = table;
         rimc = n;
@@ -350,8 +341,7 @@ void ReadRimSources(const CatalogueSource *sources, int count, MenuRef rimMenu)
 void ReadHubSources(const CatalogueSource *sources, int count, MenuRef hubMenu)
 {
     SInt32 n = 0;
-    HubRecord *table =
-        (HubRecord *)ReadList(sources, count, kHubs, sizeof(HubRecord), FillHub, hubMenu, &n);
+    HubRecord *table = (HubRecord *)ReadList(sources, count, kHubs, sizeof(HubRecord), hubMenu, &n);
     if (table) {
         hubt = table;
         hubc = n;

@@ -5,12 +5,14 @@
 
 #include "app/globals.h"
 #include "calc/calculate_hit.h"
+#include "calc/geometry.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "catalogue/catalogue.h"
 #include "form/build.h"
 #include "form/items.h"
 #include "form/sheet.h"
+#include "form/tension.h"
 #include "form/wheel.h"
 
 namespace {
@@ -38,16 +40,22 @@ SInt32 ChosenRecord(DialogRef d, DialogItemIndex item, SInt32 count)
     return index >= 0 && index < count ? index : -1;
 }
 
+// Shows the chosen catalogue record's fields in the form: the wheel members
+// its catalogue's fields fill, and no other item.
+void ShowRecord(DialogRef d, const Wheel &wheel, const CatalogueField *fields, int count)
+{
+    for (int i = 0; i < count; i++)
+        WheelMember2Form(d, wheel, fields[i].wheel);
+}
+
 void ShowRim(DialogRef d)
 {
     const SInt32 i = ChosenRecord(d, iRimMenu, rimt ? rimc : 0);
     if (i < 0)
         return; // no such rim: the form stays as it is
-    const RimRecord &r = rimt[i];
-    XDlgSetStr(d, iRimText3, r.text3);
-    XDlgSetDouble(d, iRimDiameter, 2, r.diameter);
-    XDlgSetStr(d, iRimText1, r.text1);
-    XDlgSetStr(d, iRimText2, r.text2);
+    Wheel wheel = Wheel();
+    Rim2Wheel(rimt[i], &wheel);
+    ShowRecord(d, wheel, kRimFields, kRimFieldCount);
 }
 
 void ShowHub(DialogRef d)
@@ -55,16 +63,9 @@ void ShowHub(DialogRef d)
     const SInt32 i = ChosenRecord(d, iHubMenu, hubt ? hubc : 0);
     if (i < 0)
         return;
-    const HubRecord &h = hubt[i];
-    XDlgSetStr(d, iHubText4, h.text4);
-    XDlgSetDouble(d, iFlangeDiameter1, 2, h.flangeDiameter1);
-    XDlgSetDouble(d, iFlangeDiameter2, 2, h.flangeDiameter2);
-    XDlgSetDouble(d, iFlangeDistance1, 2, h.flangeDistance1);
-    XDlgSetDouble(d, iFlangeDistance2, 2, h.flangeDistance2);
-    XDlgSetDouble(d, iHoleDiameter, 2, h.holeDiameter);
-    XDlgSetStr(d, iHubText1, h.text1);
-    XDlgSetStr(d, iHubText2, h.text2);
-    XDlgSetStr(d, iHubText3, h.text3);
+    Wheel wheel = Wheel();
+    Hub2Wheel(hubt[i], &wheel);
+    ShowRecord(d, wheel, kHubFields, kHubFieldCount);
 }
 
 // Calculates, and redraws the lacing diagram if it is shown.
@@ -72,6 +73,7 @@ void Calculate(DialogRef d)
 {
     DoCalculateHit(d);
     DoLacingDiagram(theResults, FALSE);
+    DoTensionWindow(theResults, FALSE);
 }
 
 } // namespace
@@ -102,6 +104,16 @@ void DoSpokeHeadHit(DialogRef d)
         XDlgSetAccessibleName(d, fields[i], text);
     }
     XDlgEnable(d, iHoleDiameter, !straight);
+    XDlgEnable(d, iSpokeExit, straight);
+    DoSpokeExitHit(d);
+}
+
+void DoSpokeExitHit(DialogRef d)
+{
+    // A seat offset moves a seat that aims its spoke; a tangent has none.
+    XDlgEnable(d, iSeatOffset,
+               XDlgGetValue(d, iSpokeHead) == kStraightPullHead &&
+                   XDlgGetValue(d, iSpokeExit) != kExitTangential);
 }
 
 void DoDlgEvt(EventRecord *event)
@@ -132,6 +144,7 @@ void DoDlgEvt(EventRecord *event)
     case iHubMenu: ShowHub(dialog); break;
     case iSpokes: DoSpokeCountHit(dialog); break;
     case iSpokeHead: DoSpokeHeadHit(dialog); break;
+    case iSpokeExit: DoSpokeExitHit(dialog); break;
     default: break;
     }
 }
@@ -168,6 +181,10 @@ void DoMenuCommand(SInt32 choice)
             DialogPaste(theDialog);
         else if (item == kCopySheetItem)
             DoCopySheet(theResults);
+        break;
+    case kWheelMenuID:
+        if (item == kTensionsItem)
+            DoTensionWindow(theResults, TRUE);
         break;
     default: break;
     }

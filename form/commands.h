@@ -18,8 +18,12 @@ void DoSpokeCountHit(DialogRef dialog);
 // A new spoke head: the labels of items 14 to 17 say what that kind's figures
 // are (items 32 and 33), and so do the names screen readers read for them;
 // the spoke hole diameter (item 18) is greyed out for a straight-pull hub,
-// which has none.
+// which has none, and how its spokes leave their seats (item 44) is offered
+// only for one.
 void DoSpokeHeadHit(DialogRef dialog);
+// A new spoke exit: the seat offset (item 45) is offered for a straight-pull
+// hub whose seats aim the spoke at its rim hole, not for a tangential one.
+void DoSpokeExitHit(DialogRef dialog);
 
 // The labels of the hub's flange figures (items 32 and 33), by spoke head
 // (resources/strings.txt).

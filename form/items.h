@@ -41,7 +41,7 @@ enum {
     iTension2 = 26,
     iSpokesPerSide = 27, // popup: kSidesEqual, kSidesMoreOn2, kSidesMoreOn1 (calc/spoke.h)
     iSpokeHead = 28,     // popup: kJBendHead or kStraightPullHead
-    iLacingNote = 29,    // label: why a side's lacing cannot be built; empty when all is well
+    iLacingNote = 29,    // label: the lacing note (NoteKind, calc/wheel.h); empty when all is well
     iBracing1 = 30,      // read-only: side 1 and side 2 bracing angle, degrees
     iBracing2 = 31,
     iSeatDiameterLabel = 32, // labels of items 14 to 17, which say what the hub kind's figures are
@@ -55,6 +55,9 @@ enum {
     iLengthToBuy1 = 40, // read-only: side 1 and side 2 stock length to buy
     iLengthToBuy2 = 41,
     iStockLengths = 42, // popup: kStockEven2mm or kStock1mm
+    iOffsetSide = 43,   // popup: the side the rim's spoke holes sit toward, 1 or 2
+    iSpokeExit = 44,    // popup: kExitAimed or kExitTangential (calc/geometry.h), straight-pull
+    iSeatOffset = 45,   // number: a straight-pull seat's offset off its radial line, mm
     iBuildName = 50,    // the build's name, and its label (51)
     iBuildNameLabel = 51,
     iBuildNotes = 52, // free notes on the build: customer, date, what was bought; label 53
@@ -67,7 +70,7 @@ enum { kStockEven2mm = 1, kStock1mm = 2 };
 
 // Dialog templates and menus loaded by number.
 enum { kMainFormID = 128, kAboutBoxID = 129 };
-enum { kProgramMenuID = 128, kFileMenuID = 129, kEditMenuID = 130 };
+enum { kProgramMenuID = 128, kFileMenuID = 129, kEditMenuID = 130, kWheelMenuID = 131 };
 
 // The About box's item that closes it.
 enum { kAboutOK = 1 };
@@ -85,7 +88,8 @@ enum {
     kOpenItem = 6, // menu 129, after a separator
     kSaveItem = 7,
     kSaveAsItem = 8,
-    kCopySheetItem = 7 // menu 130, after a separator
+    kCopySheetItem = 7, // menu 130, after a separator
+    kTensionsItem = 1   // menu 131
 };
 
 // Makes a length-prefixed text from a NUL-terminated one (null gives the empty

@@ -5,16 +5,26 @@
 // angles, stretch, lengths to buy and the lacing note.
 #include <math.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "calc/calculate_hit.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "form/items.h"
+#include "form/sheet.h"
 #include "form/wheel.h"
 
 const char kNoResultText[] = "no result";
 
 namespace {
+
+// Copies a NUL-terminated text into `out`, cut to fit `size` bytes.
+void Copy(const char *text, char *out, size_t size)
+{
+    const size_t len = strlen(text), n = len < size - 1 ? len : size - 1;
+    memcpy(out, text, n);
+    out[n] = '\0';
+}
 
 // The result items, in the order Results2Form writes them.
 const DialogItemIndex kResultItems[] = {iLength1,      iLength2,      iTension1,  iTension2,
@@ -27,23 +37,25 @@ void LengthText(double length, char *out, size_t size)
     if (isfinite(length)) {
         char text[kNumTextSize];
         Double2Str(length, 2, text);
-        snprintf(out, size, "%s", text);
+        Copy(text, out, size);
         return;
     }
     XFormatIndStr(out, size, kResultStringsID, kNoResultString);
 }
 
-// A whole percentage, "58 %", and with a target the tension after it.
+// A whole percentage as the language writes it ("58 %" in English), and with
+// a target the tension after it.
 void TensionText(const Results &r, const SideResults &s, char *out, size_t size)
 {
     if (isnan(s.percent)) {
-        snprintf(out, size, "%s", "");
+        out[0] = '\0';
         return;
     }
-    char share[16];
-    snprintf(share, sizeof share, "%d %%", (int)lround(s.percent));
+    char number[16], share[32];
+    snprintf(number, sizeof number, "%d", (int)lround(s.percent));
+    XFormatIndStr(share, sizeof share, kPercentStringsID, kPercentWhole, number);
     if (isnan(s.tension)) {
-        snprintf(out, size, "%s", share);
+        Copy(share, out, size);
         return;
     }
     char tension[kNumTextSize];
@@ -55,7 +67,7 @@ void TensionText(const Results &r, const SideResults &s, char *out, size_t size)
 void AngleText(double degrees, char *out, size_t size)
 {
     if (!isfinite(degrees)) {
-        snprintf(out, size, "%s", "");
+        out[0] = '\0';
         return;
     }
     char number[kNumTextSize];
@@ -68,7 +80,7 @@ void NumberText(double value, SInt16 decimals, char *out, size_t size)
     char text[kNumTextSize] = "";
     if (isfinite(value))
         Double2Str(value, decimals, text);
-    snprintf(out, size, "%s", text);
+    Copy(text, out, size);
 }
 
 // The stock length and its difference from the length it stands for,
@@ -76,7 +88,7 @@ void NumberText(double value, SInt16 decimals, char *out, size_t size)
 void BuyText(const SideResults &s, char *out, size_t size)
 {
     if (isnan(s.toBuy)) {
-        snprintf(out, size, "%s", "");
+        out[0] = '\0';
         return;
     }
     char stock[kNumTextSize], number[kNumTextSize], difference[kNumTextSize + 1];
@@ -86,31 +98,114 @@ void BuyText(const SideResults &s, char *out, size_t size)
     XFormatIndStr(out, size, kBuyStringsID, kBuyLength, stock, difference);
 }
 
+// Why the target tension gives no stretch: no number, or outside the range
+// spokes take, in the unit it was typed in ("60 to 200 kgf").
+void TargetNoteText(const Results &r, char *out, size_t size)
+{
+    if (r.note.kind == kNoteTargetNotNumber) {
+        XFormatIndStr(out, size, kTargetNoteStringsID, kTargetNoNumber);
+        return;
+    }
+    const bool newtons = r.wheel.unit == kUnitNewton;
+    double least, most;
+    TargetRange(newtons, &least, &most);
+    char low[kNumTextSize], high[kNumTextSize], unit[kNumTextSize], other[kNumTextSize];
+    Double2Str(least, 0, low);
+    Double2Str(most, 0, high);
+    XFormatIndStr(unit, sizeof unit, kSheetStringsID, newtons ? kWordNewton : kWordKgf);
+    XFormatIndStr(other, sizeof other, kSheetStringsID, newtons ? kWordKgf : kWordNewton);
+    XFormatIndStr(out, size, kTargetNoteStringsID,
+                  r.note.kind == kNoteTargetOtherUnit ? kTargetOtherUnitNote
+                                                      : kTargetOutOfRangeNote,
+                  low, high, unit, other);
+}
+
+// What the rim and hub figures cannot be.
+void PartsNoteText(const Results &r, char *out, size_t size)
+{
+    const Wheel &w = r.wheel;
+    const int side = r.note.side;
+    char a[kNumTextSize], b[kNumTextSize], c[kNumTextSize];
+    Double2Str(side, 0, a);
+    switch (r.note.kind) {
+    case kNoteFlangeOverRim:
+        Double2Str(side == 1 ? w.hub.flangeDiameter1 : w.hub.flangeDiameter2, 2, b);
+        Double2Str(w.rim.diameter, 2, c);
+        XFormatIndStr(out, size, kWhatCannotBeID, kFlangeOverRim, a, b, c);
+        break;
+    case kNoteFlangeDistance:
+        Double2Str(side == 1 ? w.hub.flangeDistance1 : w.hub.flangeDistance2, 2, b);
+        XFormatIndStr(out, size, kWhatCannotBeID, kFlangeDistance, a, b);
+        break;
+    case kNoteOffsetPastFlange:
+        Double2Str(fabs(w.rim.offset), 2, b);
+        Double2Str(side == 1 ? w.hub.flangeDistance1 : w.hub.flangeDistance2, 2, c);
+        XFormatIndStr(out, size, kWhatCannotBeID, kOffsetPastFlange, b, a, c);
+        break;
+    default: XFormatIndStr(out, size, kWhatCannotBeID, kNoRim); break;
+    }
+}
+
 // One sentence at a time: two would not fit the 255 bytes of an item's text.
 void NoteText(const Results &r, char *out, size_t size)
 {
     const LacingNote &n = r.note;
+    out[0] = '\0';
+    if (n.kind == kNoteNone)
+        return;
+    char side[kNumTextSize], number[kNumTextSize];
+    Double2Str(n.side, 0, side);
+    if (n.kind == kNoteMaySlacken) {
+        Double2Str(lround(n.percent), 0, number);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingMaySlacken, side, number);
+        return;
+    }
     char x1[kNumTextSize], x2[kNumTextSize], n1[kNumTextSize], n2[kNumTextSize];
     Double2Str(r.wheel.crossings1, 0, x1);
     Double2Str(r.wheel.crossings2, 0, x2);
     Double2Str(r.side1.spokes, 0, n1);
     Double2Str(r.side2.spokes, 0, n2);
-    char side[kNumTextSize], number[kNumTextSize];
-    Double2Str(n.side, 0, side);
+    const char *x = n.side == 1 ? x1 : x2, *spokes = n.side == 1 ? n1 : n2;
+    char a[kNumTextSize], b[kNumTextSize];
     switch (n.kind) {
     case kNoteBothTooSteep:
-        XFormatIndStr(out, size, kLacingStringsID, kLacingBothTooSteep, x1, x2, n1, n2);
+    case kNoteBothPastTangent:
+        XFormatIndStr(out, size, kLacingStringsID,
+                      n.kind == kNoteBothTooSteep ? kLacingBothTooSteep : kLacingBothPastTangent,
+                      x1, x2, n1, n2);
         break;
     case kNoteTooSteep:
-        Double2Str(n.angle, 0, number);
-        XFormatIndStr(out, size, kLacingStringsID, kLacingTooSteep, side, n.side == 1 ? x1 : x2,
-                      n.side == 1 ? n1 : n2, number);
+        Double2Str(n.angle, 0, a);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingTooSteep, side, x, spokes, a);
         break;
-    case kNoteMaySlacken:
-        Double2Str(lround(n.percent), 0, number);
-        XFormatIndStr(out, size, kLacingStringsID, kLacingMaySlacken, side, number);
+    case kNotePastTangent:
+        // Near the tangent whole degrees could read the same on both sides of it.
+        Double2Str(n.angle, 1, a);
+        Double2Str(n.limit, 1, b);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingPastTangent, side, x, a, b);
         break;
-    default: snprintf(out, size, "%s", ""); break;
+    case kNoteOverHead:
+        Double2Str(n.distance, 2, a);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingOverHead, side, x, spokes, a);
+        break;
+    case kNoteUneven:
+        Double2Str(r.side1.spokes + r.side2.spokes, 0, a);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingUneven, a, n1);
+        break;
+    case kNoteHubCrossings:
+        Double2Str(n.angle, 0, a);
+        Double2Str(n.crossings, 1, b);
+        XFormatIndStr(out, size, kLacingStringsID, kLacingHubCrossings, side, a, b, spokes);
+        break;
+    case kNoteTargetNotNumber:
+    case kNoteTargetOutOfRange:
+    case kNoteTargetOtherUnit: TargetNoteText(r, out, size); break;
+    case kNoteNoRim:
+    case kNoteFlangeOverRim:
+    case kNoteFlangeDistance:
+    case kNoteOffsetPastFlange: PartsNoteText(r, out, size); break;
+    case kNoteMaySlacken: // worded above
+    case kNoteNone: break;
     }
 }
 

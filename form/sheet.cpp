@@ -7,8 +7,11 @@
 
 #include <vector>
 
+#include "calc/calculate_hit.h"
 #include "calc/numtext.h"
+#include "app/globals.h"
 #include "form/items.h"
+#include "form/tension.h"
 #include "form/wheel.h"
 
 namespace {
@@ -107,21 +110,14 @@ const Figure kFigures[] = {
     {kLabelLengthToBuy2, iLengthToBuy2, kItemText, 0, 0},
 };
 
-// One step: a side's spokes of one lean, as hub hole to rim hole pairs,
-// leaving out rim hole 1 when `skipKey`.
-void PutPairs(const Lacing &l, int side, SpokeKind kind, bool skipKey, char *pairs, size_t size)
+// A step's spokes as hub hole to rim hole pairs.
+void PutPairs(const LacingStep &step, char *pairs, size_t size)
 {
     Text p = Begin(pairs, size);
-    int holes[kMaxLacingSpokes];
-    const int n = LacingSet(l, side, kind, holes, kMaxLacingSpokes);
-    bool first = true;
-    for (int i = 0; i < n; i++) {
-        if (skipKey && holes[i] == 1)
-            continue;
-        if (!first)
+    for (int i = 0; i < step.count; i++) {
+        if (i > 0)
             p.Put(", ");
-        first = false;
-        const Number hub(l.hole[holes[i] - 1].hubHole), rim(holes[i]);
+        const Number hub(step.hubHole[i]), rim(step.rimHole[i]);
         p.PutString(kSheetStringsID, kPairFormat, hub.s, rim.s);
     }
 }
@@ -131,36 +127,67 @@ void PutPairs(const Lacing &l, int side, SpokeKind kind, bool skipKey, char *pai
 size_t Lacing2Steps(const Lacing &l, char *out, size_t size)
 {
     Text t = Begin(out, size);
-    if (l.spokes == 0)
+    LacingStep steps[6];
+    const int count = LacingSteps(l, steps, 6);
+    FlangeReference ref;
+    if (count == 0 || !Lacing2Reference(l, &ref))
         return 0;
     const int key = l.keySide, other = 3 - key;
-    const int crossings[3] = {0, l.crossings1, l.crossings2};
     int step = 0;
-    char pairs[1024];
-    auto next = [&](SInt16 index, const char *a, const char *b = nullptr, const char *c = nullptr) {
+    // A step's line: its numbered first sentence, then `more` sentences.
+    auto begin = [&](SInt16 index, const char *a, const char *b = nullptr,
+                     const char *c = nullptr) {
         const Number n(++step);
+        if (step > 1)
+            t.Put("\n");
         t.PutString(kStepStringsID, index, n.s, a, b, c);
-        t.Put("\n");
     };
-    const Number keySide(key), otherSide(other), keyHub(l.hole[0].hubHole);
-    next(kStepKey, keySide.s, keyHub.s);
-    const bool keyRadial = crossings[key] == 0, otherRadial = crossings[other] == 0;
-    PutPairs(l, key, keyRadial ? kRadial : kTrailing, true, pairs, sizeof pairs);
-    next(keyRadial ? kStepKeyRestRadial : kStepKeyRest, keySide.s, pairs);
-    PutPairs(l, other, otherRadial ? kRadial : kTrailing, false, pairs, sizeof pairs);
-    if (otherRadial)
-        next(kStepRadial, otherSide.s, pairs);
-    else
-        next(kStepTrailing, otherSide.s, keySide.s, pairs);
-    for (int side : {key, other}) {
-        if (crossings[side] == 0)
-            continue;
-        const Number s(side), x(crossings[side]);
-        PutPairs(l, side, kLeading, false, pairs, sizeof pairs);
-        const Number n(++step);
-        t.PutString(kStepStringsID, kStepLeading, n.s, s.s, pairs, x.s);
-        t.Put("\n");
+    auto more = [&](SInt16 index, const char *a = nullptr, const char *b = nullptr) {
+        t.Put(" ");
+        t.PutString(kStepStringsID, index, a, b);
+    };
+    const Number keySide(key), otherSide(other), keyHub(ref.keyHub), otherHub(ref.otherHub);
+    begin(kStepRim, nullptr);
+    if (l.spokes1 == l.spokes2) {
+        more(kRimInTurn, keySide.s);
+        more(kRimOwnFlange);
+    } else {
+        more(kRimThrees, keySide.s, otherSide.s);
+        more(kRimDrilled2to1, keySide.s);
+        more(kRimAlternate2to1);
     }
+    begin(kStepHubHoles, nullptr);
+    more(kHubKey, keySide.s, keyHub.s);
+    if (l.crossings1 > 0 || l.crossings2 > 0) {
+        more(kHeadsRule);
+        more(kHeadsStraightPull);
+    }
+    char pairs[1024];
+    for (int i = 0; i < count; i++) {
+        const LacingStep &s = steps[i];
+        const Number side(s.side);
+        const bool radial = s.kind == kRadial;
+        PutPairs(s, pairs, sizeof pairs);
+        if (i == 0) {
+            begin(radial ? kStepKeyRadial : kStepKey, side.s, keyHub.s);
+        } else if (i == 1 && s.side == key) {
+            begin(radial ? kStepKeyRestRadial : kStepKeyRest, side.s, pairs);
+        } else if (s.side == other && s.kind != kLeading) {
+            // The other flange's first step: where its holes are counted from.
+            begin(ref.turn > 0 ? kStepOtherClockwise : kStepOtherCounterclockwise, otherSide.s,
+                  otherHub.s, keySide.s);
+            if (radial)
+                begin(kStepRadial, side.s, pairs);
+            else
+                begin(kStepTrailing, side.s, keySide.s, pairs);
+        } else {
+            const int crossings = s.side == 1 ? l.crossings1 : l.crossings2;
+            const Number x(crossings);
+            begin(kStepLeading, side.s, pairs);
+            more(crossings == 1 ? kLeadingCrossesOne : kLeadingCrosses, x.s);
+        }
+    }
+    t.Put("\n");
     return t.n;
 }
 
@@ -201,14 +228,17 @@ size_t Results2Figures(const Results &r, char *out, size_t size)
         if (f.kind != kHeading) {
             char value[256] = "";
             const SInt16 v = WheelValue(r.wheel, f.item);
-            if (f.kind == kItemText && !WheelText(r.wheel, f.item, value, sizeof value))
-                ResultText(r, f.item, value, sizeof value);
-            else if (f.kind == kCrossings)
+            if (f.kind == kItemText) {
+                // An input as the form writes it, else a result as the form showed it.
+                if (!WheelText(r.wheel, f.item, value, sizeof value))
+                    ResultText(r, f.item, value, sizeof value);
+            } else if (f.kind == kCrossings) {
                 Double2Str(v - 1, 0, value);
-            else if (f.kind == kSpokeCount)
+            } else if (f.kind == kSpokeCount) {
                 Double2Str(r.side1.spokes + r.side2.spokes, 0, value);
-            else if (f.kind == kPopupWords && v >= 1)
+            } else if (v >= 1) {
                 XFormatIndStr(value, sizeof value, kSheetStringsID, (SInt16)(f.words + v - 1));
+            }
             t.Put("\t");
             t.Put(value);
         }
@@ -217,10 +247,68 @@ size_t Results2Figures(const Results &r, char *out, size_t size)
     return t.n;
 }
 
-size_t Results2SheetText(const Results &r, char *out, size_t size)
+size_t UnlacedText(const Results &r, char *out, size_t size)
 {
     Text t = Begin(out, size);
-    std::vector<char> part(32768);
+    if (!r.calculated || r.laced)
+        return 0;
+    const LacingCheck &u = r.unlaced;
+    const Number side(u.side), spokes(u.spokes), most(u.most),
+        crossings(u.side == 1 ? r.wheel.crossings1 : r.wheel.crossings2);
+    if (u.kind == kLacingOddCrossedSide)
+        t.PutString(kWhatCannotBeID, kOddCrossedSide, side.s, spokes.s);
+    else if (u.kind == kLacingTooManyCrossings)
+        t.PutString(kWhatCannotBeID, kTooManyCrossings, side.s, spokes.s, most.s, crossings.s);
+    else
+        t.PutString(kWhatCannotBeID, kCountsCannotBeLaced);
+    return t.n;
+}
+
+size_t NoStepsText(const Results &r, char *out, size_t size)
+{
+    Text t = Begin(out, size);
+    if (!r.calculated || CanBuild(r))
+        return 0;
+    char text[kWheelTextSize];
+    if (r.parts.kind != kPartsFine) {
+        // The note says what the parts cannot be: it comes first.
+        ResultText(r, iLacingNote, text, sizeof text);
+        t.Put(text);
+    } else if (!r.laced) {
+        UnlacedText(r, text, sizeof text);
+        t.Put(text);
+    } else {
+        t.PutString(kWhatCannotBeID, kNoLacingNoResult);
+    }
+    return t.n;
+}
+
+namespace {
+
+// The steps and the table of a wheel to build; for any other, the sentence
+// that says why there are none, and no table.
+void StepsAndTable(const Results &r, std::vector<char> *steps, std::vector<char> *table)
+{
+    if (CanBuild(r)) {
+        Lacing2Steps(r.lacing, steps->data(), steps->size());
+        Lacing2Table(r.lacing, table->data(), table->size());
+        return;
+    }
+    const size_t n = NoStepsText(r, steps->data(), steps->size() - 1);
+    if (n > 0) {
+        (*steps)[n] = '\n';
+        (*steps)[n + 1] = '\0';
+    }
+    (*table)[0] = '\0';
+}
+
+} // namespace
+
+size_t Results2SheetText(const Results &r, char *out, size_t size, const Readings *readings)
+{
+    Text t = Begin(out, size);
+    std::vector<char> part(32768), steps(32768), table(32768);
+    StepsAndTable(r, &steps, &table);
     t.PutString(kSheetStringsID, kSheetTitle);
     t.Put("\n\n");
     Results2Figures(r, part.data(), part.size());
@@ -228,29 +316,38 @@ size_t Results2SheetText(const Results &r, char *out, size_t size)
     t.Put("\n");
     t.PutString(kSheetStringsID, kSheetSteps);
     t.Put("\n");
-    Lacing2Steps(r.lacing, part.data(), part.size());
-    t.Put(part.data());
+    t.Put(steps.data());
+    if (table[0] == '\0')
+        return t.n;
     t.Put("\n");
     t.PutString(kSheetStringsID, kSheetTable);
     t.Put("\n");
-    Lacing2Table(r.lacing, part.data(), part.size());
-    t.Put(part.data());
+    t.Put(table.data());
+    if (readings && Readings2Table(r, *readings, part.data(), part.size()) > 0) {
+        t.Put("\n");
+        t.PutString(kTensionStringsID, kTensionSheetHeading);
+        t.Put("\n");
+        t.Put(part.data());
+    }
     return t.n;
 }
 
 namespace {
 
-LacingPicture PictureOf(const Results &r)
+// The picture of the wheel; without a lacing, why (`why` holds the text).
+LacingPicture PictureOf(const Results &r, char *why, size_t size)
 {
+    UnlacedText(r, why, size);
     return {r.laced ? &r.lacing : nullptr, r.wheel.rim.diameter, r.wheel.hub.flangeDiameter1,
-            r.wheel.hub.flangeDiameter2};
+            r.wheel.hub.flangeDiameter2, why};
 }
 
 } // namespace
 
 void DoLacingDiagram(const Results &results, Boolean show)
 {
-    const LacingPicture picture = PictureOf(results);
+    char why[kWheelTextSize];
+    const LacingPicture picture = PictureOf(results, why, sizeof why);
     SetLacingWindow(&picture, show);
 }
 
@@ -262,16 +359,30 @@ void DoPrintSheet(const Results &r)
     XFormatIndStr(tableTitle, sizeof tableTitle, kSheetStringsID, kSheetTable);
     std::vector<char> figures(32768), steps(32768), table(32768);
     Results2Figures(r, figures.data(), figures.size());
-    Lacing2Steps(r.lacing, steps.data(), steps.size());
-    Lacing2Table(r.lacing, table.data(), table.size());
-    const BuildSheet sheet = {title,      figures.data(), stepsTitle,  steps.data(),
-                              tableTitle, table.data(),   PictureOf(r)};
+    StepsAndTable(r, &steps, &table);
+    char why[kWheelTextSize];
+    char readingsTitle[256];
+    XFormatIndStr(readingsTitle, sizeof readingsTitle, kTensionStringsID, kTensionSheetHeading);
+    std::vector<char> readings(32768);
+    std::vector<TensionFigures> chart(1);
+    Readings2Table(r, theReadings, readings.data(), readings.size());
+    ReadingsFigures(r, theReadings, chart.data());
+    const BuildSheet sheet = {title,
+                              figures.data(),
+                              stepsTitle,
+                              steps.data(),
+                              tableTitle,
+                              table.data(),
+                              PictureOf(r, why, sizeof why),
+                              readingsTitle,
+                              readings.data(),
+                              chart.data()};
     PrintBuildSheet(&sheet);
 }
 
 void DoCopySheet(const Results &r)
 {
     std::vector<char> text(1 << 17);
-    Results2SheetText(r, text.data(), text.size());
+    Results2SheetText(r, text.data(), text.size(), &theReadings);
     PutScrapText(text.data());
 }

@@ -3,9 +3,11 @@
 
 #include "form/wheel.h"
 
+#include <math.h>
 #include <stdio.h>
 #include <string.h>
 
+#include "calc/checks.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "form/items.h"
@@ -40,6 +42,7 @@ const WheelField kFields[] = {
     {iHubText2, kTextField, AT(hub.axle)},
     {iHubText3, kTextField, AT(hub.notes)},
     {iRimOffset, kNumberField, AT(rim.offset)},
+    {iSeatOffset, kNumberField, AT(hub.seatOffset)},
     {iTargetTension, kOptionalField, AT(target)},
     {iBuildName, kTextField, AT(name)},
     {iBuildNotes, kTextField, AT(notes)},
@@ -63,7 +66,8 @@ const WheelPopup kPopups[] = {
     {iSpokes, kSpokeCount, AT(spokes)},         {iSpokesPerSide, kPlainValue, AT(sharing)},
     {iSpokeHead, kPlainValue, AT(hub.head)},    {iGauge1, kPlainValue, AT(gauge1)},
     {iGauge2, kPlainValue, AT(gauge2)},         {iTensionUnit, kUnit, AT(unit)},
-    {iStockLengths, kStockStep, AT(stockStep)},
+    {iStockLengths, kStockStep, AT(stockStep)}, {iOffsetSide, kPlainValue, AT(rim.offsetSide)},
+    {iSpokeExit, kPlainValue, AT(hub.exit)},
 };
 #undef AT
 
@@ -112,7 +116,9 @@ void FieldText(const Wheel &wheel, const WheelField &f, char *out, size_t size)
     }
     const double value = Member<double>(wheel, f.offset);
     char text[kNumTextSize] = "";
-    if (f.kind == kNumberField || value != 0)
+    // An optional figure that is no number (a target typed as "nan") shows
+    // nothing, as the note says why.
+    if (f.kind == kNumberField || (value != 0 && isfinite(value)))
         Double2Str(value, 2, text);
     snprintf(out, size, "%s", text);
 }
@@ -130,6 +136,14 @@ void Form2Wheel(DialogRef dialog, Wheel *wheel)
     }
     for (const WheelPopup &p : kPopups)
         ReadPopup(dialog, p, wheel);
+    // The target as a tension: text that is no number, hexadecimal "0x78"
+    // included, is NAN rather than the number the library would read.
+    char text[kWheelTextSize];
+    XDlgGetStr(dialog, iTargetTension, text, sizeof text);
+    double target = 0;
+    const TargetKind kind = ReadTarget(text, wheel->unit == kUnitNewton, &target);
+    wheel->targetTyped = kind != kTargetEmpty;
+    wheel->target = kind == kTargetNotNumber ? NAN : target;
 }
 
 void WheelFields2Form(DialogRef dialog, const Wheel &wheel)
@@ -146,6 +160,16 @@ void Wheel2Form(DialogRef dialog, const Wheel &wheel)
     WheelFields2Form(dialog, wheel);
     for (const WheelPopup &p : kPopups)
         XDlgSetValue(dialog, p.item, PopupValue(wheel, p));
+}
+
+void WheelMember2Form(DialogRef dialog, const Wheel &wheel, size_t offset)
+{
+    char text[kWheelTextSize];
+    for (const WheelField &f : kFields)
+        if (f.offset == offset) {
+            FieldText(wheel, f, text, sizeof text);
+            XDlgSetStr(dialog, f.item, text);
+        }
 }
 
 bool WheelText(const Wheel &wheel, DialogItemIndex item, char *out, size_t size)

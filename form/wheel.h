@@ -26,6 +26,10 @@ void Wheel2Form(DialogRef dialog, const Wheel &wheel);
 // leaves its popups as they are (Clear, and the rim and hub choices).
 void WheelFields2Form(DialogRef dialog, const Wheel &wheel);
 
+// Writes the one text or number field whose member lies at `offset` in the
+// Wheel, as Wheel2Form does; nothing for an offset of no field.
+void WheelMember2Form(DialogRef dialog, const Wheel &wheel, size_t offset);
+
 // Shows the results in the form's result items (22, 23, 25, 26, 29 to 31,
 // 38 to 41), each as ResultText words it.
 void Results2Form(DialogRef dialog, const Results &results);

@@ -37,7 +37,8 @@ bool Same(const Build &a, const Build &b)
            x.hub.holeDiameter == y.hub.holeDiameter && x.crossings1 == y.crossings1 &&
            x.crossings2 == y.crossings2 && x.spokes == y.spokes && x.sharing == y.sharing &&
            x.gauge1 == y.gauge1 && x.gauge2 == y.gauge2 && x.target == y.target &&
-           x.unit == y.unit && x.stockStep == y.stockStep;
+           x.unit == y.unit && x.stockStep == y.stockStep && x.rim.offsetSide == y.rim.offsetSide &&
+           x.hub.exit == y.hub.exit && x.hub.seatOffset == y.hub.seatOffset && SameBuild(a, b);
 }
 
 } // namespace

@@ -29,6 +29,13 @@ out=$(nodisplay "$exe" --check "$fixtures/broken"); status=$?
 [ $status = 2 ] || fail "--check on a broken folder: status $status"
 grep -q "warning: line 4: field 1 (ERD) is not a number" <<<"$out" || fail "--check names no line"
 
+# A meter file is read as the catalogues are, and its bad rows are named.
+out=$(nodisplay "$exe" --check "$fixtures/meters"); status=$?
+[ $status = 1 ] || fail "--check on a meter file: status $status"
+grep -q "^  line ends: CR LF 4$\|line ends: CR LF 4" <<<"$out" || fail "--check: the meter file's line ends"
+grep -q "Métre, 2,0 mm (kgf): 10,00→50,00 20,00→100,00$" <<<"$out" || fail "--check: the meter table"
+grep -q "warning: line 4: the tension is not a number above 0" <<<"$out" || fail "--check: the bad meter row"
+
 # Output that is lost is an error, as with ls: one line, status 2.
 err=$(nodisplay "$exe" --version 2>&1 >&-); status=$?
 [ $status = 2 ] && [ "$err" = "quennick: write error: Bad file descriptor" ] \

@@ -241,6 +241,7 @@ TempFolder::~TempFolder()
 {
     remove((path_ + "rims.txt").c_str());
     remove((path_ + "hubs.txt").c_str());
+    remove((path_ + "meters.txt").c_str());
     rmdir(path_.c_str());
 }
 
@@ -255,7 +256,8 @@ void FormTest::SetUp()
     form = GetNewDialog(kMainFormID, nullptr, kFirstWindowOfClass);
     ASSERT_NE(form, nullptr);
     theDialog = form;
-    const SInt16 ids[] = {kProgramMenuID, kFileMenuID, kEditMenuID};
+    theReadings = Readings();
+    const SInt16 ids[] = {kProgramMenuID, kFileMenuID, kEditMenuID, kWheelMenuID};
     for (SInt16 id : ids)
         InsertMenu(GetMenu(id), 0);
     DrawMenuBar();

@@ -64,7 +64,7 @@ TEST(App, FormShowsOnlyOnceTheCataloguesAreLoaded)
     EXPECT_EQ(watcher.hubs, 4);
     EXPECT_EQ(watcher.rimEntries, 3);
     EXPECT_EQ(watcher.title, "Quennick");
-    EXPECT_EQ(titles.join(QLatin1Char(',')).toStdString(), "Quennick,File,Edit");
+    EXPECT_EQ(titles.join(QLatin1Char(',')).toStdString(), "Quennick,File,Edit,Wheel");
 }
 
 TEST(App, ExampleCataloguesLoad)

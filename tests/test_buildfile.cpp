@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include "buildfile/buildfile.h"
+#include "calc/geometry.h"
 #include "calc/spoke.h"
 #include "form/items.h"
 
@@ -46,7 +47,8 @@ std::string Dump(const Build &b)
       << w.hub.flangeDiameter1 << "|" << w.hub.flangeDiameter2 << "|" << w.hub.flangeDistance1
       << "|" << w.hub.flangeDistance2 << "|" << w.hub.holeDiameter << "|" << w.crossings1 << "|"
       << w.crossings2 << "|" << w.spokes << "|" << w.sharing << "|" << w.gauge1 << "|" << w.gauge2
-      << "|" << w.target << "|" << w.unit << "|" << w.stockStep;
+      << "|" << w.target << "|" << w.unit << "|" << w.stockStep << "|" << w.rim.offsetSide << "|"
+      << w.hub.exit << "|" << w.hub.seatOffset;
     return s.str();
 }
 
@@ -114,6 +116,9 @@ const FieldCase kFields[] = {
     {"RimNotes", [](Build *b) { Set(b->wheel.rim.notes, "tubeless\tready"); }},
     {"RimDiameter", [](Build *b) { b->wheel.rim.diameter = 601.7; }},
     {"RimOffset", [](Build *b) { b->wheel.rim.offset = -3.25; }},
+    {"RimOffsetSide", [](Build *b) { b->wheel.rim.offsetSide = 1; }},
+    {"HubExit", [](Build *b) { b->wheel.hub.exit = kExitTangential; }},
+    {"SeatOffset", [](Build *b) { b->wheel.hub.seatOffset = 1.75; }},
     {"HubName", [](Build *b) { Set(b->wheel.hub.name, "Hub <b>&</b>"); }},
     {"HubAxle", [](Build *b) { Set(b->wheel.hub.axle, "12x142"); }},
     {"HubNotes", [](Build *b) { Set(b->wheel.hub.notes, "6-bolt"); }},

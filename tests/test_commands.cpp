@@ -523,32 +523,4 @@ TEST_F(NoRecord, ChoosingAnEntryWithNoRecordChangesNothing)
     EXPECT_EQ(Text(iRimDiameter), "");
 }
 
-class Menus : public FormTest {};
-
-// Each command's item number is the place of its entry in the menu, so that
-// choosing the entry runs the command (the menu list puts separators between).
-TEST_F(Menus, EachCommandSitsAtItsEntry)
-{
-    const struct {
-        SInt16 menu;
-        MenuItemIndex item;
-        const char *text;
-    } cases[] = {
-        {kProgramMenuID, kAboutItem, "About Quennick"},
-        {kFileMenuID, kQuitItem, "Quit"},
-        {kFileMenuID, kLacingItem, "Lacing diagram\u2026"},
-        {kFileMenuID, kPrintItem, "Print\u2026"},
-        {kEditMenuID, kCutItem, "Cut"},
-        {kEditMenuID, kCopyItem, "Copy"},
-        {kEditMenuID, kPasteItem, "Paste"},
-        {kEditMenuID, kCopySheetItem, "Copy build sheet"},
-    };
-    for (const auto &c : cases) {
-        Str255 text;
-        GetMenuItemText(GetMenu(c.menu), c.item, text);
-        EXPECT_EQ(std::string((const char *)text + 1, text[0]), c.text)
-            << "menu " << c.menu << " item " << c.item;
-    }
-}
-
 } // namespace

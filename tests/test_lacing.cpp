@@ -187,4 +187,89 @@ TEST_P(LacingRules, Hold)
 
 INSTANTIATE_TEST_SUITE_P(Counts, LacingRules, testing::ValuesIn(Cases()), Name);
 
+// A builder who has only the steps: the key spoke's hub hole is any hole of
+// its flange, the others are counted from it clockwise as seen from side 2,
+// the other flange's holes from the one half a hole from the key spoke's, and
+// rim holes clockwise from the valve. Laced so, the wheel is the table's, on a
+// hub turned as the lacing turns it; heads alternate round each crossed
+// flange, and each spoke reaches the rim hole the rim step gives its side.
+class StepsReplayed : public testing::TestWithParam<Case> {};
+
+TEST_P(StepsReplayed, RebuildTheTable)
+{
+    const Case c = GetParam();
+    Lacing l;
+    LacingStep steps[8];
+    FlangeReference ref;
+    if (!DoLacing(c.spokes1, c.spokes2, c.crossings1, c.crossings2, &l)) {
+        EXPECT_EQ(LacingSteps(l, steps, 8), 0);
+        EXPECT_FALSE(Lacing2Reference(l, &ref));
+        return;
+    }
+    const int count = LacingSteps(l, steps, 8);
+    ASSERT_TRUE(Lacing2Reference(l, &ref));
+    const int n = l.spokes, key = l.keySide, other = 3 - key;
+    const int spokes[3] = {0, c.spokes1, c.spokes2};
+    const double *hub[3] = {nullptr, l.hub1, l.hub2};
+
+    // The builder's hub: the key spoke's hole at an angle of its own.
+    const double start = 200, keyPitch = 360.0 / spokes[key], otherPitch = 360.0 / spokes[other];
+    auto builderHub = [&](int side, int hole) {
+        return side == key ? start + (hole - ref.keyHub) * keyPitch
+                           : start + ref.turn * keyPitch / 2 + (hole - ref.otherHub) * otherPitch;
+    };
+    const double turned = hub[key][ref.keyHub - 1] - start;
+    for (int side = 1; side <= 2; side++)
+        for (int h = 1; h <= spokes[side]; h++)
+            EXPECT_NEAR(Turn(builderHub(side, h) + turned, hub[side][h - 1]), 0, 1e-9)
+                << "side " << side << " hub hole " << h;
+
+    // The key spoke first, alone; then every rim hole once, as the table has it.
+    ASSERT_GE(count, 1);
+    EXPECT_EQ(steps[0].count, 1);
+    EXPECT_EQ(steps[0].side, key);
+    EXPECT_EQ(steps[0].rimHole[0], 1);
+    EXPECT_EQ(steps[0].hubHole[0], ref.keyHub);
+    std::vector<int> laced(n + 1, 0);
+    std::vector<std::vector<int>> heads(3);
+    for (int side = 1; side <= 2; side++)
+        heads[side].assign(spokes[side] + 1, -1);
+    bool leadingYet = false;
+    for (int s = 0; s < count; s++) {
+        const LacingStep &step = steps[s];
+        // Trailing and radial spokes before any leading one.
+        EXPECT_FALSE(leadingYet && step.kind != kLeading) << "step " << s + 1;
+        leadingYet = leadingYet || step.kind == kLeading;
+        for (int i = 0; i < step.count; i++) {
+            const int rim = step.rimHole[i];
+            ASSERT_TRUE(rim >= 1 && rim <= n);
+            laced[rim]++;
+            const RimHole &h = l.hole[rim - 1];
+            EXPECT_EQ(step.side, h.side) << "rim hole " << rim;
+            EXPECT_EQ(step.hubHole[i], h.hubHole) << "rim hole " << rim;
+            EXPECT_EQ(step.kind, h.kind) << "rim hole " << rim;
+            heads[step.side][step.hubHole[i]] = Kind2Heads(step.kind);
+            // Equal sides take the rim holes in turn, rim hole 1 the key
+            // side's; 2:1 in threes, two of the key side's and one.
+            const bool keys = c.spokes1 == c.spokes2 ? rim % 2 == 1 : rim % 3 != 0;
+            EXPECT_EQ(step.side, keys ? key : other) << "rim hole " << rim;
+        }
+    }
+    for (int r = 1; r <= n; r++)
+        EXPECT_EQ(laced[r], 1) << "rim hole " << r;
+    for (int side = 1; side <= 2; side++) {
+        const bool radial = (side == 1 ? c.crossings1 : c.crossings2) == 0;
+        for (int h = 1; h <= spokes[side]; h++) {
+            const int next = heads[side][h % spokes[side] + 1];
+            if (radial) {
+                EXPECT_EQ(heads[side][h], kHeadsIn) << "side " << side << " hub hole " << h;
+            } else {
+                EXPECT_NE(heads[side][h], next) << "side " << side << " hub hole " << h;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, StepsReplayed, testing::ValuesIn(Cases()), Name);
+
 } // namespace

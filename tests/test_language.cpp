@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The program in the user's language: which language the environment asks
-// for, every kind of text shown in it, and every label fitting its place.
+// for, every kind of text shown in it, and every label fitting its place, on
+// the form and on the printed build sheet.
 #include <QApplication>
 #include <QAbstractButton>
 #include <QComboBox>
@@ -11,7 +12,9 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRegularExpression>
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -19,6 +22,7 @@
 #include <vector>
 
 #include "calc/calculate_hit.h"
+#include "calc/spoke.h"
 #include "form/commands.h"
 #include "form/items.h"
 #include "tests/form_fixture.h"
@@ -102,7 +106,7 @@ TEST_P(German, EveryKindOfText)
     EXPECT_TRUE(Item(iRimDiameter)->toolTip().startsWith("Effektiver Felgendurchmesser"));
     QMenuBar *bar = w->findChild<QMenuBar *>();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->actions().size(), 3);
+    ASSERT_EQ(bar->actions().size(), 4);
     EXPECT_EQ(bar->actions()[1]->text(), "Datei");
     EXPECT_EQ(bar->actions()[2]->menu()->actions()[2]->text(), "Ausschneiden\tCtrl+X");
     EXPECT_EQ(w->windowTitle(), "Quennick");
@@ -121,6 +125,110 @@ TEST_P(German, EveryKindOfText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, German, ::testing::Values("de"));
+
+// A percentage as each language writes it: a no-break space before the sign
+// in German, French and Spanish, none in Dutch and Italian, English as it was.
+struct PercentCase {
+    const char *language, *share;
+};
+
+class Percent : public FormTest, public ::testing::WithParamInterface<PercentCase> {
+  protected:
+    void SetUp() override
+    {
+        ToolboxUseLanguage(GetParam().language);
+        FormTest::SetUp();
+    }
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        ToolboxUseLanguage(nullptr);
+    }
+};
+
+TEST_P(Percent, SharesAreWrittenTheLanguagesWay)
+{
+    FillWorkedExample();
+    DoCalculateHit(form);
+    EXPECT_EQ(Text(iTension1), GetParam().share);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Percent,
+                         ::testing::Values(PercentCase{nullptr, "58 %"},
+                                           PercentCase{"de", "58\u00a0%"},
+                                           PercentCase{"fr", "58\u00a0%"}, PercentCase{"nl", "58%"},
+                                           PercentCase{"it", "58%"},
+                                           PercentCase{"es", "58\u00a0%"}),
+                         [](const ::testing::TestParamInfo<PercentCase> &info) {
+                             return std::string(info.param.language ? info.param.language : "en");
+                         });
+
+// The words of the build sheet printed to a PDF file, each with its box in
+// points (pdftotext -bbox).
+struct Word {
+    double x0, y0, x1, y1;
+    std::string text;
+};
+
+std::vector<Word> PrintedWords(const std::string &pdf)
+{
+    ToolboxPrintToPdf(pdf.c_str());
+    DoMenuCommand((kFileMenuID << 16) | kPrintItem);
+    ToolboxPrintToPdf(nullptr);
+    std::string out;
+    if (FILE *p = popen(("pdftotext -bbox '" + pdf + "' -").c_str(), "r")) {
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+            out.append(buf, n);
+        pclose(p);
+    }
+    // Pages apart: a word on the second page lies below every word of the first.
+    std::vector<Word> words;
+    const QRegularExpression word(QString::fromLatin1(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    const QStringList pages = QString::fromStdString(out).split(QStringLiteral("<page "));
+    for (int page = 0; page < pages.size(); page++) {
+        auto it = word.globalMatch(pages[page]);
+        while (it.hasNext()) {
+            const auto m = it.next();
+            words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble() + page * 10000,
+                             m.captured(3).toDouble(), m.captured(4).toDouble() + page * 10000,
+                             m.captured(5).toStdString()});
+        }
+    }
+    return words;
+}
+
+class PrintedSheet : public InLanguage {};
+
+// No word of the printed sheet runs into another on its line: a long label
+// into its value, a table heading into the next column.
+TEST_P(PrintedSheet, NoWordRunsIntoAnother)
+{
+    FillWorkedExample();
+    ChooseValue(iGauge1, kGaugeButted201820);
+    ChooseValue(iGauge2, kGaugeButted201820);
+    Field(iTargetTension)->setText("120");
+    DoCalculateHit(form);
+    const std::vector<Word> words = PrintedWords(std::string(QUENNICK_TEST_OUT) + "/sheet-" +
+                                                 (GetParam() ? GetParam() : "en") + ".pdf");
+    ASSERT_GT(words.size(), 300u);
+    for (size_t i = 0; i < words.size(); i++)
+        for (size_t j = i + 1; j < words.size(); j++) {
+            const Word &a = words[i], &b = words[j];
+            const double across = qMin(a.x1, b.x1) - qMax(a.x0, b.x0);
+            const double down = qMin(a.y1, b.y1) - qMax(a.y0, b.y0);
+            EXPECT_FALSE(across > 0.5 && down > 0.5 * qMin(a.y1 - a.y0, b.y1 - b.y0))
+                << a.text << " and " << b.text;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, PrintedSheet,
+                         ::testing::Values(nullptr, "de", "fr", "nl", "it", "es"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             return std::string(info.param ? info.param : "en");
+                         });
 
 class LabelsFit : public InLanguage {};
 

@@ -156,6 +156,38 @@ TEST(Reader, FilesOfTodayGiveTheSameRecords)
         EXPECT_EQ(Load(FileBytes(c.file), c.hubs), FileBytes(c.records)) << c.file;
 }
 
+// A record's fields reach the wheel's members the catalogue's table names,
+// and only those; a text longer than an item's 255 bytes is cut before a
+// character, never within one.
+TEST(CatalogueFields, FillTheirOwnWheelMembers)
+{
+    Load(kHubHeader + "2,6\t45\t35\t57\t20\tRoad\tQR\tnotes\trear\r", true);
+    ASSERT_EQ(hubc, 1);
+    Wheel w = Wheel();
+    w.rim.diameter = 600;
+    w.crossings1 = 3;
+    Hub2Wheel(hubt[0], &w);
+    EXPECT_EQ(w.hub.holeDiameter, 2.6);
+    EXPECT_EQ(w.hub.flangeDiameter1, 45);
+    EXPECT_EQ(w.hub.flangeDistance1, 35);
+    EXPECT_EQ(w.hub.flangeDiameter2, 57);
+    EXPECT_EQ(w.hub.flangeDistance2, 20);
+    EXPECT_EQ(std::string(w.hub.name) + "|" + w.hub.axle + "|" + w.hub.notes + "|" + w.hub.position,
+              "Road|QR|notes|rear");
+    EXPECT_EQ(w.rim.diameter, 600);
+    EXPECT_EQ(w.crossings1, 3);
+    // 200 bytes of 0xE9 ("é" in Windows-1252) are 400 bytes of UTF-8.
+    Load("h\r584\t" + std::string(200, '\xE9') + "\tnotes\t650B\r", false);
+    ASSERT_EQ(rimc, 1);
+    Rim2Wheel(rimt[0], &w);
+    EXPECT_EQ(w.rim.diameter, 584);
+    EXPECT_EQ(std::string(w.rim.size) + "|" + w.rim.notes, "650B|notes");
+    std::string cut;
+    for (int i = 0; i < 127; i++)
+        cut += "é";
+    EXPECT_EQ(std::string(w.rim.name), cut) << "254 bytes: the 128th é would not fit whole";
+}
+
 // A file of more than 2^31 lines is too big for a test. The line counters are
 // 64-bit, which no file's lines can overflow, and the byte budget (each line
 // takes at least one byte) keeps any read far below 2^31 lines as well.

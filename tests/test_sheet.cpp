@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <stdio.h>
+#include <string.h>
 #include <stdlib.h>
 
 #include <fstream>
@@ -36,12 +37,20 @@ struct SheetWheel {
     int spokesValue, sharing, crossings1, crossings2;
     int spokes1, spokes2; // what the lacing must have on each side
     const char *sharingWord;
+    // Where the rim step puts rim hole 1, and where the other flange's holes
+    // are counted from (worked out by hand from the lacing's hub angles).
+    const char *rim, *otherFlange;
 };
 
 const SheetWheel kWheels[] = {
-    {"worked_32_3x", 3, kSidesEqual, 3, 3, 16, 16, "equal"},
-    {"24_2to1_more_on_2", 1, kSidesMoreOn2, 2, 2, 8, 16, "2:1, more on side 2"},
-    {"36_2to1_more_on_1_radial_2", 4, kSidesMoreOn1, 3, 0, 24, 12, "2:1, more on side 1"},
+    {"worked_32_3x", 3, kSidesEqual, 3, 3, 16, 16, "equal", "rim hole 1 must sit toward side 2",
+     "On side 1's flange, hub hole 3 is the hole half a hole spacing counterclockwise"},
+    {"24_2to1_more_on_2", 1, kSidesMoreOn2, 2, 2, 8, 16, "2:1, more on side 2",
+     "Rim holes 1 and 2 take side 2's spokes, rim hole 3 side 1's",
+     "On side 1's flange, hub hole 1 is the hole half a hole spacing counterclockwise"},
+    {"36_2to1_more_on_1_radial_2", 4, kSidesMoreOn1, 3, 0, 24, 12, "2:1, more on side 1",
+     "Rim holes 1 and 2 take side 1's spokes, rim hole 3 side 2's",
+     "On side 2's flange, hub hole 2 is the hole half a hole spacing clockwise"},
 };
 
 class Sheet : public FormTest, public testing::WithParamInterface<SheetWheel> {
@@ -96,8 +105,24 @@ TEST_P(Sheet, CopiedTextHoldsTheFiguresStepsAndOneTableLinePerRimHole)
     EXPECT_EQ(text.substr(table + 14), expected);
 
     // The steps name every rim hole once, with the hub hole the table gives it.
+    // The steps are numbered lines: the rim, the hub holes, then the key
+    // spoke; the rim step and the other flange's say where to count from.
     const std::string steps = Section(text, "Lacing steps");
-    EXPECT_EQ(steps.rfind("1. The key spoke, side ", 0), 0u) << steps;
+    std::istringstream lines(steps);
+    std::string line;
+    int number = 0;
+    while (std::getline(lines, line)) {
+        number++;
+        EXPECT_EQ(line.rfind(std::to_string(number) + ". ", 0), 0u) << line;
+        if (number == 1) {
+            EXPECT_NE(line.find(w.rim), std::string::npos) << line;
+        }
+        if (number == 3) {
+            EXPECT_EQ(line.rfind("3. The key spoke, side ", 0), 0u) << line;
+            EXPECT_NE(line.find(", head out: from hub hole "), std::string::npos) << line;
+        }
+    }
+    EXPECT_NE(steps.find(w.otherFlange), std::string::npos) << steps;
     std::set<int> rimHoles;
     QRegularExpression pair(QStringLiteral("(\\d+)→(\\d+)"));
     auto it = pair.globalMatch(QString::fromStdString(steps));
@@ -131,10 +156,10 @@ std::string TableOf(const Lacing &l)
 
 class LastCalculated : public FormTest {};
 
-// Calculate at 3 crossings, choose 2 without calculating: the sheet and the
-// diagram still describe the wheel that was calculated, never its lengths
-// beside another wheel's lacing. Its figures are the record's, written as
-// the form writes numbers (the typed "600" as "600,00").
+// Calculate at 3 crossings, choose 2 without calculating, Clear, type another
+// rim: the sheet and the diagram still describe the wheel that was
+// calculated, never its lengths beside another wheel's lacing. Its figures are the record's,
+// written as the form writes numbers (the typed "600" as "600,00").
 TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
 {
     FillWorkedExample();
@@ -145,6 +170,10 @@ TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
     DoMenuCommand((kFileMenuID << 16) | kLacingItem);
     ChooseValue(iCrossings1, 3); // 2 crossings, not calculated
     ChooseValue(iCrossings2, 3);
+    ClickItem(iClear); // the form's figures and results go; the last calculation stays
+    for (EventRecord e = Next(); e.what != nullEvent; e = Next())
+        DoDlgEvt(&e);
+    ASSERT_EQ(Text(iLength1), "0,00");
     Field(iRimDiameter)->setText(QStringLiteral("584"));
     DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
@@ -162,6 +191,63 @@ TEST_F(LastCalculated, SheetAndDiagramAreOneWheelAfterAChangeWithoutCalculate)
         << window->accessibleDescription().toStdString();
     window->hide();
 }
+
+// A wheel that cannot be laced, or whose lengths cannot be, says why on the
+// sheet, under the steps' heading and with no table, and in the diagram's
+// description instead of asking for a Calculate.
+struct NoStepsCase {
+    const char *name;
+    int spokesValue, crossings1, crossings2;
+    const char *rim, *flanges; // ERD and both flange diameters typed
+    const char *why;           // the start of the sentence
+    bool rimAlone;             // the diagram shows the rim alone and says why
+};
+
+const NoStepsCase kNoSteps[] = {
+    {"SixteenAtFourCrossings", 5, 4, 4, "600", "45",
+     "No lacing: side 1's 8 spokes take at most 3 crossings; with 4 a spoke", true},
+    {"EighteenEqualCrossed", 6, 2, 2, "600", "45", "No lacing: side 1's 9 spokes cannot be crossed",
+     true},
+    {"LengthsWithNoResult", 3, 3, 3, "1e308", "45", "No lacing: a spoke length has no result.",
+     false},
+    {"FlangesBiggerThanTheRim", 3, 3, 3, "100", "300", "Side 1's flange, 300,00 mm across", false},
+};
+
+class NoSteps : public FormTest, public testing::WithParamInterface<NoStepsCase> {};
+
+TEST_P(NoSteps, SheetAndDiagramSayWhy)
+{
+    const NoStepsCase &c = GetParam();
+    FillWorkedExample();
+    ChooseValue(iSpokes, c.spokesValue);
+    DoSpokeCountHit(form);
+    ChooseValue(iCrossings1, c.crossings1 + 1);
+    ChooseValue(iCrossings2, c.crossings2 + 1);
+    Field(iRimDiameter)->setText(c.rim);
+    Field(iFlangeDiameter1)->setText(c.flanges);
+    Field(iFlangeDiameter2)->setText(c.flanges);
+    DoCalculateHit(form);
+    DoMenuCommand((kEditMenuID << 16) | kCopySheetItem);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    std::string steps = Section(text, "Lacing steps");
+    if (!steps.empty() && steps.back() == '\n')
+        steps.pop_back(); // the sheet's last line
+    EXPECT_EQ(steps.substr(0, strlen(c.why)), c.why) << text;
+    EXPECT_EQ(steps.find('\n'), std::string::npos) << "one sentence: " << steps;
+    EXPECT_EQ(text.find("\nLacing table\n"), std::string::npos) << text;
+    if (!c.rimAlone)
+        return;
+    DoMenuCommand((kFileMenuID << 16) | kLacingItem);
+    auto *window = static_cast<QWidget *>(ToolboxLacingWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->accessibleDescription().startsWith(QStringLiteral("The rim alone. ") +
+                                                           QString::fromUtf8(c.why)))
+        << window->accessibleDescription().toStdString();
+    window->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Wheels, NoSteps, testing::ValuesIn(kNoSteps),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 std::string Shell(const std::string &command)
 {
@@ -197,7 +283,7 @@ TEST_F(Printed, WorkedWheelIsOneA4PageWithItsFiguresAndTable)
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
     const std::string text = Shell("pdftotext -layout '" + pdf + "' -");
     for (const char *word : {"Quennick build sheet", "292,33", "289,10", "Lacing steps",
-                             "1. The key spoke", "Lacing table", "valve", "key"})
+                             "3. The key spoke", "Lacing table", "valve", "key"})
         EXPECT_NE(text.find(word), std::string::npos) << word;
     // Every rim hole's line is on the page, the last one too.
     EXPECT_NE(text.find("32 "), std::string::npos);
@@ -235,12 +321,15 @@ TEST_F(Printed, LacingDiagramWindowIsNamedAndFollowsCalculate)
     ChooseValue(iSpokes, 1);
     DoSpokeCountHit(form);
     ChooseValue(iSpokesPerSide, kSidesMoreOn2);
+    ChooseValue(iCrossings1, 2); // 1 crossing on side 1, 3 on side 2
     EventRecord enter{};
     enter.what = keyDown;
     enter.message = kReturnCharCode;
     DoDlgEvt(&enter);
-    EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("24 spokes, 8 on side 1")))
-        << window->accessibleDescription().toStdString();
+    for (const char *says :
+         {"24 spokes, 8 on side 1 with 1 crossings", "16 on side 2 with 3 crossings"})
+        EXPECT_TRUE(window->accessibleDescription().contains(QString::fromUtf8(says)))
+            << window->accessibleDescription().toStdString();
     window->hide();
 }
 
@@ -288,7 +377,7 @@ TEST_F(Printed, PreviewNamesItsPartsAndReadsThePage)
         if (p.what != "Page")
             continue;
         for (const char *said :
-             {"Quennick build sheet", "Spoke length, side 1: 292,33", "1. The key spoke",
+             {"Quennick build sheet", "Spoke length, side 1: 292,33", "3. The key spoke",
               "Lacing table", "Rim hole, Side, Hub hole, Spoke"})
             EXPECT_NE(p.said.find(said), std::string::npos) << said << " in " << p.said;
     }

@@ -281,7 +281,7 @@ TEST_F(Toolbox, MenuBarPressIsNotTheFormsAndOpensTheMenu)
 {
     QMenuBar *bar = FormWidget()->findChild<QMenuBar *>();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->actions().size(), 3);
+    ASSERT_EQ(bar->actions().size(), 4);
     const QRect edit = bar->actionGeometry(bar->actions()[2]);
     QTest::mouseClick(FormWindow(), Qt::LeftButton, Qt::NoModifier,
                       bar->mapTo(FormWidget(), edit.center()));

@@ -138,6 +138,34 @@ TEST_F(Windows, FormFitsASmallScreenAndShowsShiftedCommandKeys)
     QMenu *file = bar->actions().at(1)->menu();
     ASSERT_GE(file->actions().size(), kSaveAsItem);
     EXPECT_EQ(file->actions().at(kSaveAsItem - 1)->text().toStdString(), "Save As…\tCtrl+Shift+S");
+
+// Each command's item number is the place of its entry in the menu, so that
+// choosing the entry runs the command (the menu list puts separators between).
+TEST_F(Windows, EachMenuCommandSitsAtItsEntry)
+{
+    const struct {
+        SInt16 menu;
+        MenuItemIndex item;
+        const char *text;
+    } cases[] = {
+        {kProgramMenuID, kAboutItem, "About Quennick"},
+        {kFileMenuID, kQuitItem, "Quit"},
+        {kFileMenuID, kLacingItem, "Lacing diagram\u2026"},
+        {kFileMenuID, kPrintItem, "Print\u2026"},
+        {kFileMenuID, kOpenItem, "Open\u2026"},
+        {kFileMenuID, kSaveItem, "Save"},
+        {kFileMenuID, kSaveAsItem, "Save As\u2026"},
+        {kEditMenuID, kCutItem, "Cut"},
+        {kEditMenuID, kCopyItem, "Copy"},
+        {kEditMenuID, kPasteItem, "Paste"},
+        {kEditMenuID, kCopySheetItem, "Copy build sheet"},
+    };
+    for (const auto &c : cases) {
+        Str255 text;
+        GetMenuItemText(GetMenu(c.menu), c.item, text);
+        EXPECT_EQ(std::string((const char *)text + 1, text[0]), c.text)
+            << "menu " << c.menu << " item " << c.item;
+    }
 }
 
 // A double click selects a word; keeping the button down on its second press

@@ -158,6 +158,7 @@ void ToolboxHideTemplate(SInt16 templateID, Boolean hidden)
 DialogRef GetNewDialog(SInt16 templateID, void *, WindowRef)
 {
     tbx::EnsureApp();
+    tbx::InstallLabelAccess();
     QWidget *w = MakeTemplate(templateID);
     if (!w)
         return nullptr;
@@ -267,8 +268,11 @@ void SetDialogItemText(Handle h, ConstStr255Param text)
             edit->setText(s);
         edit->setCursorPosition(0);
     } else if (auto *label = qobject_cast<QLabel *>(w)) {
-        if (label->text() != s)
+        if (label->text() != s) {
+            const QString before = label->text();
             label->setText(s);
+            tbx::LabelTextChanged(label, before);
+        }
     } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
         button->setText(s);
     }

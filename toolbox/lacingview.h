@@ -20,12 +20,13 @@ struct LacingCopy {
     bool hasLacing = false;
     Lacing lacing{};
     double rimDiameter = 0, flangeDiameter1 = 0, flangeDiameter2 = 0;
+    QString why; // why there is no lacing, when the picture says
 };
 LacingCopy CopyLacing(const LacingPicture *picture);
 
-// Draws the wheel, seen from side 2 with the valve hole at the top, to scale
-// into the square centred in `box`, with a legend below it when `legend`.
-// `unit` is the size of a typographic point in the painter's units.
+// Paints what DrawLacing lays out for `box` (the wheel seen from side 2, to
+// scale, with a legend below it when `legend`), clipped to `box`. `unit` is
+// the size of a typographic point in the painter's units.
 void PaintLacing(QPainter &p, const QRectF &box, const LacingCopy &c, double unit, bool legend);
 
 // What the diagram shows, in words, for assistive technology.

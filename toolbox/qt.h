@@ -21,6 +21,7 @@
 #include "toolbox/toolbox.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QWindow;
 
@@ -96,6 +97,13 @@ const char *EnvironmentLanguage();
 void UseLanguage(const char *language);
 QString Pas2QString(ConstStr255Param text);
 void QString2Pas(const QString &s, Str255 out);
+
+// access.cpp: every label gives its words to assistive technology (a text
+// interface; a numbered item's label with a name of its own, a status text,
+// as its description too). Installed before the first dialog is made.
+void InstallLabelAccess();
+// Tells assistive technology that a label's words changed from `before`.
+void LabelTextChanged(QLabel *label, const QString &before);
 
 // registry.cpp: every live dialog (front-most last) and menu.
 std::vector<OpaqueDialogPtr *> &Dialogs();

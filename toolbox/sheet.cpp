@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quennick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The build sheet on paper: one page laid out in points and millimetres,
-// printed through Qt's print preview and print dialog; and plain text on
-// the clipboard.
+// The build sheet on paper: one page (two where a long lacing table needs it) laid out in points
+// and millimetres, printed through Qt's print preview and print dialog; and plain text on the
+// clipboard.
 
 #include <QClipboard>
 #include <QComboBox>
@@ -16,8 +16,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QVector>
+
+#include <vector>
 
 #include "toolbox/lacingview.h"
+#include "toolbox/tensionview.h"
 #include "toolbox/qt.h"
 #include "toolbox/testing.h"
 
@@ -38,6 +42,41 @@ double Paragraph(QPainter &p, double x, double y, double width, const QString &t
     p.drawText(QRectF(x, y, width, 10000), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text,
                &used);
     return y + used.height();
+}
+
+// The lacing table's column widths in `room`: each column as wide as its
+// widest cell or its heading's longest word, and what is left shared out so
+// that the headings fit where they can; one that still does not fit wraps
+// between its words.
+QVector<double> ColumnWidths(const QStringList &table, const QFontMetricsF &cell,
+                             const QFontMetricsF &bold, double gap, double room, bool *fits)
+{
+    const QStringList head = table.first().split(QLatin1Char('\t'));
+    const int n = qMax<int>(1, head.size());
+    QVector<double> content(n, gap), wanted(n, gap), widths(n, room / n);
+    for (int i = 1; i < table.size(); i++) {
+        const QStringList cells = table[i].split(QLatin1Char('\t'));
+        for (int k = 0; k < cells.size() && k < n; k++)
+            content[k] = qMax(content[k], cell.horizontalAdvance(cells[k]) + gap);
+    }
+    double sumContent = 0, sumWanted = 0;
+    for (int k = 0; k < n; k++) {
+        // A heading's longest word cannot wrap: the column takes it whole.
+        for (const QString &word : head.value(k).split(QLatin1Char(' ')))
+            content[k] = qMax(content[k], bold.horizontalAdvance(word) + gap);
+        wanted[k] = qMax(content[k], bold.horizontalAdvance(head.value(k)) + gap);
+        sumContent += content[k];
+        sumWanted += wanted[k];
+    }
+    *fits = sumContent <= room;
+    for (int k = 0; k < n; k++) {
+        if (sumWanted <= room)
+            widths[k] = wanted[k] + (room - sumWanted) / n;
+        else if (sumContent < room)
+            widths[k] = content[k] +
+                        (wanted[k] - content[k]) * (room - sumContent) / (sumWanted - sumContent);
+    }
+    return widths;
 }
 
 void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
@@ -72,13 +111,19 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
             p.setFont(small);
             const QString value = line.mid(tab + 1);
             const double valueWidth = figuresWidth * 0.38;
-            p.drawText(QRectF(left, fy, figuresWidth * 0.62, row), Qt::AlignLeft, line.left(tab));
+            // A label too long for its column (a long word in some languages)
+            // wraps onto a second line rather than run into its value.
+            const double labelBottom =
+                Paragraph(p, left, fy, figuresWidth * 0.62 - 2 * mm, line.left(tab));
             if (QFontMetricsF(small, &printer).horizontalAdvance(value) <= valueWidth) {
                 p.drawText(QRectF(left + figuresWidth * 0.62, fy, valueWidth, row), Qt::AlignLeft,
                            value);
+                fy = qMax(fy, labelBottom - row);
             } else {
                 // A long value (the lacing note) wraps below its label.
-                fy = Paragraph(p, left + 3 * mm, fy + row, figuresWidth - 3 * mm, value) - row;
+                fy = Paragraph(p, left + 3 * mm, qMax(fy + row, labelBottom), figuresWidth - 3 * mm,
+                               value) -
+                     row;
             }
         }
         fy += row;
@@ -97,41 +142,91 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
         y = Paragraph(p, left, y, width, step) + row * 0.25;
     y += 3 * mm;
 
-    // The lacing table, in as many columns as the page needs.
-    const QStringList table = Lines(s.table);
-    if (table.isEmpty())
-        return;
-    p.setFont(heading);
-    y = Paragraph(p, left, y, width, QString::fromUtf8(s.tableTitle ? s.tableTitle : "")) +
-        row * 0.25;
-    QFont cell = base;
-    cell.setPointSizeF(7);
-    const double cellRow = QFontMetricsF(cell, &printer).lineSpacing();
-    const int rows = table.size() - 1;
-    const int fit = qMax(1, (int)((page.height() - y - cellRow) / cellRow));
-    const int columns = qMax(1, (rows + fit - 1) / fit);
-    const int perColumn = (rows + columns - 1) / qMax(1, columns);
-    const double colWidth = width / qMax(columns, 3);
-    const QStringList head = table.first().split(QLatin1Char('\t'));
-    for (int c = 0; c < columns; c++) {
-        const double x = left + c * colWidth;
-        const double cellWidth = (colWidth - 3 * mm) / qMax<qsizetype>(1, head.size());
-        QFont bold = cell;
-        bold.setBold(true);
-        p.setFont(bold);
-        for (int k = 0; k < head.size(); k++)
-            p.drawText(QRectF(x + k * cellWidth, y, cellWidth, cellRow), Qt::AlignLeft, head[k]);
-        p.setFont(cell);
-        for (int r = 0; r < perColumn; r++) {
-            const int i = c * perColumn + r + 1;
-            if (i > rows)
-                break;
-            const QStringList cells = table[i].split(QLatin1Char('\t'));
-            for (int k = 0; k < cells.size(); k++)
-                p.drawText(QRectF(x + k * cellWidth, y + (r + 1) * cellRow, cellWidth, cellRow),
-                           Qt::AlignLeft, cells[k]);
+    // A table (the lacing table, the readings) under its title, in as many
+    // columns as the page needs; returns nothing, it is the page's last part.
+    auto paintTable = [&](const QString &tableTitle, const QStringList &table, double y) {
+        if (table.isEmpty())
+            return;
+        // As many columns as the page height needs; a smaller type where their
+        // cells would not fit across the page, and a page of its own where even
+        // the smallest would not.
+        const int rows = table.size() - 1;
+        const QStringList head = table.first().split(QLatin1Char('\t'));
+        const double titleHeight = QFontMetricsF(heading, &printer).lineSpacing() * 1.25;
+        QFont cell = base, bold = base;
+        double cellRow = 0, colWidth = width;
+        int columns = 1, perColumn = rows;
+        QVector<double> cellWidth;
+        auto layOut = [&](double from) {
+            for (double size = 7; size >= 5; size -= 0.5) {
+                cell.setPointSizeF(size);
+                bold = cell;
+                bold.setBold(true);
+                const QFontMetricsF cellMetrics(cell, &printer), boldMetrics(bold, &printer);
+                cellRow = cellMetrics.lineSpacing();
+                // Room for a heading of two lines above the rows.
+                const int fit = qMax(1, (int)((page.height() - from - 2 * cellRow) / cellRow));
+                columns = qMax(1, (rows + fit - 1) / fit);
+                perColumn = (rows + columns - 1) / columns;
+                colWidth = width / qMax(columns, 3);
+                bool fits = false;
+                cellWidth = ColumnWidths(table, cellMetrics, boldMetrics, 1.5 * mm,
+                                         colWidth - 3 * mm, &fits);
+                if (fits)
+                    return true;
+            }
+            return false;
+        };
+        if (!layOut(y + titleHeight) && y > top + page.height() / 3) {
+            printer.newPage();
+            y = top;
+            layOut(y + titleHeight);
         }
+        p.setFont(heading);
+        y = Paragraph(p, left, y, width, tableTitle) + row * 0.25;
+        for (int c = 0; c < columns; c++) {
+            const double x = left + c * colWidth;
+            p.setFont(bold);
+            double headHeight = cellRow, at = x;
+            for (int k = 0; k < head.size(); k++) {
+                QRectF used;
+                p.drawText(QRectF(at, y, cellWidth[k] - 1.5 * mm, 10 * cellRow),
+                           Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, head[k], &used);
+                headHeight = qMax(headHeight, used.height());
+                at += cellWidth[k];
+            }
+            p.setFont(cell);
+            for (int r = 0; r < perColumn; r++) {
+                const int i = c * perColumn + r + 1;
+                if (i > rows)
+                    break;
+                const QStringList cells = table[i].split(QLatin1Char('\t'));
+                at = x;
+                for (int k = 0; k < cells.size() && k < cellWidth.size(); k++) {
+                    p.drawText(QRectF(at, y + headHeight + r * cellRow, cellWidth[k], cellRow),
+                               Qt::AlignLeft, cells[k]);
+                    at += cellWidth[k];
+                }
+            }
+        }
+    };
+    paintTable(QString::fromUtf8(s.tableTitle ? s.tableTitle : ""), Lines(s.table), y);
+
+    // The readings, when there are any, on a page of their own: the chart
+    // across the top, the table below it.
+    const QStringList readings = Lines(s.readings);
+    if (readings.isEmpty())
+        return;
+    printer.newPage();
+    p.setFont(title);
+    y = Paragraph(p, left, top, width, QString::fromUtf8(s.readingsTitle ? s.readingsTitle : "")) +
+        2 * mm;
+    if (s.chart) {
+        const double side = qMin(width * 0.6, page.height() * 0.45);
+        tbx::PaintTensionChart(p, QRectF(left + (width - side) / 2, y, side, side), *s.chart, pt);
+        y += side + 4 * mm;
     }
+    paintTable(QString(), readings, y);
 }
 
 void Print(QPrinter *printer, const BuildSheet &s)
@@ -155,6 +250,11 @@ QString SheetWords(const BuildSheet &s)
         words << text(s.tableTitle);
     for (const QString &line : table)
         words << QString(line).replace(QLatin1Char('\t'), QLatin1String(", "));
+    const QStringList readings = Lines(s.readings);
+    if (!readings.isEmpty())
+        words << text(s.readingsTitle);
+    for (const QString &line : readings)
+        words << QString(line).replace(QLatin1Char('\t'), QLatin1String(", "));
     return words.join(QLatin1Char('\n'));
 }
 
@@ -163,13 +263,12 @@ QString SheetWords(const BuildSheet &s)
 // box (read by its value alone) or the page number field.
 void NamePreviewParts(QPrintPreviewDialog &preview, const BuildSheet &s)
 {
-    auto tr = [](const char *text) { return QCoreApplication::translate("BuildSheet", text); };
     if (auto *widget = preview.findChild<QPrintPreviewWidget *>()) {
-        widget->setAccessibleName(tr("Print preview"));
+        widget->setAccessibleName(QCoreApplication::translate("BuildSheet", "Print preview"));
         const QString words = SheetWords(s);
         if (auto *view = widget->findChild<QGraphicsView *>()) {
             for (QWidget *page : {static_cast<QWidget *>(view), view->viewport()}) {
-                page->setAccessibleName(tr("Page"));
+                page->setAccessibleName(QCoreApplication::translate("BuildSheet", "Page"));
                 page->setAccessibleDescription(words);
             }
         }
@@ -178,11 +277,11 @@ void NamePreviewParts(QPrintPreviewDialog &preview, const BuildSheet &s)
         if (auto *zoom = qobject_cast<QComboBox *>(field->parentWidget())) {
             // On Linux a combo box's name is its value: what it is goes in
             // its description.
-            zoom->setAccessibleName(tr("Zoom"));
-            zoom->setAccessibleDescription(tr("Zoom"));
-            field->setAccessibleName(tr("Zoom"));
+            zoom->setAccessibleName(QCoreApplication::translate("BuildSheet", "Zoom"));
+            zoom->setAccessibleDescription(QCoreApplication::translate("BuildSheet", "Zoom"));
+            field->setAccessibleName(QCoreApplication::translate("BuildSheet", "Zoom"));
         } else {
-            field->setAccessibleName(tr("Page number"));
+            field->setAccessibleName(QCoreApplication::translate("BuildSheet", "Page number"));
         }
     }
 }

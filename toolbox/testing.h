@@ -42,6 +42,8 @@ void ToolboxPrintToPdf(const char *pdfPath);
 
 // The lacing diagram window's widget, null until it is first set (tests).
 void *ToolboxLacingWindow(void);
+// The spoke tension window (a QWidget), or null before it is first shown.
+void *ToolboxTensionWindow(void);
 
 // From now on (`on` true) the file chooser, the unsaved-changes question and
 // alerts are answered at once and never shown: NavGetFile and NavPutFile give

@@ -259,7 +259,76 @@ struct LacingPicture {
     double rimDiameter;
     double flangeDiameter1;
     double flangeDiameter2;
+    const char *why; // with no lacing: why, in UTF-8 (null or "": nothing calculated yet)
 };
+
+// The lacing diagram as plain data: every line, circle, box and text its
+// painter draws, in order and in the painter's own units, made by DrawLacing
+// (lacingdrawing.cpp, no Qt) so that what the diagram shows can be read
+// without pixels. The window and the printed sheet paint only from it,
+// clipped to its frame.
+enum { kMaxDrawnSpokes = 96, kMaxDrawItems = 16 + 5 * kMaxDrawnSpokes };
+// Colours: side 1's orange and side 2's blue stay apart for colour-blind eyes.
+enum DrawInk { kInkNone = 0, kInkBlack, kInkGrey, kInkWhite, kInkSide1, kInkSide2 };
+enum DrawShape { kShapeLine, kShapeCircle, kShapeBox, kShapeText };
+// What an item shows.
+enum DrawRole {
+    kRoleRim,
+    kRoleAxle,
+    kRoleFlange,     // `side` says whose
+    kRoleSpoke,      // from its hub hole to its rim hole; `side`, `kind`, `number` (its rim hole)
+    kRoleHubHole,    // `side`, `number` (from 1)
+    kRoleRimHole,    // `side`, `number`
+    kRoleHoleNumber, // the text `number` beside rim hole `number`
+    kRoleKeySpoke,   // rim hole 1's spoke again, over the others
+    kRoleKeyRing,
+    kRoleKeyWord, // the translated word "key"
+    kRoleValve,
+    kRoleValveWord,  // the translated word "valve"
+    kRoleLegendLine, // entry `number` (0 to 3: side 2 trailing, side 2 leading, side 1...)
+    kRoleLegendWords
+};
+struct DrawPoint {
+    double x, y;
+};
+struct DrawBox {
+    double left, top, width, height;
+};
+// A line's pen: its width, its dashes and gaps (in widths; 0: solid), its ink,
+// and round ends (flat otherwise).
+struct DrawPen {
+    double width, dash, gap;
+    DrawInk ink;
+    Boolean roundCap;
+};
+struct DrawItem {
+    DrawShape shape;
+    DrawRole role;
+    DrawPoint from, to; // a line from `from` to `to`; a circle's centre is `from`
+    double radius;      // a circle's
+    DrawBox box;        // a box, or the box a text is centred in (left-aligned when `left`)
+    DrawPen pen;        // a text is black
+    DrawInk fill;       // a circle's or a box's; kInkNone: not filled
+    SInt16 side;        // 1 or 2, where the role names one
+    SInt16 kind;        // a spoke's SpokeKind (calc/lacing.h)
+    SInt16 number;      // see DrawRole
+    double points;      // a text's size, in points
+    Boolean bold, left;
+};
+struct LacingDrawing {
+    DrawBox frame; // every item lies inside it
+    SInt16 count;  // 0: the frame is too small to draw in
+    DrawItem item[kMaxDrawItems];
+};
+
+// Lays out the picture's diagram, seen from side 2 with the valve hole at the
+// top, to scale in the square centred at the top of `frame`, with a legend
+// below it when `legend`. `unit` is the size of a typographic point in the
+// frame's units. The scale fits the largest of the rim and the flanges, so
+// that a part bigger than the rim stays inside the frame too; a size of 0 or
+// less, or not a number, is drawn as a typical wheel's.
+void DrawLacing(const LacingPicture *picture, DrawBox frame, double unit, Boolean legend,
+                LacingDrawing *out);
 
 // Gives the lacing diagram window this picture (the layer keeps a copy) and,
 // when `show` is true, shows it in front; when it is false a hidden window
@@ -271,6 +340,8 @@ void SetLacingWindow(const LacingPicture *picture, Boolean show);
 // under its own heading (the table: a line
 // of headings, then one tab-separated line per rim hole), lines ending in
 // "\n", all UTF-8; and the diagram.
+struct TensionFigures; // calc/tension.h
+
 struct BuildSheet {
     const char *title;
     const char *figures;
@@ -279,6 +350,11 @@ struct BuildSheet {
     const char *tableTitle;
     const char *table;
     LacingPicture picture;
+    // The tension readings, when there are any (null or "": none): a title, a
+    // table as the lacing table is, and the chart; printed on a page of their own.
+    const char *readingsTitle;
+    const char *readings;
+    const TensionFigures *chart;
 };
 
 // Shows the sheet in a print preview, one page, whose Print button opens the
@@ -324,5 +400,46 @@ enum { kAlertStopAlert = 0, kAlertNoteAlert = 1, kAlertCautionAlert = 2 };
 // when the user has closed it. `error` is the message, `explanation` a line
 // below it (null for none); both UTF-8, shown as plain text.
 void StandardAlert(SInt16 alertType, const char *error, const char *explanation);
+
+// The spoke tension window (tensionview.cpp): a table of the spokes, the
+// figures, the spokes outside the band and the chart, all given as texts and
+// plain data; the window keeps copies.
+
+// Columns of the tension table: rim hole, side, hub hole, reading (typed into),
+// tension, and a note (why a reading is left out, or the advice).
+enum { kTensionColumns = 6, kMaxTensionRows = 96 };
+
+struct TensionView {
+    const char *title;   // the window's title
+    const char *noWheel; // non-null: no wheel to show; the window says this alone
+    const char *headings[kTensionColumns];
+    SInt16 rows;                 // at most kMaxTensionRows
+    const char *const *cells;    // rows * kTensionColumns texts, row by row
+    const char *const *rowNames; // each row in words, for screen readers
+    const Boolean *marked;       // rows shown marked: a note to heed
+    const SInt16 *sides;         // each row's side (1 or 2)
+    const char *figures;         // each side's figures, a line each
+    const char *outside;         // the spokes outside the band, a line each
+    const char *const *meters;   // the meters to choose from
+    SInt16 meterCount;
+    SInt16 meter;                // chosen, from 0
+    SInt16 band;                 // 10 or 20 (%)
+    const TensionFigures *chart; // null: no chart
+    const char *chartName;       // the chart in words, for screen readers
+};
+
+// What the user did in the tension window: typed a row's reading (`row` from
+// 0, `text` the reading's new text), chose a meter (`row` its index) or a
+// band (`row` 10 or 20). The program answers with SetTensionWindow.
+enum { kTensionReadingEdit = 1, kTensionMeterChoice = 2, kTensionBandChoice = 3 };
+typedef void (*TensionProc)(SInt16 what, SInt16 row, const char *text);
+
+// Gives the tension window this view and the procedure its edits go to; shows
+// it in front when `show` is true (a hidden window stays hidden otherwise).
+// Keeps the row in focus. Its close box and Escape hide it. Return moves the
+// focus to the next row: in rim hole order, or (chosen in the window) side 1's
+// rows, then side 2's; Backspace takes back the last character typed, or on
+// an empty reading goes back a row.
+void SetTensionWindow(const TensionView *view, TensionProc proc, Boolean show);
 
 #endif

@@ -26,6 +26,22 @@
         <source>Build sheet</source>
         <translation>Baublatt</translation>
     </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitenzahl</translation>
+    </message>
 </context>
 <context>
     <name>LacingDiagram</name>
@@ -46,10 +62,6 @@
         <translation>Seite 1, drückend</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>Schlüssel</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>Ventil</translation>
     </message>
@@ -58,12 +70,22 @@
         <translation>Nur die Felge: ein Laufrad berechnen, um seine Speichen zu sehen.</translation>
     </message>
     <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>Das Laufrad von Seite 2 aus gesehen, das Ventilloch oben: %1 Speichen, %2 auf Seite 1 mit %3 Kreuzungen (gestrichelt, orange) und %4 auf Seite 2 mit %5 Kreuzungen (durchgezogen, blau); ziehende Speichen kräftiger als drückende; die Schlüsselspeiche in Felgenloch 1 rechts vom Ventilloch, schwarz.</translation>
+        <source>Lacing diagram</source>
+        <translation>Speichenmuster</translation>
     </message>
     <message>
-        <source>Lacing diagram</source>
-        <translation>Einspeichbild</translation>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>erste Speiche</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>Das Laufrad von Seite 2 aus gesehen, das Ventilloch oben: %1 Speichen, %2 auf Seite 1 mit %3 Kreuzungen (gestrichelt, orange) und %4 auf Seite 2 mit %5 Kreuzungen (durchgezogen, blau); ziehende Speichen mit breiteren Linien als drückende; die erste Speiche, in Felgenloch 1 rechts vom Ventilloch, schwarz.</translation>
+    </message>
+    <message>
+        <source>The rim alone. %1</source>
+        <translation>Nur die Felge. %1</translation>
     </message>
 </context>
 <context>
@@ -94,6 +116,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Größe:</translation>
     </message>
     <message>
@@ -102,11 +125,12 @@
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Hinweise:</translation>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Rim notes</source>
-        <translation>Hinweise zur Felge</translation>
+        <translation>Notizen zur Felge</translation>
     </message>
     <message>
         <source>Rim diameter at the spoke ends (ERD):</source>
@@ -131,10 +155,6 @@
     <message>
         <source>0,00</source>
         <translation>0,00</translation>
-    </message>
-    <message>
-        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
-        <translation>Asymmetrische Felgen: wie weit die Speichenlöcher neben der Felgenmitte liegen, in mm. Positiv zur Seite 2 hin: das Speichenbett rückt näher an den Flansch der Seite 2, also wächst der Flanschabstand der Seite 1 um den Versatz, und der der Seite 2 schrumpft um ihn.</translation>
     </message>
     <message>
         <source>Hub</source>
@@ -174,7 +194,7 @@
     </message>
     <message>
         <source>Hub notes</source>
-        <translation>Hinweise zur Nabe</translation>
+        <translation>Notizen zur Nabe</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
@@ -297,10 +317,6 @@
         <translation>Speichenspannung Seite 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Speichenspannung dieser Seite als Anteil der strafferen Seite: So ziehen beide Seiten die Felge seitlich im Gleichgewicht</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Speichenspannung Seite 2</translation>
     </message>
@@ -334,10 +350,12 @@
     </message>
     <message>
         <source>J-bend</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
         <translation>J-Bend</translation>
     </message>
     <message>
         <source>Straight-pull</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
         <translation>Straightpull</translation>
     </message>
     <message>
@@ -390,11 +408,12 @@
     </message>
     <message>
         <source>Bracing angle:</source>
-        <translation>Abstützwinkel:</translation>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
+        <translation>Speichenwinkel:</translation>
     </message>
     <message>
         <source>Side 1 bracing angle</source>
-        <translation>Abstützwinkel Seite 1</translation>
+        <translation>Speichenwinkel Seite 1</translation>
     </message>
     <message>
         <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
@@ -402,7 +421,7 @@
     </message>
     <message>
         <source>Side 2 bracing angle</source>
-        <translation>Abstützwinkel Seite 2</translation>
+        <translation>Speichenwinkel Seite 2</translation>
     </message>
     <message>
         <source>Lacing note</source>
@@ -410,6 +429,7 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
         <translation>Speichenstärke:</translation>
     </message>
     <message>
@@ -418,7 +438,7 @@
     </message>
     <message>
         <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
-        <translation>Edelstahlspeiche dieser Seite: glatt oder konifiziert (Durchmesser am Kopf, in der Mitte und am Gewinde, in mm)</translation>
+        <translation>Edelstahlspeiche dieser Seite: Glattspeiche oder doppeldickend (DD; Durchmesser am Kopf, in der Mitte und am Gewinde, in mm)</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -426,39 +446,29 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
-        <translation>Glatt 2,0 mm</translation>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
+        <translation>Glattspeiche 2,0 mm</translation>
     </message>
     <message>
         <source>Plain 1,8 mm</source>
-        <translation>Glatt 1,8 mm</translation>
+        <translation>Glattspeiche 1,8 mm</translation>
     </message>
     <message>
         <source>Plain 2,3 mm</source>
-        <translation>Glatt 2,3 mm</translation>
+        <translation>Glattspeiche 2,3 mm</translation>
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
-        <translation>Konifiziert 2,0/1,8/2,0</translation>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
+        <translation>DD-Speiche 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>Butted 2,0/1,5/2,0</source>
-        <translation>Konifiziert 2,0/1,5/2,0</translation>
+        <translation>DD-Speiche 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>Side 2 spoke gauge</source>
         <translation>Speichenstärke Seite 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Spannung der strafferen Seite:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Spannung der strafferen Seite</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>Die Spannung, auf die die straffere Seite gebracht wird; die andere Seite erhält ihren Anteil. Leer für keine</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +488,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Lieferlängen:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Lieferlängen</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>Die Längen, in denen Speichen verkauft werden: die Kauflänge wird auf die nächste gerundet, Hälften aufwärts</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -528,6 +535,76 @@
         <source>Side 2 length to buy</source>
         <translation>Kauflänge Seite 2</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Spannung der höher gespannten Seite:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Spannung der höher gespannten Seite</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>Die Spannung, auf die die höher gespannte Seite gebracht wird; die andere Seite erhält ihren Anteil. Leer für keine</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>Die Längen, in denen Speichen verkauft werden: gekauft wird die nächstgelegene; eine Länge genau zwischen zweien wird als die längere gekauft</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Speichenspannung dieser Seite im Verhältnis zur höher gespannten Seite: So ziehen beide Seiten die Felge seitlich im Gleichgewicht</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm, as the rim maker gives it. Choose below toward which side they sit.</source>
+        <translation>Asymmetrische Felgen: wie weit die Speichenlöcher neben der Felgenmitte liegen, in mm, wie der Felgenhersteller es angibt. Darunter wählen, zu welcher Seite hin sie liegen.</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward:</source>
+        <translation>Speichenlöcher versetzt Richtung:</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward</source>
+        <translation>Speichenlöcher versetzt Richtung</translation>
+    </message>
+    <message>
+        <source>The side of the wheel the rim&apos;s spoke holes sit toward: that side&apos;s flange distance shrinks by the offset and the other side&apos;s grows by it. On a dished rear wheel, side 1 (away from the sprockets) evens the tensions.</source>
+        <translation>Die Seite des Laufrads, zu der die Speichenlöcher der Felge hin versetzt sind: Der Flanschabstand dieser Seite schrumpft um den Versatz, der der anderen Seite wächst um ihn. Beim Hinterrad mit Ritzelpaket gleicht Seite 1 (von den Ritzeln abgewandt) die Spannungen an.</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave:</source>
+        <translation>Straightpull-Speichen laufen:</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave</source>
+        <translation>Straightpull-Speichen laufen</translation>
+    </message>
+    <message>
+        <source>How the hub&apos;s seats send a straight-pull spoke off: aimed at its rim hole from a seat on the head seat circle (moved by the seat offset), or along the tangent of that circle, so that the hub, not the crossings, decides the length</source>
+        <translation>Wie die Kopfsitze der Nabe eine Straightpull-Speiche austreten lassen: von einem Sitz auf dem Lochkreis der Kopfsitze (um den Sitzversatz verschoben) auf ihr Felgenloch gerichtet, oder entlang der Tangente dieses Kreises, sodass die Nabe, nicht die Kreuzungen, die Länge bestimmt</translation>
+    </message>
+    <message>
+        <source>Toward the rim hole</source>
+        <translation>Zum Felgenloch</translation>
+    </message>
+    <message>
+        <source>Along the tangent</source>
+        <translation>Entlang der Tangente</translation>
+    </message>
+    <message>
+        <source>Seat offset:</source>
+        <translation>Sitzversatz:</translation>
+    </message>
+    <message>
+        <source>Seat offset</source>
+        <translation>Sitzversatz</translation>
+    </message>
+    <message>
+        <source>Straight-pull hubs whose seat sits off the radial line: how far, in mm, measured along the flange toward the spoke&apos;s rim hole. Empty or 0 for a seat on the radial line</source>
+        <translation>Straightpull-Naben, deren Kopfsitz neben der radialen Linie liegt: wie weit, in mm, entlang des Flansches zum Felgenloch der Speiche hin gemessen. Leer oder 0 für einen Sitz auf der radialen Linie</translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -549,7 +626,7 @@
     </message>
     <message>
         <source>Showing “%1”, %2 entries</source>
-        <translation>Treffer für „%1“, %2 Einträgen</translation>
+        <translation>Treffer für „%1“, %2 Einträge</translation>
     </message>
     <message>
         <source>Close the list</source>
@@ -583,7 +660,7 @@
     </message>
     <message>
         <source>Lacing diagram…</source>
-        <translation>Einspeichbild…</translation>
+        <translation>Speichenmuster…</translation>
     </message>
     <message>
         <source>Print…</source>
@@ -635,8 +712,29 @@
         <translation>Beide Seiten: ^1 und ^2 Kreuzungen bei ^3 und ^4 Speichen reichen über eine Vierteldrehung um das Rad hinaus; die Speichen liefen über ihre eigenen Flansche. Mit weniger Kreuzungen einspeichen.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>Seite ^1 mit ^2 % der Spannung der strafferen Seite kann unter Last schlaff werden: 2:1 einspeichen, eine asymmetrische Felge oder auf der straffen Seite eine dickere Speiche nehmen.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use a rim whose spoke holes are offset toward side ^1, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>Seite ^1 mit ^2&#xa0;% der Spannung der anderen Seite kann unter Last schlaff werden: 2:1 einspeichen, eine Felge mit zur Seite ^1 versetzten Speichenlöchern nehmen oder Seite ^1 dünnere Speichen geben, die sich weiter dehnen und ihre Spannung halten.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings take its spokes ^3° round the wheel, at or past the ^4° at which they would leave the flange along its tangent, so they would point back over their own flange. Lace it with fewer crossings.</source>
+        <translation>Seite ^1: ^2 Kreuzungen führen ihre Speichen ^3° um das Rad, bis an oder über die ^4°, bei denen sie tangential vom Flansch abgingen; sie zeigten also über ihren eigenen Flansch zurück. Mit weniger Kreuzungen einspeichen.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes take the spokes at or past the tangent of their flanges, so they would point back over their own flanges. Lace them with fewer crossings.</source>
+        <translation>Beide Seiten: ^1 und ^2 Kreuzungen bei ^3 und ^4 Speichen führen die Speichen bis an oder über die Tangente ihrer Flansche; sie zeigten also über ihre eigenen Flansche zurück. Mit weniger Kreuzungen einspeichen.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes run ^4 mm from the centre of the next hub hole, over the head of the spoke in it. Lace it with fewer crossings.</source>
+        <translation>Seite ^1: Mit ^2 Kreuzungen laufen ihre ^3 Speichen ^4 mm von der Mitte des nächsten Nabenlochs entfernt, über den Kopf der Speiche darin. Mit weniger Kreuzungen einspeichen.</translation>
+    </message>
+    <message>
+        <source>^1 spokes on equal sides cannot be laced evenly with crossings: ^2 spokes a side cannot alternate leading and trailing. Lace them radial, or 2:1.</source>
+        <translation>^1 Speichen mit gleichen Seiten lassen sich nicht gleichmäßig gekreuzt einspeichen: Bei ^2 Speichen je Seite können drückende und ziehende nicht abwechseln. Radial oder 2:1 einspeichen.</translation>
+    </message>
+    <message>
+        <source>Side ^1: its seats send the spokes off along the tangent, ^2° round the wheel: ^3 crossings on its ^4 spokes. Lace it with the nearest whole number; the length does not depend on the crossings chosen.</source>
+        <translation>Seite ^1: Ihre Kopfsitze lassen die Speichen tangential austreten, ^2° um das Rad: ^3 Kreuzungen bei ihren ^4 Speichen. Mit der nächsten ganzen Zahl einspeichen; die Länge hängt nicht von den gewählten Kreuzungen ab.</translation>
     </message>
 </context>
 <context>
@@ -746,10 +844,12 @@
     </message>
     <message>
         <source>Size</source>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
         <translation>Größe</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Notizen</translation>
     </message>
     <message>
@@ -870,11 +970,11 @@
     </message>
     <message>
         <source>Bracing angle, side 1</source>
-        <translation>Abstützwinkel, Seite 1</translation>
+        <translation>Speichenwinkel, Seite 1</translation>
     </message>
     <message>
         <source>Bracing angle, side 2</source>
-        <translation>Abstützwinkel, Seite 2</translation>
+        <translation>Speichenwinkel, Seite 2</translation>
     </message>
     <message>
         <source>equal</source>
@@ -921,10 +1021,6 @@
         <translation>Speichenstärke, Seite 2</translation>
     </message>
     <message>
-        <source>Tension of the tighter side</source>
-        <translation>Spannung der strafferen Seite</translation>
-    </message>
-    <message>
         <source>Tension unit</source>
         <translation>Spannungseinheit</translation>
     </message>
@@ -954,23 +1050,24 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
-        <translation>glatt 2,0 mm</translation>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
+        <translation>Glattspeiche 2,0 mm</translation>
     </message>
     <message>
         <source>plain 1,8 mm</source>
-        <translation>glatt 1,8 mm</translation>
+        <translation>Glattspeiche 1,8 mm</translation>
     </message>
     <message>
         <source>plain 2,3 mm</source>
-        <translation>glatt 2,3 mm</translation>
+        <translation>Glattspeiche 2,3 mm</translation>
     </message>
     <message>
         <source>butted 2,0/1,8/2,0</source>
-        <translation>konifiziert 2,0/1,8/2,0</translation>
+        <translation>DD-Speiche 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>butted 2,0/1,5/2,0</source>
-        <translation>konifiziert 2,0/1,5/2,0</translation>
+        <translation>DD-Speiche 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>kgf</source>
@@ -988,32 +1085,159 @@
         <source>every 1 mm</source>
         <translation>jeder Millimeter</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Spannung der höher gespannten Seite</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
-        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
-        <translation>^1. Die Schlüsselspeiche, Seite ^2: von Nabenloch ^3 des Flansches von Seite ^2 in Felgenloch 1, das erste Loch im Uhrzeigersinn nach dem Ventilloch, das Laufrad von Seite 2 aus gesehen.</translation>
+        <source>^1. The key spoke, side ^2, head out: from hub hole ^3 of side ^2&apos;s flange into rim hole 1. It trails: from the hub it runs counterclockwise, seen from side 2, to the rim.</source>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
+        <translation>^1. Die erste Speiche, Seite ^2, Kopf außen: von Nabenloch ^3 am Flansch von Seite ^2 in Felgenloch 1. Sie ist ziehend: Von der Nabe läuft sie, von Seite 2 aus gesehen, gegen den Uhrzeigersinn zur Felge.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
-        <translation>^1. Die übrigen ziehenden Speichen von Seite ^2, aus jedem zweiten Nabenloch (Nabenloch zu Felgenloch): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, heads out, from every second hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Die übrigen ziehenden Speichen von Seite ^2, Kopf außen, aus jedem zweiten Nabenloch (Nabenloch→Felgenloch): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. Die ziehenden Speichen von Seite ^2, um ein halbes Nabenloch gegen die von Seite ^3 versetzt (Nabenloch zu Felgenloch): ^4. Die letzte endet links vom Ventilloch neben der Schlüsselspeiche, so bleibt Platz für die Pumpe.</translation>
+        <source>^1. Side ^2&apos;s trailing spokes, heads out, counterclockwise from the hub like side ^3&apos;s (hub hole→rim hole): ^4. The last one ends left of the valve hole, beside the key spoke.</source>
+        <translation>^1. Die ziehenden Speichen von Seite ^2, Kopf außen, von der Nabe aus gegen den Uhrzeigersinn wie die von Seite ^3 (Nabenloch→Felgenloch): ^4. Die letzte endet links vom Ventilloch, neben der ersten Speiche.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
-        <translation>^1. Die drückenden Speichen von Seite ^2, aus den freien Nabenlöchern dazwischen (Nabenloch zu Felgenloch): ^3. Jede kreuzt ^4 Speichen ihrer Seite, über die ersten und unter der letzten hindurch, nahe der Felge.</translation>
+        <source>^1. Side ^2&apos;s leading spokes, heads in, from the hub holes left between (hub hole→rim hole): ^3.</source>
+        <translation>^1. Die drückenden Speichen von Seite ^2, Kopf innen, aus den freien Nabenlöchern dazwischen (Nabenloch→Felgenloch): ^3.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. Die übrigen radialen Speichen von Seite ^2 (Nabenloch zu Felgenloch): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Die übrigen radialen Speichen von Seite ^2, Kopf innen (auf der Flanschinnenseite), jede gerade hinaus aus ihrem Nabenloch (Nabenloch→Felgenloch): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. Die radialen Speichen von Seite ^2 (Nabenloch zu Felgenloch): ^3.</translation>
+        <source>^1. Side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Die radialen Speichen von Seite ^2, Kopf innen (auf der Flanschinnenseite), jede gerade hinaus aus ihrem Nabenloch (Nabenloch→Felgenloch): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Look at the wheel from side 2 (the drive side) with the valve hole at the top. Rim holes are counted clockwise from the valve hole: rim hole 1 is the first to its right.</source>
+        <translation>^1. Das Laufrad von Seite 2 (Antriebsseite) aus ansehen, das Ventilloch oben. Die Felgenlöcher werden vom Ventilloch aus im Uhrzeigersinn gezählt: Felgenloch 1 ist das erste rechts davon.</translation>
+    </message>
+    <message>
+        <source>The two sides&apos; spokes take the rim holes in turn. On a rim whose holes sit alternately left and right, rim hole 1 must sit toward side ^1 (turn the rim over if not).</source>
+        <translation>Die Speichen der beiden Seiten belegen die Felgenlöcher abwechselnd. Bei einer Felge mit abwechselnd links und rechts versetzten Löchern muss Felgenloch 1 zur Seite ^1 hin liegen (sonst die Felge umdrehen).</translation>
+    </message>
+    <message>
+        <source>Every spoke then reaches a hole offset toward its own flange.</source>
+        <translation>Dann erreicht jede Speiche ein zu ihrem eigenen Flansch hin versetztes Loch.</translation>
+    </message>
+    <message>
+        <source>Rim holes 1 and 2 take side ^1&apos;s spokes, rim hole 3 side ^2&apos;s, and so on in threes round the rim: the valve hole lies between one hole of side ^2 and two of side ^1.</source>
+        <translation>Felgenloch 1 und 2 nehmen Speichen von Seite ^1 auf, Felgenloch 3 eine von Seite ^2, und so weiter in Dreiergruppen rund um die Felge: Das Ventilloch liegt zwischen einem Loch von Seite ^2 und zweien von Seite ^1.</translation>
+    </message>
+    <message>
+        <source>A rim drilled for 2:1 has its pairs of holes offset toward side ^1.</source>
+        <translation>Bei einer für 2:1 gebohrten Felge sind die Lochpaare zur Seite ^1 hin versetzt.</translation>
+    </message>
+    <message>
+        <source>On a rim whose holes sit alternately left and right, half of the spokes would reach a hole offset toward the other flange, however the rim is turned.</source>
+        <translation>Bei einer Felge mit abwechselnd links und rechts versetzten Löchern erreichte die Hälfte der Speichen ein zum anderen Flansch hin versetztes Loch, wie auch immer die Felge liegt.</translation>
+    </message>
+    <message>
+        <source>^1. Hub holes are counted on each flange clockwise as the wheel is seen from side 2: on side 1&apos;s flange, looked at from side 1, that is counterclockwise.</source>
+        <translation>^1. Die Nabenlöcher werden an jedem Flansch im Uhrzeigersinn gezählt, das Laufrad von Seite 2 aus gesehen: Am Flansch von Seite 1, von Seite 1 aus betrachtet, ist das gegen den Uhrzeigersinn.</translation>
+    </message>
+    <message>
+        <source>Any hole of side ^1&apos;s flange may be its hub hole ^2, the key spoke&apos;s.</source>
+        <translation>Nabenloch ^2, das der ersten Speiche, darf jedes Loch am Flansch von Seite ^1 sein.</translation>
+    </message>
+    <message>
+        <source>Trailing spokes go heads out (the head on the flange&apos;s outer face), leading spokes heads in (on its inner face): heads in and out alternate round each flange.</source>
+        <translation>Ziehende Speichen sitzen mit dem Kopf außen (Kopf auf der Flanschaußenseite), drückende mit dem Kopf innen (auf der Flanschinnenseite): Köpfe innen und außen wechseln sich an jedem Flansch ab.</translation>
+    </message>
+    <message>
+        <source>On a straight-pull hub its seats decide.</source>
+        <translation>Bei einer Straightpull-Nabe geben das die Kopfsitze vor.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing clockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. Am Flansch von Seite ^2 ist Nabenloch ^3 das Loch, das einen halben Lochabstand im Uhrzeigersinn (von Seite 2 aus gesehen) neben dem Loch der ersten Speiche am Flansch von Seite ^4 liegt; die übrigen Löcher von Seite ^2 ab ihm zählen.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing counterclockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <translation>^1. Am Flansch von Seite ^2 ist Nabenloch ^3 das Loch, das einen halben Lochabstand gegen den Uhrzeigersinn (von Seite 2 aus gesehen) neben dem Loch der ersten Speiche am Flansch von Seite ^4 liegt; die übrigen Löcher von Seite ^2 ab ihm zählen.</translation>
+    </message>
+    <message>
+        <source>^1. The key spoke, side ^2, head in (on the flange&apos;s inner face): from hub hole ^3 of side ^2&apos;s flange straight out into rim hole 1.</source>
+        <translation>^1. Die erste Speiche, Seite ^2, Kopf innen (auf der Flanschinnenseite): von Nabenloch ^3 am Flansch von Seite ^2 gerade hinaus in Felgenloch 1.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses ^1 of its own side&apos;s spokes: over the first ones and under the last, next to the rim.</source>
+        <translation>Jede läuft von der Nabe aus im Uhrzeigersinn (von Seite 2 aus gesehen) und kreuzt ^1 Speichen ihrer eigenen Seite: über die ersten hinweg und unter der letzten hindurch, nahe der Felge.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses one spoke of its own side, passing under it.</source>
+        <translation>Jede läuft von der Nabe aus im Uhrzeigersinn (von Seite 2 aus gesehen) und kreuzt eine Speiche ihrer eigenen Seite, unter ihr hindurch.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 158</name>
+    <message>
+        <source>The tension of the higher-tension side is no number: type it in figures, such as 120. No stretch or length to buy comes from it.</source>
+        <extracomment>The lacing note on the tension typed for the higher-tension side (as in string list 140&apos;s &quot;Tension of the higher-tension side&quot;). ^1 to ^2: the range&apos;s two numbers; ^3: the unit it was typed in, ^4 the other one (the unit popup&apos;s words, kgf or N).</extracomment>
+        <translation>Die Spannung der höher gespannten Seite ist keine Zahl: in Ziffern eingeben, etwa 120. Daraus ergeben sich weder Dehnung noch Kauflänge.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side: no stretch or length to buy comes from it.</source>
+        <translation>Keine Speiche und keine Felge verträgt auf der höher gespannten Seite eine Spannung außerhalb von ^1 bis ^2 ^3: Daraus ergeben sich weder Dehnung noch Kauflänge.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side; in ^4 it would be inside: is the unit right? No stretch or length to buy comes from it.</source>
+        <translation>Keine Speiche und keine Felge verträgt auf der höher gespannten Seite eine Spannung außerhalb von ^1 bis ^2 ^3; in ^4 läge sie darin: Stimmt die Einheit? Daraus ergeben sich weder Dehnung noch Kauflänge.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 159</name>
+    <message>
+        <source>The rim&apos;s diameter at the spoke ends (ERD) must be a number above 0: these lengths fit no wheel.</source>
+        <extracomment>The lacing note on rim and hub figures no wheel has (the first four), and why the build sheet and the lacing diagram show no lacing (the last four). ^1 is a side&apos;s number (1 or 2), numbers in mm are written as the form writes them (&quot;300,00&quot;); in the fourth, ^1 is the offset and ^2 the side.</extracomment>
+        <translation>Der Felgendurchmesser an den Speichenenden (ERD) muss eine Zahl über 0 sein: Diese Längen passen zu keinem Laufrad.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange, ^2 mm across, is as wide as the rim (ERD ^3 mm) or wider: these lengths fit no wheel.</source>
+        <translation>Der Flansch von Seite ^1, ^2 mm im Durchmesser, ist so groß wie die Felge (ERD ^3 mm) oder größer: Diese Längen passen zu keinem Laufrad.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange distance from the centre, ^2 mm, must be above 0: these lengths fit no wheel.</source>
+        <translation>Der Flanschabstand von der Mitte auf Seite ^1, ^2 mm, muss über 0 liegen: Diese Längen passen zu keinem Laufrad.</translation>
+    </message>
+    <message>
+        <source>The rim&apos;s spoke hole offset, ^1 mm, reaches side ^2&apos;s flange distance (^3 mm) or past it: that side&apos;s spokes would lie flat, so these lengths fit no wheel.</source>
+        <translation>Der Speichenlochversatz der Felge, ^1 mm, erreicht den Flanschabstand von Seite ^2 (^3 mm) oder geht darüber hinaus: Die Speichen dieser Seite lägen flach, also passen diese Längen zu keinem Laufrad.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes cannot be crossed, as a crossed side needs an even number of spokes. Lace that side radial or choose another spoke count.</source>
+        <translation>Keine Einspeichung: Die ^2 Speichen von Seite ^1 lassen sich nicht kreuzen, denn eine gekreuzte Seite braucht eine gerade Speichenzahl. Diese Seite radial einspeichen oder eine andere Speichenzahl wählen.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes take at most ^3 crossings; with ^4 a spoke would reach round the hub to its own radial hole.</source>
+        <translation>Keine Einspeichung: Die ^2 Speichen von Seite ^1 vertragen höchstens ^3 Kreuzungen; bei ^4 reichte eine Speiche um die Nabe herum bis zu ihrem eigenen radialen Loch.</translation>
+    </message>
+    <message>
+        <source>No lacing: these spoke counts cannot be laced.</source>
+        <translation>Keine Einspeichung: Diese Speichenzahlen lassen sich nicht einspeichen.</translation>
+    </message>
+    <message>
+        <source>No lacing: a spoke length has no result.</source>
+        <translation>Keine Einspeichung: Eine Speichenlänge hat kein Ergebnis.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1&#xa0;%</translation>
     </message>
 </context>
 </TS>

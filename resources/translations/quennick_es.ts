@@ -26,6 +26,22 @@
         <source>Build sheet</source>
         <translation>Hoja de montaje</translation>
     </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número de página</translation>
+    </message>
 </context>
 <context>
     <name>LacingDiagram</name>
@@ -46,10 +62,6 @@
         <translation>lado 1, de empuje</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>guía</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>válvula</translation>
     </message>
@@ -58,12 +70,22 @@
         <translation>Solo la llanta: calcule una rueda para ver sus radios.</translation>
     </message>
     <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>La rueda vista desde el lado 2, con el orificio de la válvula arriba: %1 radios, %2 en el lado 1 con %3 cruces (discontinuos, naranja) y %4 en el lado 2 con %5 cruces (continuos, azul); los radios de tiro más gruesos que los de empuje; el radio guía, en el agujero 1 de la llanta a la derecha de la válvula, en negro.</translation>
-    </message>
-    <message>
         <source>Lacing diagram</source>
         <translation>Esquema de radiado</translation>
+    </message>
+    <message>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>radio guía</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>La rueda vista desde el lado 2, con el agujero de la válvula arriba: %1 radios, %2 en el lado 1 con %3 cruces (discontinuos, naranja) y %4 en el lado 2 con %5 cruces (continuos, azul); los radios de tiro trazados con líneas más anchas que los de empuje; el radio guía, en el agujero 1 de la llanta a la derecha de la válvula, en negro.</translation>
+    </message>
+    <message>
+        <source>The rim alone. %1</source>
+        <translation>Solo la llanta. %1</translation>
     </message>
 </context>
 <context>
@@ -94,6 +116,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Medida:</translation>
     </message>
     <message>
@@ -102,6 +125,7 @@
     </message>
     <message>
         <source>Notes:</source>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
         <translation>Notas:</translation>
     </message>
     <message>
@@ -131,10 +155,6 @@
     <message>
         <source>0,00</source>
         <translation>0,00</translation>
-    </message>
-    <message>
-        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
-        <translation>Llantas asimétricas: cuánto se apartan los agujeros de los radios del centro de la llanta, en mm. Positivo hacia el lado 2: el lecho de los radios se acerca a la brida del lado 2, así que la distancia de la brida del lado 1 crece en el desplazamiento y la del lado 2 disminuye en él.</translation>
     </message>
     <message>
         <source>Hub</source>
@@ -297,10 +317,6 @@
         <translation>Tensión de los radios, lado 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Tensión de los radios de este lado como parte de la del lado más tenso: los dos lados tiran de la llanta hacia los lados en equilibrio</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Tensión de los radios, lado 2</translation>
     </message>
@@ -334,11 +350,13 @@
     </message>
     <message>
         <source>J-bend</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
         <translation>Con codo</translation>
     </message>
     <message>
         <source>Straight-pull</source>
-        <translation>Recto</translation>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
+        <translation>Recta</translation>
     </message>
     <message>
         <source>Flanges</source>
@@ -390,6 +408,7 @@
     </message>
     <message>
         <source>Bracing angle:</source>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
         <translation>Ángulo de los radios:</translation>
     </message>
     <message>
@@ -410,6 +429,7 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
         <translation>Grosor de los radios:</translation>
     </message>
     <message>
@@ -426,6 +446,7 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
         <translation>Liso 2,0 mm</translation>
     </message>
     <message>
@@ -438,6 +459,7 @@
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
         <translation>Conificado 2,0/1,8/2,0</translation>
     </message>
     <message>
@@ -447,18 +469,6 @@
     <message>
         <source>Side 2 spoke gauge</source>
         <translation>Grosor de los radios, lado 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Tensión del lado más tenso:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tensión del lado más tenso</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>La tensión a la que se lleva el lado más tenso; el otro lado recibe su parte. Vacío para ninguna</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +488,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Longitudes disponibles:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Longitudes disponibles</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>Las longitudes en que se venden los radios: la longitud a comprar se redondea a la más cercana, las mitades hacia arriba</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -514,11 +521,11 @@
     </message>
     <message>
         <source>Length to buy:</source>
-        <translation>Longitud a comprar:</translation>
+        <translation>Longitud de compra:</translation>
     </message>
     <message>
         <source>Side 1 length to buy</source>
-        <translation>Longitud a comprar, lado 1</translation>
+        <translation>Longitud de compra, lado 1</translation>
     </message>
     <message>
         <source>The stock length nearest the spoke&apos;s unstretched length (without a gauge and a tension: nearest the length above), and how far it is from it</source>
@@ -526,7 +533,77 @@
     </message>
     <message>
         <source>Side 2 length to buy</source>
-        <translation>Longitud a comprar, lado 2</translation>
+        <translation>Longitud de compra, lado 2</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tensión del lado más tenso:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Tensión del lado más tenso</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>La tensión a la que se lleva el lado más tenso; el otro lado recibe su parte. Vacío para ninguna</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>Las longitudes en que se venden los radios: se compra la más cercana; una longitud justo a medio camino entre dos se compra como la más larga</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Tensión de los radios de este lado como parte de la del lado más tenso: los dos lados tiran de la llanta hacia los lados en equilibrio</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm, as the rim maker gives it. Choose below toward which side they sit.</source>
+        <translation>Llantas asimétricas: cuánto se apartan los agujeros del centro de la llanta, en mm, según el fabricante de la llanta. Elija abajo hacia qué lado se desplazan.</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward:</source>
+        <translation>Agujeros desplazados hacia:</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward</source>
+        <translation>Agujeros desplazados hacia</translation>
+    </message>
+    <message>
+        <source>The side of the wheel the rim&apos;s spoke holes sit toward: that side&apos;s flange distance shrinks by the offset and the other side&apos;s grows by it. On a dished rear wheel, side 1 (away from the sprockets) evens the tensions.</source>
+        <translation>El lado de la rueda hacia el que se desplazan los agujeros de la llanta: la distancia de la brida al centro de ese lado se reduce en el desplazamiento y la del otro lado aumenta en él. En una rueda trasera con paraguas, el lado 1 (el opuesto a los piñones) iguala las tensiones.</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave:</source>
+        <translation>Los radios de cabeza recta salen:</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave</source>
+        <translation>Los radios de cabeza recta salen</translation>
+    </message>
+    <message>
+        <source>How the hub&apos;s seats send a straight-pull spoke off: aimed at its rim hole from a seat on the head seat circle (moved by the seat offset), or along the tangent of that circle, so that the hub, not the crossings, decides the length</source>
+        <translation>Cómo hacen salir los asientos del buje un radio de cabeza recta: apuntando a su agujero de la llanta desde un asiento en el círculo de asiento de las cabezas (movido por el desplazamiento del asiento), o por la tangente de ese círculo, de modo que la longitud la decide el buje y no los cruces</translation>
+    </message>
+    <message>
+        <source>Toward the rim hole</source>
+        <translation>Hacia el agujero de la llanta</translation>
+    </message>
+    <message>
+        <source>Along the tangent</source>
+        <translation>Por la tangente</translation>
+    </message>
+    <message>
+        <source>Seat offset:</source>
+        <translation>Desplazamiento del asiento:</translation>
+    </message>
+    <message>
+        <source>Seat offset</source>
+        <translation>Desplazamiento del asiento</translation>
+    </message>
+    <message>
+        <source>Straight-pull hubs whose seat sits off the radial line: how far, in mm, measured along the flange toward the spoke&apos;s rim hole. Empty or 0 for a seat on the radial line</source>
+        <translation>Bujes para radios de cabeza recta cuyo asiento se aparta de la línea radial: cuánto, en mm, medido a lo largo de la brida hacia el agujero de la llanta del radio. Vacío o 0 para un asiento en la línea radial</translation>
     </message>
 </context>
 <context>
@@ -635,8 +712,29 @@
         <translation>Ambos lados: ^1 y ^2 cruces en ^3 y ^4 radios pasan de un cuarto de vuelta alrededor de la rueda, y los radios pasarían por encima de sus propias bridas. Rádielos con menos cruces.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>El lado ^1, al ^2 % de la tensión del lado más tenso, puede aflojarse bajo carga: radie 2:1, use una llanta asimétrica o un radio más grueso en el lado tenso.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use a rim whose spoke holes are offset toward side ^1, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>El lado ^1, al ^2&#xa0;% de la tensión del otro lado, puede destensarse con carga: radie 2:1, use una llanta con los agujeros desplazados hacia el lado ^1 o ponga en el lado ^1 radios más finos, que se estiran más y conservan su tensión.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings take its spokes ^3° round the wheel, at or past the ^4° at which they would leave the flange along its tangent, so they would point back over their own flange. Lace it with fewer crossings.</source>
+        <translation>Lado ^1: ^2 cruces llevan sus radios ^3° alrededor de la rueda, hasta los ^4° en que saldrían de la brida por su tangente o más allá, y apuntarían de vuelta sobre su propia brida. Rádielo con menos cruces.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes take the spokes at or past the tangent of their flanges, so they would point back over their own flanges. Lace them with fewer crossings.</source>
+        <translation>Ambos lados: ^1 y ^2 cruces en ^3 y ^4 radios llevan los radios hasta la tangente de sus bridas o más allá, y apuntarían de vuelta sobre sus propias bridas. Rádielos con menos cruces.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes run ^4 mm from the centre of the next hub hole, over the head of the spoke in it. Lace it with fewer crossings.</source>
+        <translation>Lado ^1: con ^2 cruces, sus ^3 radios pasan a ^4 mm del centro del siguiente agujero del buje, sobre la cabeza del radio que lleva. Rádielo con menos cruces.</translation>
+    </message>
+    <message>
+        <source>^1 spokes on equal sides cannot be laced evenly with crossings: ^2 spokes a side cannot alternate leading and trailing. Lace them radial, or 2:1.</source>
+        <translation>^1 radios en lados iguales no se pueden radiar cruzados de forma regular: con ^2 radios por lado no se alternan radios de tiro y de empuje. Rádielos en radial o 2:1.</translation>
+    </message>
+    <message>
+        <source>Side ^1: its seats send the spokes off along the tangent, ^2° round the wheel: ^3 crossings on its ^4 spokes. Lace it with the nearest whole number; the length does not depend on the crossings chosen.</source>
+        <translation>Lado ^1: sus asientos hacen salir los radios por la tangente, a ^2° alrededor de la rueda: ^3 cruces en sus ^4 radios. Rádielo con el número entero más cercano; la longitud no depende de los cruces elegidos.</translation>
     </message>
 </context>
 <context>
@@ -746,10 +844,12 @@
     </message>
     <message>
         <source>Size</source>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
         <translation>Medida</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Notas</translation>
     </message>
     <message>
@@ -894,7 +994,7 @@
     </message>
     <message>
         <source>straight-pull</source>
-        <translation>recto</translation>
+        <translation>recta</translation>
     </message>
     <message>
         <source>Head seat circle diameter, side 1</source>
@@ -921,10 +1021,6 @@
         <translation>Grosor de los radios, lado 2</translation>
     </message>
     <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tensión del lado más tenso</translation>
-    </message>
-    <message>
         <source>Tension unit</source>
         <translation>Unidad de tensión</translation>
     </message>
@@ -942,11 +1038,11 @@
     </message>
     <message>
         <source>Length to buy, side 1</source>
-        <translation>Longitud a comprar, lado 1</translation>
+        <translation>Longitud de compra, lado 1</translation>
     </message>
     <message>
         <source>Length to buy, side 2</source>
-        <translation>Longitud a comprar, lado 2</translation>
+        <translation>Longitud de compra, lado 2</translation>
     </message>
     <message>
         <source>not set</source>
@@ -954,6 +1050,7 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
         <translation>liso 2,0 mm</translation>
     </message>
     <message>
@@ -988,32 +1085,159 @@
         <source>every 1 mm</source>
         <translation>cada milímetro</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tensión del lado más tenso</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
-        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
-        <translation>^1. El radio guía, lado ^2: del agujero ^3 de la brida del lado ^2 al agujero 1 de la llanta, el primero en el sentido de las agujas del reloj tras el orificio de la válvula, con la rueda vista desde el lado 2.</translation>
+        <source>^1. The key spoke, side ^2, head out: from hub hole ^3 of side ^2&apos;s flange into rim hole 1. It trails: from the hub it runs counterclockwise, seen from side 2, to the rim.</source>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
+        <translation>^1. El radio guía, lado ^2, cabeza hacia fuera: del agujero ^3 del buje, en la brida del lado ^2, al agujero 1 de la llanta. Es de tiro: va del buje a la llanta en sentido antihorario, visto desde el lado 2.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
-        <translation>^1. El resto de los radios de tiro del lado ^2, uno de cada dos agujeros del buje (agujero del buje a agujero de la llanta): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, heads out, from every second hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. El resto de los radios de tiro del lado ^2, cabeza hacia fuera, en agujeros alternos del buje (agujero del buje→agujero de la llanta): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. Los radios de tiro del lado ^2, desplazados medio agujero respecto a los del lado ^3 (agujero del buje a agujero de la llanta): ^4. El último acaba a la izquierda del orificio de la válvula junto al radio guía, dejando sitio para la bomba.</translation>
+        <source>^1. Side ^2&apos;s trailing spokes, heads out, counterclockwise from the hub like side ^3&apos;s (hub hole→rim hole): ^4. The last one ends left of the valve hole, beside the key spoke.</source>
+        <translation>^1. Los radios de tiro del lado ^2, cabeza hacia fuera, en sentido antihorario desde el buje como los del lado ^3 (agujero del buje→agujero de la llanta): ^4. El último acaba a la izquierda del agujero de la válvula, junto al radio guía.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
-        <translation>^1. Los radios de empuje del lado ^2, de los agujeros del buje que quedan libres entre los demás (agujero del buje a agujero de la llanta): ^3. Cada uno cruza ^4 radios de su lado, por encima de los primeros y por debajo del último, junto a la llanta.</translation>
+        <source>^1. Side ^2&apos;s leading spokes, heads in, from the hub holes left between (hub hole→rim hole): ^3.</source>
+        <translation>^1. Los radios de empuje del lado ^2, cabeza hacia dentro, en los agujeros del buje que quedan libres entre ellos (agujero del buje→agujero de la llanta): ^3.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. El resto de los radios radiales del lado ^2 (agujero del buje a agujero de la llanta): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. El resto de los radios del lado ^2, en radial, cabeza hacia dentro (en la cara interior de la brida), cada uno en línea recta desde su agujero del buje (agujero del buje→agujero de la llanta): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. Los radios radiales del lado ^2 (agujero del buje a agujero de la llanta): ^3.</translation>
+        <source>^1. Side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Los radios del lado ^2, en radial, cabeza hacia dentro (en la cara interior de la brida), cada uno en línea recta desde su agujero del buje (agujero del buje→agujero de la llanta): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Look at the wheel from side 2 (the drive side) with the valve hole at the top. Rim holes are counted clockwise from the valve hole: rim hole 1 is the first to its right.</source>
+        <translation>^1. Mire la rueda desde el lado 2 (el de la transmisión) con el agujero de la válvula arriba. Los agujeros de la llanta se cuentan en sentido horario desde el de la válvula: el agujero 1 de la llanta es el primero a su derecha.</translation>
+    </message>
+    <message>
+        <source>The two sides&apos; spokes take the rim holes in turn. On a rim whose holes sit alternately left and right, rim hole 1 must sit toward side ^1 (turn the rim over if not).</source>
+        <translation>Los radios de los dos lados ocupan por turno los agujeros de la llanta. En una llanta con los agujeros alternados a izquierda y derecha, el agujero 1 de la llanta debe quedar hacia el lado ^1 (si no, dé la vuelta a la llanta).</translation>
+    </message>
+    <message>
+        <source>Every spoke then reaches a hole offset toward its own flange.</source>
+        <translation>Así cada radio llega a un agujero desplazado hacia su propia brida.</translation>
+    </message>
+    <message>
+        <source>Rim holes 1 and 2 take side ^1&apos;s spokes, rim hole 3 side ^2&apos;s, and so on in threes round the rim: the valve hole lies between one hole of side ^2 and two of side ^1.</source>
+        <translation>Los agujeros 1 y 2 de la llanta llevan radios del lado ^1, el agujero 3 del lado ^2, y así de tres en tres alrededor de la llanta: el agujero de la válvula queda entre un agujero del lado ^2 y dos del lado ^1.</translation>
+    </message>
+    <message>
+        <source>A rim drilled for 2:1 has its pairs of holes offset toward side ^1.</source>
+        <translation>Una llanta taladrada para 2:1 tiene sus pares de agujeros desplazados hacia el lado ^1.</translation>
+    </message>
+    <message>
+        <source>On a rim whose holes sit alternately left and right, half of the spokes would reach a hole offset toward the other flange, however the rim is turned.</source>
+        <translation>En una llanta con los agujeros alternados a izquierda y derecha, la mitad de los radios llegaría a un agujero desplazado hacia la otra brida, se gire como se gire la llanta.</translation>
+    </message>
+    <message>
+        <source>^1. Hub holes are counted on each flange clockwise as the wheel is seen from side 2: on side 1&apos;s flange, looked at from side 1, that is counterclockwise.</source>
+        <translation>^1. Los agujeros del buje se cuentan en cada brida en sentido horario, con la rueda vista desde el lado 2: en la brida del lado 1, mirada desde el lado 1, eso es sentido antihorario.</translation>
+    </message>
+    <message>
+        <source>Any hole of side ^1&apos;s flange may be its hub hole ^2, the key spoke&apos;s.</source>
+        <translation>Cualquier agujero de la brida del lado ^1 puede ser su agujero ^2 del buje, el del radio guía.</translation>
+    </message>
+    <message>
+        <source>Trailing spokes go heads out (the head on the flange&apos;s outer face), leading spokes heads in (on its inner face): heads in and out alternate round each flange.</source>
+        <translation>Los radios de tiro van con la cabeza hacia fuera (la cabeza en la cara exterior de la brida), los de empuje con la cabeza hacia dentro (en su cara interior): cabezas hacia dentro y hacia fuera se alternan en cada brida.</translation>
+    </message>
+    <message>
+        <source>On a straight-pull hub its seats decide.</source>
+        <translation>En un buje para radios de cabeza recta, deciden sus asientos.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing clockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. En la brida del lado ^2, el agujero ^3 del buje es el que queda a media separación entre agujeros en sentido horario, visto desde el lado 2, del agujero del radio guía en la brida del lado ^4; cuente desde él los demás agujeros del lado ^2.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing counterclockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <translation>^1. En la brida del lado ^2, el agujero ^3 del buje es el que queda a media separación entre agujeros en sentido antihorario, visto desde el lado 2, del agujero del radio guía en la brida del lado ^4; cuente desde él los demás agujeros del lado ^2.</translation>
+    </message>
+    <message>
+        <source>^1. The key spoke, side ^2, head in (on the flange&apos;s inner face): from hub hole ^3 of side ^2&apos;s flange straight out into rim hole 1.</source>
+        <translation>^1. El radio guía, lado ^2, cabeza hacia dentro (en la cara interior de la brida): del agujero ^3 del buje, en la brida del lado ^2, en línea recta al agujero 1 de la llanta.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses ^1 of its own side&apos;s spokes: over the first ones and under the last, next to the rim.</source>
+        <translation>Cada uno va en sentido horario desde el buje, visto desde el lado 2, y cruza ^1 radios de su propio lado: por encima de los primeros y por debajo del último, junto a la llanta.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses one spoke of its own side, passing under it.</source>
+        <translation>Cada uno va en sentido horario desde el buje, visto desde el lado 2, y cruza un radio de su propio lado, pasando por debajo de él.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 158</name>
+    <message>
+        <source>The tension of the higher-tension side is no number: type it in figures, such as 120. No stretch or length to buy comes from it.</source>
+        <extracomment>The lacing note on the tension typed for the higher-tension side (as in string list 140&apos;s &quot;Tension of the higher-tension side&quot;). ^1 to ^2: the range&apos;s two numbers; ^3: the unit it was typed in, ^4 the other one (the unit popup&apos;s words, kgf or N).</extracomment>
+        <translation>La tensión del lado más tenso no es un número: escríbala en cifras, por ejemplo 120. De ella no sale estiramiento ni longitud de compra.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side: no stretch or length to buy comes from it.</source>
+        <translation>Ningún radio ni llanta admite en el lado más tenso una tensión fuera de ^1 a ^2 ^3: de ella no sale estiramiento ni longitud de compra.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side; in ^4 it would be inside: is the unit right? No stretch or length to buy comes from it.</source>
+        <translation>Ningún radio ni llanta admite en el lado más tenso una tensión fuera de ^1 a ^2 ^3; en ^4 estaría dentro: ¿es correcta la unidad? De ella no sale estiramiento ni longitud de compra.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 159</name>
+    <message>
+        <source>The rim&apos;s diameter at the spoke ends (ERD) must be a number above 0: these lengths fit no wheel.</source>
+        <extracomment>The lacing note on rim and hub figures no wheel has (the first four), and why the build sheet and the lacing diagram show no lacing (the last four). ^1 is a side&apos;s number (1 or 2), numbers in mm are written as the form writes them (&quot;300,00&quot;); in the fourth, ^1 is the offset and ^2 the side.</extracomment>
+        <translation>El diámetro de la llanta en los extremos de los radios (ERD) debe ser un número mayor que 0: estas longitudes no sirven para ninguna rueda.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange, ^2 mm across, is as wide as the rim (ERD ^3 mm) or wider: these lengths fit no wheel.</source>
+        <translation>La brida del lado ^1, de ^2 mm de diámetro, es tan ancha como la llanta (ERD ^3 mm) o más: estas longitudes no sirven para ninguna rueda.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange distance from the centre, ^2 mm, must be above 0: these lengths fit no wheel.</source>
+        <translation>La distancia de la brida del lado ^1 al centro, ^2 mm, debe ser mayor que 0: estas longitudes no sirven para ninguna rueda.</translation>
+    </message>
+    <message>
+        <source>The rim&apos;s spoke hole offset, ^1 mm, reaches side ^2&apos;s flange distance (^3 mm) or past it: that side&apos;s spokes would lie flat, so these lengths fit no wheel.</source>
+        <translation>El desplazamiento de los agujeros de la llanta, ^1 mm, alcanza o supera la distancia de la brida del lado ^2 (^3 mm): los radios de ese lado quedarían planos, así que estas longitudes no sirven para ninguna rueda.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes cannot be crossed, as a crossed side needs an even number of spokes. Lace that side radial or choose another spoke count.</source>
+        <translation>Sin radiado: los ^2 radios del lado ^1 no se pueden cruzar, pues un lado cruzado necesita un número par de radios. Radie ese lado en radial o elija otro número de radios.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes take at most ^3 crossings; with ^4 a spoke would reach round the hub to its own radial hole.</source>
+        <translation>Sin radiado: los ^2 radios del lado ^1 admiten como mucho ^3 cruces; con ^4, un radio daría la vuelta al buje hasta su propio agujero radial.</translation>
+    </message>
+    <message>
+        <source>No lacing: these spoke counts cannot be laced.</source>
+        <translation>Sin radiado: estos números de radios no se pueden radiar.</translation>
+    </message>
+    <message>
+        <source>No lacing: a spoke length has no result.</source>
+        <translation>Sin radiado: una longitud de radio no tiene resultado.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,22 @@
         <source>Build sheet</source>
         <translation>Fiche de montage</translation>
     </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numéro de page</translation>
+    </message>
 </context>
 <context>
     <name>LacingDiagram</name>
@@ -46,10 +62,6 @@
         <translation>côté 1, poussants</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>repère</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>valve</translation>
     </message>
@@ -58,12 +70,22 @@
         <translation>La jante seule&#xa0;: calculez une roue pour voir ses rayons.</translation>
     </message>
     <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>La roue vue du côté 2, le trou de valve en haut&#xa0;: %1 rayons, %2 côté 1 avec %3 croisements (tirets, orange) et %4 côté 2 avec %5 croisements (trait plein, bleu)&#xa0;; les rayons tirants plus épais que les poussants&#xa0;; le rayon repère, dans le trou de jante 1 à droite du trou de valve, en noir.</translation>
-    </message>
-    <message>
         <source>Lacing diagram</source>
         <translation>Schéma de rayonnage</translation>
+    </message>
+    <message>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>rayon repère</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>La roue vue du côté 2, le trou de valve en haut&#xa0;: %1 rayons, %2 côté 1 avec %3 croisements (tirets, orange) et %4 côté 2 avec %5 croisements (trait plein, bleu)&#xa0;; les rayons tirants tracés d’un trait plus large que les poussants&#xa0;; le rayon repère, dans le trou de jante 1 à droite du trou de valve, en noir.</translation>
+    </message>
+    <message>
+        <source>The rim alone. %1</source>
+        <translation>La jante seule.&#xa0;%1</translation>
     </message>
 </context>
 <context>
@@ -94,6 +116,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Dimension&#xa0;:</translation>
     </message>
     <message>
@@ -102,11 +125,12 @@
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Remarques&#xa0;:</translation>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Rim notes</source>
-        <translation>Remarques sur la jante</translation>
+        <translation>Notes sur la jante</translation>
     </message>
     <message>
         <source>Rim diameter at the spoke ends (ERD):</source>
@@ -131,10 +155,6 @@
     <message>
         <source>0,00</source>
         <translation>0,00</translation>
-    </message>
-    <message>
-        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
-        <translation>Jantes asymétriques&#xa0;: de combien les trous de rayons sont décalés du centre de la jante, en mm. Positif vers le côté 2&#xa0;: le lit des rayons se rapproche du flasque du côté 2, donc la distance du flasque du côté 1 augmente du décalage et celle du côté 2 diminue d’autant.</translation>
     </message>
     <message>
         <source>Hub</source>
@@ -174,7 +194,7 @@
     </message>
     <message>
         <source>Hub notes</source>
-        <translation>Remarques sur le moyeu</translation>
+        <translation>Notes sur le moyeu</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
@@ -297,10 +317,6 @@
         <translation>Tension des rayons, côté 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Tension des rayons de ce côté en part de celle du côté le plus tendu&#xa0;: les deux côtés tirent la jante latéralement en équilibre</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Tension des rayons, côté 2</translation>
     </message>
@@ -334,10 +350,12 @@
     </message>
     <message>
         <source>J-bend</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
         <translation>Coudé</translation>
     </message>
     <message>
         <source>Straight-pull</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
         <translation>Tête droite</translation>
     </message>
     <message>
@@ -390,6 +408,7 @@
     </message>
     <message>
         <source>Bracing angle:</source>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
         <translation>Angle des rayons&#xa0;:</translation>
     </message>
     <message>
@@ -398,7 +417,7 @@
     </message>
     <message>
         <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
-        <translation>L&apos;angle des rayons de ce côté avec le plan de la roue&#xa0;: plus il est grand, plus la roue est rigide latéralement</translation>
+        <translation>L’angle des rayons de ce côté avec le plan de la roue&#xa0;: plus il est grand, plus la roue est rigide latéralement</translation>
     </message>
     <message>
         <source>Side 2 bracing angle</source>
@@ -410,15 +429,16 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
-        <translation>Calibre des rayons&#xa0;:</translation>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
+        <translation>Diamètre des rayons&#xa0;:</translation>
     </message>
     <message>
         <source>Side 1 spoke gauge</source>
-        <translation>Calibre des rayons, côté 1</translation>
+        <translation>Diamètre des rayons, côté 1</translation>
     </message>
     <message>
         <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
-        <translation>Rayon inox de ce côté&#xa0;: simple, ou conifié (diamètres à la tête, au milieu et au filetage, en mm)</translation>
+        <translation>Rayon inox de ce côté&#xa0;: de diamètre constant, ou rétreint (diamètres à la tête, au milieu et au filetage, en mm)</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -426,39 +446,29 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
-        <translation>Simple 2,0 mm</translation>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
+        <translation>Constant 2,0 mm</translation>
     </message>
     <message>
         <source>Plain 1,8 mm</source>
-        <translation>Simple 1,8 mm</translation>
+        <translation>Constant 1,8 mm</translation>
     </message>
     <message>
         <source>Plain 2,3 mm</source>
-        <translation>Simple 2,3 mm</translation>
+        <translation>Constant 2,3 mm</translation>
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
-        <translation>Conifié 2,0/1,8/2,0</translation>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
+        <translation>Rétreint 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>Butted 2,0/1,5/2,0</source>
-        <translation>Conifié 2,0/1,5/2,0</translation>
+        <translation>Rétreint 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>Side 2 spoke gauge</source>
-        <translation>Calibre des rayons, côté 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Tension du côté le plus tendu&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tension du côté le plus tendu</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>La tension à donner au côté le plus tendu&#xa0;; l&apos;autre côté reçoit sa part. Vide pour aucune</translation>
+        <translation>Diamètre des rayons, côté 2</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +488,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Longueurs du commerce&#xa0;:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Longueurs du commerce</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>Les longueurs auxquelles les rayons sont vendus&#xa0;: la longueur à acheter est arrondie à la plus proche, les demis vers le haut</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -506,7 +513,7 @@
     </message>
     <message>
         <source>How much this side&apos;s spokes stretch at their tension, in mm</source>
-        <translation>De combien les rayons de ce côté s&apos;allongent sous leur tension, en mm</translation>
+        <translation>De combien les rayons de ce côté s’allongent sous leur tension, en mm</translation>
     </message>
     <message>
         <source>Side 2 stretch</source>
@@ -527,6 +534,76 @@
     <message>
         <source>Side 2 length to buy</source>
         <translation>Longueur à acheter, côté 2</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tension du côté le plus tendu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Tension du côté le plus tendu</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>La tension à donner au côté le plus tendu&#xa0;; l’autre côté reçoit sa part. Vide pour aucune</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>Les longueurs auxquelles les rayons sont vendus&#xa0;: on achète la plus proche&#xa0;; une longueur tombant juste entre deux s’achète à la plus longue</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Tension des rayons de ce côté en part de celle du côté le plus tendu&#xa0;: les deux côtés tirent la jante latéralement en équilibre</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm, as the rim maker gives it. Choose below toward which side they sit.</source>
+        <translation>Jantes asymétriques&#xa0;: de combien les trous de rayons sont décalés du centre de la jante, en mm, selon le fabricant de la jante. Choisissez ci-dessous vers quel côté.</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward:</source>
+        <translation>Trous de rayons décalés vers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward</source>
+        <translation>Trous de rayons décalés vers</translation>
+    </message>
+    <message>
+        <source>The side of the wheel the rim&apos;s spoke holes sit toward: that side&apos;s flange distance shrinks by the offset and the other side&apos;s grows by it. On a dished rear wheel, side 1 (away from the sprockets) evens the tensions.</source>
+        <translation>Le côté de la roue vers lequel les trous de rayons de la jante sont décalés&#xa0;: la distance du flasque de ce côté diminue du décalage, celle de l’autre côté augmente d’autant. Sur une roue arrière avec parapluie, le côté 1 (opposé aux pignons) équilibre les tensions.</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave:</source>
+        <translation>Départ des rayons à tête droite&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave</source>
+        <translation>Départ des rayons à tête droite</translation>
+    </message>
+    <message>
+        <source>How the hub&apos;s seats send a straight-pull spoke off: aimed at its rim hole from a seat on the head seat circle (moved by the seat offset), or along the tangent of that circle, so that the hub, not the crossings, decides the length</source>
+        <translation>Comment les logements du moyeu font partir un rayon à tête droite&#xa0;: pointé vers son trou de jante depuis un logement sur le cercle des logements de tête (déplacé du décalage du logement), ou selon la tangente à ce cercle, de sorte que le moyeu, et non les croisements, fixe la longueur</translation>
+    </message>
+    <message>
+        <source>Toward the rim hole</source>
+        <translation>Vers le trou de jante</translation>
+    </message>
+    <message>
+        <source>Along the tangent</source>
+        <translation>Selon la tangente</translation>
+    </message>
+    <message>
+        <source>Seat offset:</source>
+        <translation>Décalage du logement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Seat offset</source>
+        <translation>Décalage du logement</translation>
+    </message>
+    <message>
+        <source>Straight-pull hubs whose seat sits off the radial line: how far, in mm, measured along the flange toward the spoke&apos;s rim hole. Empty or 0 for a seat on the radial line</source>
+        <translation>Moyeux pour rayons à tête droite dont le logement est décalé de la ligne radiale&#xa0;: de combien, en mm, mesuré le long du flasque vers le trou de jante du rayon. Vide ou 0 pour un logement sur la ligne radiale</translation>
     </message>
 </context>
 <context>
@@ -628,15 +705,36 @@
     <name>strings 129</name>
     <message>
         <source>Side ^1: ^2 crossings on its ^3 spokes reach ^4° round the wheel, past a quarter turn, so the spokes would run across their own flange. Lace it with fewer crossings.</source>
-        <translation>Côté ^1&#xa0;: ^2 croisements sur ses ^3 rayons vont à ^4° autour de la roue, au-delà d&apos;un quart de tour&#xa0;; les rayons passeraient sur leur propre flasque. Rayonnez-le avec moins de croisements.</translation>
+        <translation>Côté ^1&#xa0;: ^2 croisements sur ses ^3 rayons vont à ^4° autour de la roue, au-delà d’un quart de tour&#xa0;; les rayons passeraient sur leur propre flasque. Rayonnez-le avec moins de croisements.</translation>
     </message>
     <message>
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
-        <translation>Les deux côtés&#xa0;: ^1 et ^2 croisements sur ^3 et ^4 rayons vont au-delà d&apos;un quart de tour autour de la roue&#xa0;; les rayons passeraient sur leurs propres flasques. Rayonnez-les avec moins de croisements.</translation>
+        <translation>Les deux côtés&#xa0;: ^1 et ^2 croisements sur ^3 et ^4 rayons vont au-delà d’un quart de tour autour de la roue&#xa0;; les rayons passeraient sur leurs propres flasques. Rayonnez-les avec moins de croisements.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>Le côté ^1, à ^2&#xa0;% de la tension du côté le plus tendu, peut se détendre en charge&#xa0;: rayonnez en 2:1, prenez une jante asymétrique ou un rayon plus épais du côté tendu.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use a rim whose spoke holes are offset toward side ^1, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>Le côté ^1, à ^2&#xa0;% de la tension de l’autre côté, peut se détendre en charge&#xa0;: rayonnez en 2:1, prenez une jante aux trous décalés vers le côté ^1 ou des rayons plus fins côté ^1, qui s’allongent davantage et gardent leur tension.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings take its spokes ^3° round the wheel, at or past the ^4° at which they would leave the flange along its tangent, so they would point back over their own flange. Lace it with fewer crossings.</source>
+        <translation>Côté ^1&#xa0;: ^2 croisements mènent ses rayons à ^3° autour de la roue, soit au moins les ^4° où ils quitteraient le flasque selon sa tangente&#xa0;; ils reviendraient par-dessus leur flasque. Rayonnez-le avec moins de croisements.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes take the spokes at or past the tangent of their flanges, so they would point back over their own flanges. Lace them with fewer crossings.</source>
+        <translation>Les deux côtés&#xa0;: ^1 et ^2 croisements sur ^3 et ^4 rayons mènent les rayons jusqu’à la tangente de leurs flasques ou au-delà&#xa0;; ils reviendraient par-dessus leurs propres flasques. Rayonnez-les avec moins de croisements.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes run ^4 mm from the centre of the next hub hole, over the head of the spoke in it. Lace it with fewer crossings.</source>
+        <translation>Côté ^1&#xa0;: avec ^2 croisements, ses ^3 rayons passent à ^4 mm du centre du trou de moyeu voisin, sur la tête du rayon qui s’y trouve. Rayonnez-le avec moins de croisements.</translation>
+    </message>
+    <message>
+        <source>^1 spokes on equal sides cannot be laced evenly with crossings: ^2 spokes a side cannot alternate leading and trailing. Lace them radial, or 2:1.</source>
+        <translation>^1 rayons à côtés égaux ne se croisent pas régulièrement&#xa0;: ^2 rayons par côté ne peuvent alterner tirants et poussants. Rayonnez-les en radial, ou en 2:1.</translation>
+    </message>
+    <message>
+        <source>Side ^1: its seats send the spokes off along the tangent, ^2° round the wheel: ^3 crossings on its ^4 spokes. Lace it with the nearest whole number; the length does not depend on the crossings chosen.</source>
+        <translation>Côté ^1&#xa0;: ses logements font partir les rayons selon la tangente, à ^2° autour de la roue&#xa0;: ^3 croisements sur ses ^4 rayons. Rayonnez-le avec l’entier le plus proche&#xa0;; la longueur ne dépend pas des croisements choisis.</translation>
     </message>
 </context>
 <context>
@@ -651,11 +749,11 @@
     </message>
     <message>
         <source>Head seat circle diameter (PCD):</source>
-        <translation>Diamètre du cercle des appuis de tête (PCD)&#xa0;:</translation>
+        <translation>Diamètre du cercle des logements de tête (PCD)&#xa0;:</translation>
     </message>
     <message>
         <source>Head seat distance from the centre:</source>
-        <translation>Distance des appuis de tête au centre&#xa0;:</translation>
+        <translation>Distance des logements de tête au centre&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -703,19 +801,19 @@
     </message>
     <message>
         <source>Side 1 head seat circle diameter</source>
-        <translation>Diamètre du cercle des appuis de tête, côté 1</translation>
+        <translation>Diamètre du cercle des logements de tête, côté 1</translation>
     </message>
     <message>
         <source>Side 2 head seat circle diameter</source>
-        <translation>Diamètre du cercle des appuis de tête, côté 2</translation>
+        <translation>Diamètre du cercle des logements de tête, côté 2</translation>
     </message>
     <message>
         <source>Side 1 head seat distance from the centre</source>
-        <translation>Distance des appuis de tête au centre, côté 1</translation>
+        <translation>Distance des logements de tête au centre, côté 1</translation>
     </message>
     <message>
         <source>Side 2 head seat distance from the centre</source>
-        <translation>Distance des appuis de tête au centre, côté 2</translation>
+        <translation>Distance des logements de tête au centre, côté 2</translation>
     </message>
 </context>
 <context>
@@ -746,10 +844,12 @@
     </message>
     <message>
         <source>Size</source>
-        <translation>Taille</translation>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
+        <translation>Dimension</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Notes</translation>
     </message>
     <message>
@@ -898,31 +998,27 @@
     </message>
     <message>
         <source>Head seat circle diameter, side 1</source>
-        <translation>Cercle des appuis de tête, côté 1</translation>
+        <translation>Cercle des logements de tête, côté 1</translation>
     </message>
     <message>
         <source>Head seat circle diameter, side 2</source>
-        <translation>Cercle des appuis de tête, côté 2</translation>
+        <translation>Cercle des logements de tête, côté 2</translation>
     </message>
     <message>
         <source>Head seat distance, side 1</source>
-        <translation>Distance des appuis de tête, côté 1</translation>
+        <translation>Distance des logements de tête, côté 1</translation>
     </message>
     <message>
         <source>Head seat distance, side 2</source>
-        <translation>Distance des appuis de tête, côté 2</translation>
+        <translation>Distance des logements de tête, côté 2</translation>
     </message>
     <message>
         <source>Spoke gauge, side 1</source>
-        <translation>Calibre des rayons, côté 1</translation>
+        <translation>Diamètre des rayons, côté 1</translation>
     </message>
     <message>
         <source>Spoke gauge, side 2</source>
-        <translation>Calibre des rayons, côté 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tension du côté le plus tendu</translation>
+        <translation>Diamètre des rayons, côté 2</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -954,23 +1050,24 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
-        <translation>simple 2,0 mm</translation>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
+        <translation>constant 2,0 mm</translation>
     </message>
     <message>
         <source>plain 1,8 mm</source>
-        <translation>simple 1,8 mm</translation>
+        <translation>constant 1,8 mm</translation>
     </message>
     <message>
         <source>plain 2,3 mm</source>
-        <translation>simple 2,3 mm</translation>
+        <translation>constant 2,3 mm</translation>
     </message>
     <message>
         <source>butted 2,0/1,8/2,0</source>
-        <translation>conifié 2,0/1,8/2,0</translation>
+        <translation>rétreint 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>butted 2,0/1,5/2,0</source>
-        <translation>conifié 2,0/1,5/2,0</translation>
+        <translation>rétreint 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>kgf</source>
@@ -988,32 +1085,159 @@
         <source>every 1 mm</source>
         <translation>au millimètre</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tension du côté le plus tendu</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
-        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
-        <translation>^1. Le rayon repère, côté ^2&#xa0;: du trou de moyeu ^3 du flasque côté ^2 au trou de jante 1, le premier trou dans le sens horaire après le trou de valve, la roue vue du côté 2.</translation>
+        <source>^1. The key spoke, side ^2, head out: from hub hole ^3 of side ^2&apos;s flange into rim hole 1. It trails: from the hub it runs counterclockwise, seen from side 2, to the rim.</source>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
+        <translation>^1. Le rayon repère, côté ^2, tête à l’extérieur&#xa0;: du trou de moyeu ^3 du flasque côté ^2 au trou de jante 1. Il est tirant&#xa0;: du moyeu à la jante, il va dans le sens antihoraire, vu du côté 2.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
-        <translation>^1. Les autres rayons tirants du côté ^2, un trou de moyeu sur deux (trou de moyeu vers trou de jante)&#xa0;: ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, heads out, from every second hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Les autres rayons tirants du côté ^2, tête à l’extérieur, un trou de moyeu sur deux (trou de moyeu→trou de jante)&#xa0;: ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. Les rayons tirants du côté ^2, décalés d&apos;un demi-trou par rapport à ceux du côté ^3 (trou de moyeu vers trou de jante)&#xa0;: ^4. Le dernier finit à gauche du trou de valve, le long du rayon repère, ce qui laisse la place à la pompe.</translation>
+        <source>^1. Side ^2&apos;s trailing spokes, heads out, counterclockwise from the hub like side ^3&apos;s (hub hole→rim hole): ^4. The last one ends left of the valve hole, beside the key spoke.</source>
+        <translation>^1. Les rayons tirants du côté ^2, tête à l’extérieur, partant du moyeu dans le sens antihoraire comme ceux du côté ^3 (trou de moyeu→trou de jante)&#xa0;: ^4. Le dernier finit à gauche du trou de valve, à côté du rayon repère.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
-        <translation>^1. Les rayons poussants du côté ^2, dans les trous de moyeu restés libres entre les autres (trou de moyeu vers trou de jante)&#xa0;: ^3. Chacun croise ^4 rayons de son côté, par-dessus les premiers et par-dessous le dernier, près de la jante.</translation>
+        <source>^1. Side ^2&apos;s leading spokes, heads in, from the hub holes left between (hub hole→rim hole): ^3.</source>
+        <translation>^1. Les rayons poussants du côté ^2, tête à l’intérieur, dans les trous de moyeu restés libres (trou de moyeu→trou de jante)&#xa0;: ^3.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. Les autres rayons radiaux du côté ^2 (trou de moyeu vers trou de jante)&#xa0;: ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Les autres rayons radiaux du côté ^2, tête à l’intérieur (sur la face intérieure du flasque), chacun tout droit depuis son trou de moyeu (trou de moyeu→trou de jante)&#xa0;: ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. Les rayons radiaux du côté ^2 (trou de moyeu vers trou de jante)&#xa0;: ^3.</translation>
+        <source>^1. Side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Les rayons radiaux du côté ^2, tête à l’intérieur (sur la face intérieure du flasque), chacun tout droit depuis son trou de moyeu (trou de moyeu→trou de jante)&#xa0;: ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Look at the wheel from side 2 (the drive side) with the valve hole at the top. Rim holes are counted clockwise from the valve hole: rim hole 1 is the first to its right.</source>
+        <translation>^1. Regardez la roue du côté 2 (côté transmission), le trou de valve en haut. Les trous de jante se comptent dans le sens horaire depuis le trou de valve&#xa0;: le trou de jante 1 est le premier à sa droite.</translation>
+    </message>
+    <message>
+        <source>The two sides&apos; spokes take the rim holes in turn. On a rim whose holes sit alternately left and right, rim hole 1 must sit toward side ^1 (turn the rim over if not).</source>
+        <translation>Les rayons des deux côtés occupent les trous de jante à tour de rôle. Sur une jante aux trous décalés alternativement à gauche et à droite, le trou de jante 1 doit être décalé vers le côté ^1 (sinon, retournez la jante).</translation>
+    </message>
+    <message>
+        <source>Every spoke then reaches a hole offset toward its own flange.</source>
+        <translation>Chaque rayon atteint alors un trou décalé vers son propre flasque.</translation>
+    </message>
+    <message>
+        <source>Rim holes 1 and 2 take side ^1&apos;s spokes, rim hole 3 side ^2&apos;s, and so on in threes round the rim: the valve hole lies between one hole of side ^2 and two of side ^1.</source>
+        <translation>Les trous de jante 1 et 2 reçoivent des rayons du côté ^1, le trou 3 un du côté ^2, et ainsi de suite par trois sur le tour&#xa0;: le trou de valve est entre un trou du côté ^2 et deux du côté ^1.</translation>
+    </message>
+    <message>
+        <source>A rim drilled for 2:1 has its pairs of holes offset toward side ^1.</source>
+        <translation>Une jante percée pour le 2:1 a ses paires de trous décalées vers le côté ^1.</translation>
+    </message>
+    <message>
+        <source>On a rim whose holes sit alternately left and right, half of the spokes would reach a hole offset toward the other flange, however the rim is turned.</source>
+        <translation>Sur une jante aux trous décalés alternativement à gauche et à droite, la moitié des rayons atteindrait un trou décalé vers l’autre flasque, dans quelque sens qu’on la monte.</translation>
+    </message>
+    <message>
+        <source>^1. Hub holes are counted on each flange clockwise as the wheel is seen from side 2: on side 1&apos;s flange, looked at from side 1, that is counterclockwise.</source>
+        <translation>^1. Les trous de moyeu se comptent sur chaque flasque dans le sens horaire, la roue vue du côté 2&#xa0;: sur le flasque côté 1, vu du côté 1, c’est le sens antihoraire.</translation>
+    </message>
+    <message>
+        <source>Any hole of side ^1&apos;s flange may be its hub hole ^2, the key spoke&apos;s.</source>
+        <translation>N’importe quel trou du flasque côté ^1 peut être son trou de moyeu ^2, celui du rayon repère.</translation>
+    </message>
+    <message>
+        <source>Trailing spokes go heads out (the head on the flange&apos;s outer face), leading spokes heads in (on its inner face): heads in and out alternate round each flange.</source>
+        <translation>Les rayons tirants se montent tête à l’extérieur (la tête sur la face extérieure du flasque), les poussants tête à l’intérieur (sur sa face intérieure)&#xa0;: têtes intérieures et extérieures alternent sur chaque flasque.</translation>
+    </message>
+    <message>
+        <source>On a straight-pull hub its seats decide.</source>
+        <translation>Sur un moyeu pour rayons à tête droite, ce sont ses logements qui décident.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing clockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. Sur le flasque côté ^2, le trou de moyeu ^3 est à un demi-intervalle dans le sens horaire, vu du côté 2, du trou du rayon repère sur le flasque côté ^4&#xa0;; comptez depuis lui les autres trous du côté ^2.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing counterclockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <translation>^1. Sur le flasque côté ^2, le trou de moyeu ^3 est à un demi-intervalle dans le sens antihoraire, vu du côté 2, du trou du rayon repère sur le flasque côté ^4&#xa0;; comptez depuis lui les autres trous du côté ^2.</translation>
+    </message>
+    <message>
+        <source>^1. The key spoke, side ^2, head in (on the flange&apos;s inner face): from hub hole ^3 of side ^2&apos;s flange straight out into rim hole 1.</source>
+        <translation>^1. Le rayon repère, côté ^2, tête à l’intérieur (sur la face intérieure du flasque)&#xa0;: du trou de moyeu ^3 du flasque côté ^2, tout droit au trou de jante 1.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses ^1 of its own side&apos;s spokes: over the first ones and under the last, next to the rim.</source>
+        <translation>Chacun part du moyeu dans le sens horaire, vu du côté 2, et croise ^1 rayons de son côté&#xa0;: par-dessus les premiers et par-dessous le dernier, près de la jante.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses one spoke of its own side, passing under it.</source>
+        <translation>Chacun part du moyeu dans le sens horaire, vu du côté 2, et croise un rayon de son côté en passant par-dessous.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 158</name>
+    <message>
+        <source>The tension of the higher-tension side is no number: type it in figures, such as 120. No stretch or length to buy comes from it.</source>
+        <extracomment>The lacing note on the tension typed for the higher-tension side (as in string list 140&apos;s &quot;Tension of the higher-tension side&quot;). ^1 to ^2: the range&apos;s two numbers; ^3: the unit it was typed in, ^4 the other one (the unit popup&apos;s words, kgf or N).</extracomment>
+        <translation>La tension du côté le plus tendu n’est pas un nombre&#xa0;: tapez-la en chiffres, par exemple 120. Elle ne donne ni allongement ni longueur à acheter.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side: no stretch or length to buy comes from it.</source>
+        <translation>Aucun rayon ni aucune jante ne supporte une tension hors de la plage de ^1 à ^2 ^3 du côté le plus tendu&#xa0;: elle ne donne ni allongement ni longueur à acheter.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side; in ^4 it would be inside: is the unit right? No stretch or length to buy comes from it.</source>
+        <translation>Aucun rayon ni aucune jante ne supporte une tension hors de la plage de ^1 à ^2 ^3 du côté le plus tendu&#xa0;; en ^4, elle y serait&#xa0;: l’unité est-elle la bonne&#xa0;? Elle ne donne ni allongement ni longueur à acheter.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 159</name>
+    <message>
+        <source>The rim&apos;s diameter at the spoke ends (ERD) must be a number above 0: these lengths fit no wheel.</source>
+        <extracomment>The lacing note on rim and hub figures no wheel has (the first four), and why the build sheet and the lacing diagram show no lacing (the last four). ^1 is a side&apos;s number (1 or 2), numbers in mm are written as the form writes them (&quot;300,00&quot;); in the fourth, ^1 is the offset and ^2 the side.</extracomment>
+        <translation>Le diamètre de la jante en bout de rayons (ERD) doit être un nombre supérieur à 0&#xa0;: ces longueurs ne conviennent à aucune roue.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange, ^2 mm across, is as wide as the rim (ERD ^3 mm) or wider: these lengths fit no wheel.</source>
+        <translation>Le flasque côté ^1, de ^2 mm de diamètre, est aussi large que la jante (ERD ^3 mm) ou plus&#xa0;: ces longueurs ne conviennent à aucune roue.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange distance from the centre, ^2 mm, must be above 0: these lengths fit no wheel.</source>
+        <translation>La distance du flasque au centre, côté ^1, ^2 mm, doit être supérieure à 0&#xa0;: ces longueurs ne conviennent à aucune roue.</translation>
+    </message>
+    <message>
+        <source>The rim&apos;s spoke hole offset, ^1 mm, reaches side ^2&apos;s flange distance (^3 mm) or past it: that side&apos;s spokes would lie flat, so these lengths fit no wheel.</source>
+        <translation>Le décalage des trous de rayons de la jante, ^1 mm, atteint ou dépasse la distance du flasque côté ^2 (^3 mm)&#xa0;: les rayons de ce côté seraient à plat, donc ces longueurs ne conviennent à aucune roue.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes cannot be crossed, as a crossed side needs an even number of spokes. Lace that side radial or choose another spoke count.</source>
+        <translation>Pas de rayonnage&#xa0;: les ^2 rayons du côté ^1 ne peuvent être croisés, car un côté croisé demande un nombre pair de rayons. Rayonnez ce côté en radial ou choisissez un autre nombre de rayons.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes take at most ^3 crossings; with ^4 a spoke would reach round the hub to its own radial hole.</source>
+        <translation>Pas de rayonnage&#xa0;: les ^2 rayons du côté ^1 admettent au plus ^3 croisements&#xa0;; avec ^4, un rayon ferait le tour du moyeu jusqu’à son propre trou radial.</translation>
+    </message>
+    <message>
+        <source>No lacing: these spoke counts cannot be laced.</source>
+        <translation>Pas de rayonnage&#xa0;: ces nombres de rayons n’en permettent aucun.</translation>
+    </message>
+    <message>
+        <source>No lacing: a spoke length has no result.</source>
+        <translation>Pas de rayonnage&#xa0;: une longueur de rayons n’a pas de résultat.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Works out the spoke length for each side of a bicycle wheel from the rim, the hub, the crossings and the number of spokes.</source>
-        <translation>Calcola la lunghezza dei raggi per ciascun lato di una ruota di bicicletta da cerchio, mozzo, incroci e numero di raggi.</translation>
+        <translation>Calcola la lunghezza dei raggi per ciascun lato di una ruota di bicicletta a partire da cerchio, mozzo, incroci e numero di raggi.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -25,6 +25,22 @@
     <message>
         <source>Build sheet</source>
         <translation>Scheda di montaggio</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numero di pagina</translation>
     </message>
 </context>
 <context>
@@ -46,24 +62,30 @@
         <translation>lato 1, spingenti</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>guida</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>valvola</translation>
     </message>
     <message>
         <source>The rim alone: calculate a wheel to see its spokes.</source>
-        <translation>Solo il cerchio: calcolate una ruota per vederne i raggi.</translation>
-    </message>
-    <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>La ruota vista dal lato 2, con il foro valvola in alto: %1 raggi, %2 sul lato 1 con %3 incroci (tratteggiati, arancione) e %4 sul lato 2 con %5 incroci (continui, blu); i raggi tiranti più spessi degli spingenti; il raggio guida, nel foro 1 del cerchio a destra del foro valvola, in nero.</translation>
+        <translation>Solo il cerchio: calcola una ruota per vederne i raggi.</translation>
     </message>
     <message>
         <source>Lacing diagram</source>
         <translation>Schema di raggiatura</translation>
+    </message>
+    <message>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>raggio guida</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>La ruota vista dal lato 2, con il foro valvola in alto: %1 raggi, %2 sul lato 1 con %3 incroci (tratteggiati, arancione) e %4 sul lato 2 con %5 incroci (continui, blu); i raggi tiranti tracciati con linee più larghe degli spingenti; il raggio guida, nel foro 1 del cerchio a destra del foro valvola, in nero.</translation>
+    </message>
+    <message>
+        <source>The rim alone. %1</source>
+        <translation>Solo il cerchio. %1</translation>
     </message>
 </context>
 <context>
@@ -94,6 +116,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Misura:</translation>
     </message>
     <message>
@@ -102,6 +125,7 @@
     </message>
     <message>
         <source>Notes:</source>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
         <translation>Note:</translation>
     </message>
     <message>
@@ -131,10 +155,6 @@
     <message>
         <source>0,00</source>
         <translation>0,00</translation>
-    </message>
-    <message>
-        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
-        <translation>Cerchi asimmetrici: di quanto i fori dei raggi sono spostati dal centro del cerchio, in mm. Positivo verso il lato 2: il letto dei raggi si avvicina alla flangia del lato 2, quindi la distanza della flangia del lato 1 cresce dell’offset e quella del lato 2 cala altrettanto.</translation>
     </message>
     <message>
         <source>Hub</source>
@@ -297,10 +317,6 @@
         <translation>Tensione dei raggi, lato 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Tensione dei raggi di questo lato come quota di quella del lato più teso: i due lati tirano il cerchio lateralmente in equilibrio</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Tensione dei raggi, lato 2</translation>
     </message>
@@ -334,10 +350,12 @@
     </message>
     <message>
         <source>J-bend</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
         <translation>A gomito</translation>
     </message>
     <message>
         <source>Straight-pull</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
         <translation>Testa dritta</translation>
     </message>
     <message>
@@ -390,6 +408,7 @@
     </message>
     <message>
         <source>Bracing angle:</source>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
         <translation>Angolo dei raggi:</translation>
     </message>
     <message>
@@ -398,7 +417,7 @@
     </message>
     <message>
         <source>The angle of this side&apos;s spokes to the wheel&apos;s plane: the larger, the stiffer the wheel sideways</source>
-        <translation>L&apos;angolo dei raggi di questo lato rispetto al piano della ruota: più è grande, più la ruota è rigida lateralmente</translation>
+        <translation>L’angolo dei raggi di questo lato rispetto al piano della ruota: più è grande, più la ruota è rigida lateralmente</translation>
     </message>
     <message>
         <source>Side 2 bracing angle</source>
@@ -410,6 +429,7 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
         <translation>Sezione dei raggi:</translation>
     </message>
     <message>
@@ -418,7 +438,7 @@
     </message>
     <message>
         <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
-        <translation>Raggio inox di questo lato: a sezione costante o rastremato (diametri alla testa, al centro e alla filettatura, in mm)</translation>
+        <translation>Raggio inox di questo lato: a sezione costante o sfinato (diametri alla testa, al centro e alla filettatura, in mm)</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -426,6 +446,7 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
         <translation>Costante 2,0 mm</translation>
     </message>
     <message>
@@ -438,27 +459,16 @@
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
-        <translation>Rastremato 2,0/1,8/2,0</translation>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
+        <translation>Sfinato 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>Butted 2,0/1,5/2,0</source>
-        <translation>Rastremato 2,0/1,5/2,0</translation>
+        <translation>Sfinato 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>Side 2 spoke gauge</source>
         <translation>Sezione dei raggi, lato 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Tensione del lato più teso:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tensione del lato più teso</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>La tensione a cui portare il lato più teso; l&apos;altro lato riceve la sua parte. Vuoto per nessuna</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +488,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Lunghezze in commercio:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Lunghezze in commercio</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>Le lunghezze in cui si vendono i raggi: la lunghezza da acquistare è arrotondata alla più vicina, le metà per eccesso</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -527,6 +534,76 @@
     <message>
         <source>Side 2 length to buy</source>
         <translation>Lunghezza da acquistare, lato 2</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tensione del lato più teso:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Tensione del lato più teso</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>La tensione a cui portare il lato più teso; l’altro lato riceve la sua parte. Vuoto per nessuna</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>Le lunghezze in cui si vendono i raggi: si acquista la più vicina; una lunghezza esattamente a metà tra due si acquista come la più lunga</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Tensione dei raggi di questo lato come quota di quella del lato più teso: i due lati tirano il cerchio lateralmente in equilibrio</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm, as the rim maker gives it. Choose below toward which side they sit.</source>
+        <translation>Cerchi asimmetrici: di quanto i fori dei raggi sono spostati dal centro del cerchio, in mm, come lo indica il produttore del cerchio. Scegli qui sotto verso quale lato sono spostati.</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward:</source>
+        <translation>Fori dei raggi spostati verso:</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward</source>
+        <translation>Fori dei raggi spostati verso</translation>
+    </message>
+    <message>
+        <source>The side of the wheel the rim&apos;s spoke holes sit toward: that side&apos;s flange distance shrinks by the offset and the other side&apos;s grows by it. On a dished rear wheel, side 1 (away from the sprockets) evens the tensions.</source>
+        <translation>Il lato della ruota verso cui sono spostati i fori dei raggi del cerchio: la distanza della flangia di quel lato cala dell’offset e quella dell’altro lato cresce altrettanto. Su una ruota posteriore campanata, il lato 1 (opposto ai pignoni) equilibra le tensioni.</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave:</source>
+        <translation>Uscita dei raggi a testa dritta:</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave</source>
+        <translation>Uscita dei raggi a testa dritta</translation>
+    </message>
+    <message>
+        <source>How the hub&apos;s seats send a straight-pull spoke off: aimed at its rim hole from a seat on the head seat circle (moved by the seat offset), or along the tangent of that circle, so that the hub, not the crossings, decides the length</source>
+        <translation>Come le sedi del mozzo fanno uscire un raggio a testa dritta: puntato verso il suo foro del cerchio da una sede sulla circonferenza primitiva delle teste (spostata dell’offset della sede), oppure lungo la tangente di quella circonferenza, così che sia il mozzo, non gli incroci, a decidere la lunghezza</translation>
+    </message>
+    <message>
+        <source>Toward the rim hole</source>
+        <translation>Verso il foro del cerchio</translation>
+    </message>
+    <message>
+        <source>Along the tangent</source>
+        <translation>Lungo la tangente</translation>
+    </message>
+    <message>
+        <source>Seat offset:</source>
+        <translation>Offset della sede:</translation>
+    </message>
+    <message>
+        <source>Seat offset</source>
+        <translation>Offset della sede</translation>
+    </message>
+    <message>
+        <source>Straight-pull hubs whose seat sits off the radial line: how far, in mm, measured along the flange toward the spoke&apos;s rim hole. Empty or 0 for a seat on the radial line</source>
+        <translation>Mozzi a testa dritta con la sede fuori dalla linea radiale: di quanto, in mm, misurato lungo la flangia verso il foro del cerchio del raggio. Vuoto o 0 per una sede sulla linea radiale</translation>
     </message>
 </context>
 <context>
@@ -628,15 +705,36 @@
     <name>strings 129</name>
     <message>
         <source>Side ^1: ^2 crossings on its ^3 spokes reach ^4° round the wheel, past a quarter turn, so the spokes would run across their own flange. Lace it with fewer crossings.</source>
-        <translation>Lato ^1: ^2 incroci sui suoi ^3 raggi arrivano a ^4° intorno alla ruota, oltre un quarto di giro, e i raggi passerebbero sopra la loro flangia. Raggiatelo con meno incroci.</translation>
+        <translation>Lato ^1: ^2 incroci sui suoi ^3 raggi arrivano a ^4° intorno alla ruota, oltre un quarto di giro, e i raggi passerebbero sopra la loro flangia. Raggialo con meno incroci.</translation>
     </message>
     <message>
         <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes reach past a quarter turn round the wheel, so the spokes would run across their own flanges. Lace them with fewer crossings.</source>
-        <translation>Entrambi i lati: ^1 e ^2 incroci su ^3 e ^4 raggi vanno oltre un quarto di giro intorno alla ruota, e i raggi passerebbero sopra le loro flange. Raggiateli con meno incroci.</translation>
+        <translation>Entrambi i lati: ^1 e ^2 incroci su ^3 e ^4 raggi vanno oltre un quarto di giro intorno alla ruota, e i raggi passerebbero sopra le loro flange. Raggiali con meno incroci.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>Il lato ^1, al ^2 % della tensione del lato più teso, può allentarsi sotto carico: raggiate 2:1, usate un cerchio asimmetrico o un raggio più spesso sul lato teso.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use a rim whose spoke holes are offset toward side ^1, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>Il lato ^1, al ^2% della tensione dell’altro lato, può allentarsi sotto carico: raggia 2:1, usa un cerchio con i fori spostati verso il lato ^1 o dai al lato ^1 raggi più sottili, che si allungano di più e mantengono la tensione.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings take its spokes ^3° round the wheel, at or past the ^4° at which they would leave the flange along its tangent, so they would point back over their own flange. Lace it with fewer crossings.</source>
+        <translation>Lato ^1: con ^2 incroci i suoi raggi arrivano a ^3° intorno alla ruota, pari o oltre i ^4° a cui lascerebbero la flangia lungo la tangente, e punterebbero indietro sopra la loro flangia. Raggialo con meno incroci.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes take the spokes at or past the tangent of their flanges, so they would point back over their own flanges. Lace them with fewer crossings.</source>
+        <translation>Entrambi i lati: con ^1 e ^2 incroci su ^3 e ^4 raggi, i raggi arrivano alla tangente delle loro flange o oltre, e punterebbero indietro sopra le loro flange. Raggiali con meno incroci.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes run ^4 mm from the centre of the next hub hole, over the head of the spoke in it. Lace it with fewer crossings.</source>
+        <translation>Lato ^1: con ^2 incroci sui suoi ^3 raggi, i raggi passano a ^4 mm dal centro del foro del mozzo accanto, sopra la testa del raggio che vi è infilato. Raggialo con meno incroci.</translation>
+    </message>
+    <message>
+        <source>^1 spokes on equal sides cannot be laced evenly with crossings: ^2 spokes a side cannot alternate leading and trailing. Lace them radial, or 2:1.</source>
+        <translation>^1 raggi su lati uguali non si possono raggiare in modo regolare con incroci: ^2 raggi per lato non possono alternare tiranti e spingenti. Raggiali radiali, o 2:1.</translation>
+    </message>
+    <message>
+        <source>Side ^1: its seats send the spokes off along the tangent, ^2° round the wheel: ^3 crossings on its ^4 spokes. Lace it with the nearest whole number; the length does not depend on the crossings chosen.</source>
+        <translation>Lato ^1: le sue sedi fanno uscire i raggi lungo la tangente, a ^2° intorno alla ruota: ^3 incroci sui suoi ^4 raggi. Raggialo con il numero intero più vicino; la lunghezza non dipende dagli incroci scelti.</translation>
     </message>
 </context>
 <context>
@@ -651,11 +749,11 @@
     </message>
     <message>
         <source>Head seat circle diameter (PCD):</source>
-        <translation>Diametro del cerchio delle sedi delle teste (PCD):</translation>
+        <translation>Diametro primitivo delle teste (PCD):</translation>
     </message>
     <message>
         <source>Head seat distance from the centre:</source>
-        <translation>Distanza delle sedi delle teste dal centro:</translation>
+        <translation>Distanza delle teste dal centro:</translation>
     </message>
 </context>
 <context>
@@ -703,19 +801,19 @@
     </message>
     <message>
         <source>Side 1 head seat circle diameter</source>
-        <translation>Diametro del cerchio delle sedi delle teste, lato 1</translation>
+        <translation>Diametro primitivo delle teste, lato 1</translation>
     </message>
     <message>
         <source>Side 2 head seat circle diameter</source>
-        <translation>Diametro del cerchio delle sedi delle teste, lato 2</translation>
+        <translation>Diametro primitivo delle teste, lato 2</translation>
     </message>
     <message>
         <source>Side 1 head seat distance from the centre</source>
-        <translation>Distanza delle sedi delle teste dal centro, lato 1</translation>
+        <translation>Distanza delle teste dal centro, lato 1</translation>
     </message>
     <message>
         <source>Side 2 head seat distance from the centre</source>
-        <translation>Distanza delle sedi delle teste dal centro, lato 2</translation>
+        <translation>Distanza delle teste dal centro, lato 2</translation>
     </message>
 </context>
 <context>
@@ -746,10 +844,12 @@
     </message>
     <message>
         <source>Size</source>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
         <translation>Misura</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Note</translation>
     </message>
     <message>
@@ -898,19 +998,19 @@
     </message>
     <message>
         <source>Head seat circle diameter, side 1</source>
-        <translation>Cerchio delle sedi delle teste, lato 1</translation>
+        <translation>Diametro primitivo delle teste, lato 1</translation>
     </message>
     <message>
         <source>Head seat circle diameter, side 2</source>
-        <translation>Cerchio delle sedi delle teste, lato 2</translation>
+        <translation>Diametro primitivo delle teste, lato 2</translation>
     </message>
     <message>
         <source>Head seat distance, side 1</source>
-        <translation>Distanza delle sedi delle teste, lato 1</translation>
+        <translation>Distanza delle teste, lato 1</translation>
     </message>
     <message>
         <source>Head seat distance, side 2</source>
-        <translation>Distanza delle sedi delle teste, lato 2</translation>
+        <translation>Distanza delle teste, lato 2</translation>
     </message>
     <message>
         <source>Spoke gauge, side 1</source>
@@ -919,10 +1019,6 @@
     <message>
         <source>Spoke gauge, side 2</source>
         <translation>Sezione dei raggi, lato 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Tensione del lato più teso</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -954,6 +1050,7 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
         <translation>costante 2,0 mm</translation>
     </message>
     <message>
@@ -966,11 +1063,11 @@
     </message>
     <message>
         <source>butted 2,0/1,8/2,0</source>
-        <translation>rastremato 2,0/1,8/2,0</translation>
+        <translation>sfinato 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>butted 2,0/1,5/2,0</source>
-        <translation>rastremato 2,0/1,5/2,0</translation>
+        <translation>sfinato 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>kgf</source>
@@ -988,32 +1085,159 @@
         <source>every 1 mm</source>
         <translation>ogni millimetro</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Tensione del lato più teso</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
-        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
-        <translation>^1. Il raggio guida, lato ^2: dal foro ^3 della flangia del lato ^2 al foro 1 del cerchio, il primo foro in senso orario dopo il foro valvola, con la ruota vista dal lato 2.</translation>
+        <source>^1. The key spoke, side ^2, head out: from hub hole ^3 of side ^2&apos;s flange into rim hole 1. It trails: from the hub it runs counterclockwise, seen from side 2, to the rim.</source>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
+        <translation>^1. Il raggio guida, lato ^2, testa all’esterno: dal foro ^3 della flangia del lato ^2 al foro 1 del cerchio. È un tirante: dal mozzo va in senso antiorario, visto dal lato 2, fino al cerchio.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
-        <translation>^1. Gli altri raggi tiranti del lato ^2, da un foro del mozzo ogni due (foro del mozzo verso foro del cerchio): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, heads out, from every second hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Gli altri raggi tiranti del lato ^2, teste all’esterno, da un foro del mozzo ogni due (foro del mozzo→foro del cerchio): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. I raggi tiranti del lato ^2, sfalsati di mezzo foro rispetto a quelli del lato ^3 (foro del mozzo verso foro del cerchio): ^4. L&apos;ultimo finisce a sinistra del foro valvola accanto al raggio guida, lasciando spazio alla pompa.</translation>
+        <source>^1. Side ^2&apos;s trailing spokes, heads out, counterclockwise from the hub like side ^3&apos;s (hub hole→rim hole): ^4. The last one ends left of the valve hole, beside the key spoke.</source>
+        <translation>^1. I raggi tiranti del lato ^2, teste all’esterno, in senso antiorario dal mozzo come quelli del lato ^3 (foro del mozzo→foro del cerchio): ^4. L’ultimo finisce a sinistra del foro valvola, accanto al raggio guida.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
-        <translation>^1. I raggi spingenti del lato ^2, dai fori del mozzo rimasti liberi in mezzo (foro del mozzo verso foro del cerchio): ^3. Ognuno incrocia ^4 raggi del proprio lato, sopra i primi e sotto l&apos;ultimo, vicino al cerchio.</translation>
+        <source>^1. Side ^2&apos;s leading spokes, heads in, from the hub holes left between (hub hole→rim hole): ^3.</source>
+        <translation>^1. I raggi spingenti del lato ^2, teste all’interno, dai fori del mozzo rimasti liberi in mezzo (foro del mozzo→foro del cerchio): ^3.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. Gli altri raggi radiali del lato ^2 (foro del mozzo verso foro del cerchio): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. Gli altri raggi radiali del lato ^2, teste all’interno (sulla faccia interna della flangia), ognuno dritto verso l’esterno dal suo foro del mozzo (foro del mozzo→foro del cerchio): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. I raggi radiali del lato ^2 (foro del mozzo verso foro del cerchio): ^3.</translation>
+        <source>^1. Side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. I raggi radiali del lato ^2, teste all’interno (sulla faccia interna della flangia), ognuno dritto verso l’esterno dal suo foro del mozzo (foro del mozzo→foro del cerchio): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Look at the wheel from side 2 (the drive side) with the valve hole at the top. Rim holes are counted clockwise from the valve hole: rim hole 1 is the first to its right.</source>
+        <translation>^1. Guarda la ruota dal lato 2 (lato trasmissione) con il foro valvola in alto. I fori del cerchio si contano in senso orario dal foro valvola: il foro 1 del cerchio è il primo alla sua destra.</translation>
+    </message>
+    <message>
+        <source>The two sides&apos; spokes take the rim holes in turn. On a rim whose holes sit alternately left and right, rim hole 1 must sit toward side ^1 (turn the rim over if not).</source>
+        <translation>I raggi dei due lati occupano a turno i fori del cerchio. Su un cerchio con i fori alternati a sinistra e a destra, il foro 1 del cerchio deve stare verso il lato ^1 (altrimenti gira il cerchio).</translation>
+    </message>
+    <message>
+        <source>Every spoke then reaches a hole offset toward its own flange.</source>
+        <translation>Così ogni raggio arriva a un foro spostato verso la propria flangia.</translation>
+    </message>
+    <message>
+        <source>Rim holes 1 and 2 take side ^1&apos;s spokes, rim hole 3 side ^2&apos;s, and so on in threes round the rim: the valve hole lies between one hole of side ^2 and two of side ^1.</source>
+        <translation>I fori 1 e 2 del cerchio ricevono i raggi del lato ^1, il foro 3 quelli del lato ^2, e così via a gruppi di tre lungo il cerchio: il foro valvola sta tra un foro del lato ^2 e due del lato ^1.</translation>
+    </message>
+    <message>
+        <source>A rim drilled for 2:1 has its pairs of holes offset toward side ^1.</source>
+        <translation>Un cerchio forato per il 2:1 ha le coppie di fori spostate verso il lato ^1.</translation>
+    </message>
+    <message>
+        <source>On a rim whose holes sit alternately left and right, half of the spokes would reach a hole offset toward the other flange, however the rim is turned.</source>
+        <translation>Su un cerchio con i fori alternati a sinistra e a destra, metà dei raggi arriverebbe a un foro spostato verso l’altra flangia, comunque si giri il cerchio.</translation>
+    </message>
+    <message>
+        <source>^1. Hub holes are counted on each flange clockwise as the wheel is seen from side 2: on side 1&apos;s flange, looked at from side 1, that is counterclockwise.</source>
+        <translation>^1. I fori del mozzo si contano su ogni flangia in senso orario, con la ruota vista dal lato 2: sulla flangia del lato 1, guardata dal lato 1, è il senso antiorario.</translation>
+    </message>
+    <message>
+        <source>Any hole of side ^1&apos;s flange may be its hub hole ^2, the key spoke&apos;s.</source>
+        <translation>Un foro qualsiasi della flangia del lato ^1 può fare da foro ^2, quello del raggio guida.</translation>
+    </message>
+    <message>
+        <source>Trailing spokes go heads out (the head on the flange&apos;s outer face), leading spokes heads in (on its inner face): heads in and out alternate round each flange.</source>
+        <translation>I raggi tiranti vanno con la testa all’esterno (sulla faccia esterna della flangia), gli spingenti con la testa all’interno (sulla faccia interna): teste all’interno e all’esterno si alternano lungo ogni flangia.</translation>
+    </message>
+    <message>
+        <source>On a straight-pull hub its seats decide.</source>
+        <translation>Su un mozzo a testa dritta decidono le sue sedi.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing clockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. Sulla flangia del lato ^2, il foro ^3 del mozzo è quello a mezzo passo in senso orario, visto dal lato 2, dal foro del raggio guida sulla flangia del lato ^4; conta da lì gli altri fori del lato ^2.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing counterclockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <translation>^1. Sulla flangia del lato ^2, il foro ^3 del mozzo è quello a mezzo passo in senso antiorario, visto dal lato 2, dal foro del raggio guida sulla flangia del lato ^4; conta da lì gli altri fori del lato ^2.</translation>
+    </message>
+    <message>
+        <source>^1. The key spoke, side ^2, head in (on the flange&apos;s inner face): from hub hole ^3 of side ^2&apos;s flange straight out into rim hole 1.</source>
+        <translation>^1. Il raggio guida, lato ^2, testa all’interno (sulla faccia interna della flangia): dal foro ^3 della flangia del lato ^2 dritto al foro 1 del cerchio.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses ^1 of its own side&apos;s spokes: over the first ones and under the last, next to the rim.</source>
+        <translation>Ognuno va in senso orario dal mozzo, visto dal lato 2, e incrocia ^1 raggi del proprio lato: sopra i primi e sotto l’ultimo, vicino al cerchio.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses one spoke of its own side, passing under it.</source>
+        <translation>Ognuno va in senso orario dal mozzo, visto dal lato 2, e incrocia un raggio del proprio lato, passandoci sotto.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 158</name>
+    <message>
+        <source>The tension of the higher-tension side is no number: type it in figures, such as 120. No stretch or length to buy comes from it.</source>
+        <extracomment>The lacing note on the tension typed for the higher-tension side (as in string list 140&apos;s &quot;Tension of the higher-tension side&quot;). ^1 to ^2: the range&apos;s two numbers; ^3: the unit it was typed in, ^4 the other one (the unit popup&apos;s words, kgf or N).</extracomment>
+        <translation>La tensione del lato più teso non è un numero: scrivila in cifre, per esempio 120. Non se ne ricavano né allungamento né lunghezza da acquistare.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side: no stretch or length to buy comes from it.</source>
+        <translation>Nessun raggio o cerchio regge sul lato più teso una tensione fuori dall’intervallo da ^1 a ^2 ^3: non se ne ricavano né allungamento né lunghezza da acquistare.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side; in ^4 it would be inside: is the unit right? No stretch or length to buy comes from it.</source>
+        <translation>Nessun raggio o cerchio regge sul lato più teso una tensione fuori dall’intervallo da ^1 a ^2 ^3; in ^4 vi rientrerebbe: l’unità è giusta? Non se ne ricavano né allungamento né lunghezza da acquistare.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 159</name>
+    <message>
+        <source>The rim&apos;s diameter at the spoke ends (ERD) must be a number above 0: these lengths fit no wheel.</source>
+        <extracomment>The lacing note on rim and hub figures no wheel has (the first four), and why the build sheet and the lacing diagram show no lacing (the last four). ^1 is a side&apos;s number (1 or 2), numbers in mm are written as the form writes them (&quot;300,00&quot;); in the fourth, ^1 is the offset and ^2 the side.</extracomment>
+        <translation>Il diametro del cerchio alle estremità dei raggi (ERD) deve essere un numero maggiore di 0: queste lunghezze non vanno bene per nessuna ruota.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange, ^2 mm across, is as wide as the rim (ERD ^3 mm) or wider: these lengths fit no wheel.</source>
+        <translation>La flangia del lato ^1, di ^2 mm di diametro, è larga quanto il cerchio (ERD ^3 mm) o di più: queste lunghezze non vanno bene per nessuna ruota.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange distance from the centre, ^2 mm, must be above 0: these lengths fit no wheel.</source>
+        <translation>La distanza della flangia dal centro sul lato ^1, ^2 mm, deve essere maggiore di 0: queste lunghezze non vanno bene per nessuna ruota.</translation>
+    </message>
+    <message>
+        <source>The rim&apos;s spoke hole offset, ^1 mm, reaches side ^2&apos;s flange distance (^3 mm) or past it: that side&apos;s spokes would lie flat, so these lengths fit no wheel.</source>
+        <translation>L’offset dei fori dei raggi, ^1 mm, raggiunge o supera la distanza della flangia del lato ^2 (^3 mm): i raggi di quel lato starebbero piatti, quindi queste lunghezze non vanno bene per nessuna ruota.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes cannot be crossed, as a crossed side needs an even number of spokes. Lace that side radial or choose another spoke count.</source>
+        <translation>Nessuna raggiatura: i ^2 raggi del lato ^1 non si possono incrociare, perché un lato incrociato richiede un numero pari di raggi. Raggia quel lato radiale o scegli un altro numero di raggi.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes take at most ^3 crossings; with ^4 a spoke would reach round the hub to its own radial hole.</source>
+        <translation>Nessuna raggiatura: i ^2 raggi del lato ^1 ammettono al massimo ^3 incroci; con ^4 un raggio girerebbe intorno al mozzo fino al proprio foro radiale.</translation>
+    </message>
+    <message>
+        <source>No lacing: these spoke counts cannot be laced.</source>
+        <translation>Nessuna raggiatura: questi numeri di raggi non si possono raggiare.</translation>
+    </message>
+    <message>
+        <source>No lacing: a spoke length has no result.</source>
+        <translation>Nessuna raggiatura: una lunghezza dei raggi non ha risultato.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1%</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,22 @@
         <source>Build sheet</source>
         <translation>Bouwblad</translation>
     </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Paginanummer</translation>
+    </message>
 </context>
 <context>
     <name>LacingDiagram</name>
@@ -46,10 +62,6 @@
         <translation>kant 1, duwend</translation>
     </message>
     <message>
-        <source>key</source>
-        <translation>sleutel</translation>
-    </message>
-    <message>
         <source>valve</source>
         <translation>ventiel</translation>
     </message>
@@ -58,12 +70,22 @@
         <translation>Alleen de velg: bereken een wiel om de spaken te zien.</translation>
     </message>
     <message>
-        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes heavier than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
-        <translation>Het wiel gezien vanaf kant 2, het ventielgat boven: %1 spaken, %2 aan kant 1 met %3 kruisingen (gestreept, oranje) en %4 aan kant 2 met %5 kruisingen (doorgetrokken, blauw); trekkende spaken dikker dan duwende; de sleutelspaak, in velggat 1 rechts van het ventielgat, zwart.</translation>
-    </message>
-    <message>
         <source>Lacing diagram</source>
         <translation>Inspaakschema</translation>
+    </message>
+    <message>
+        <source>key spoke</source>
+        <extracomment>Label beside the key spoke on the lacing diagram: the first spoke laced, the one the others follow (&quot;key&quot; as in guide, not a tool). Keep it short.</extracomment>
+        <translation>eerste spaak</translation>
+    </message>
+    <message>
+        <source>The wheel seen from side 2 with the valve hole at the top: %1 spokes, %2 on side 1 with %3 crossings (dashed, orange) and %4 on side 2 with %5 crossings (solid, blue); trailing spokes drawn with wider lines than leading ones; the key spoke, in rim hole 1 right of the valve hole, drawn black.</source>
+        <extracomment>What the lacing diagram shows, for screen readers. &quot;Wider lines&quot;: the pen, not the spoke. The key spoke: the first spoke laced, the one the others follow.</extracomment>
+        <translation>Het wiel gezien vanaf kant 2, het ventielgat boven: %1 spaken, %2 aan kant 1 met %3 kruisingen (gestreept, oranje) en %4 aan kant 2 met %5 kruisingen (doorgetrokken, blauw); trekkende spaken met bredere lijnen dan duwende; de eerste spaak, in velggat 1 rechts van het ventielgat, zwart.</translation>
+    </message>
+    <message>
+        <source>The rim alone. %1</source>
+        <translation>Alleen de velg. %1</translation>
     </message>
 </context>
 <context>
@@ -94,6 +116,7 @@
     </message>
     <message>
         <source>Size:</source>
+        <extracomment>The rim&apos;s size as its maker gives it (700C, 29&quot;, 622 x 19); the build sheet calls the same field &quot;Size&quot;: use one word for both.</extracomment>
         <translation>Maat:</translation>
     </message>
     <message>
@@ -102,11 +125,12 @@
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Opmerkingen:</translation>
+        <extracomment>Free text from the catalogue about the rim or the hub; the build sheet calls the same field &quot;Notes&quot;: use one word for both.</extracomment>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Rim notes</source>
-        <translation>Opmerkingen bij de velg</translation>
+        <translation>Notities bij de velg</translation>
     </message>
     <message>
         <source>Rim diameter at the spoke ends (ERD):</source>
@@ -131,10 +155,6 @@
     <message>
         <source>0,00</source>
         <translation>0,00</translation>
-    </message>
-    <message>
-        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm. Positive toward side 2: the spoke bed moves nearer side 2&apos;s flange, so side 1&apos;s flange distance grows by the offset and side 2&apos;s shrinks by it.</source>
-        <translation>Asymmetrische velgen: hoe ver de spaakgaten naast het midden van de velg liggen, in mm. Positief naar kant 2: het spaakbed komt dichter bij de flens van kant 2, dus de flensafstand van kant 1 groeit met de offset en die van kant 2 krimpt ermee.</translation>
     </message>
     <message>
         <source>Hub</source>
@@ -174,7 +194,7 @@
     </message>
     <message>
         <source>Hub notes</source>
-        <translation>Opmerkingen bij de naaf</translation>
+        <translation>Notities bij de naaf</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
@@ -297,10 +317,6 @@
         <translation>Spaakspanning kant 1</translation>
     </message>
     <message>
-        <source>Spoke tension of this side as a share of the tighter side&apos;s: the two sides pull the rim sideways in balance</source>
-        <translation>Spaakspanning van deze kant als deel van die van de strakste kant: zo trekken beide kanten de velg zijwaarts in evenwicht</translation>
-    </message>
-    <message>
         <source>Side 2 spoke tension</source>
         <translation>Spaakspanning kant 2</translation>
     </message>
@@ -334,10 +350,12 @@
     </message>
     <message>
         <source>J-bend</source>
-        <translation>J-bocht</translation>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke is bent just below its head, like a J, and hooks through a hole in the flange.</extracomment>
+        <translation>J-bend</translation>
     </message>
     <message>
         <source>Straight-pull</source>
+        <extracomment>A spoke head, under the label &quot;Spoke head:&quot;: the spoke runs straight out of its head, with no bend (as against J-bend). Agree it with the word for &quot;head&quot;.</extracomment>
         <translation>Straight-pull</translation>
     </message>
     <message>
@@ -390,6 +408,7 @@
     </message>
     <message>
         <source>Bracing angle:</source>
+        <extracomment>The angle between a side&apos;s spokes and the wheel&apos;s centre plane, seen from the front of the wheel.</extracomment>
         <translation>Spaakhoek:</translation>
     </message>
     <message>
@@ -410,6 +429,7 @@
     </message>
     <message>
         <source>Spoke gauge:</source>
+        <extracomment>The thickness (diameter) of the spoke wire, in mm; not a measuring tool.</extracomment>
         <translation>Spaakdikte:</translation>
     </message>
     <message>
@@ -418,7 +438,7 @@
     </message>
     <message>
         <source>Stainless spoke of this side: plain, or butted (diameters at the head, the middle and the thread, in mm)</source>
-        <translation>RVS-spaak van deze kant: glad, of getrokken (diameters bij de kop, in het midden en bij de draad, in mm)</translation>
+        <translation>RVS-spaak van deze kant: glad, of DD: aan de uiteinden dikker dan in het midden (diameters bij de kop, in het midden en bij de draad, in mm)</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -426,6 +446,7 @@
     </message>
     <message>
         <source>Plain 2,0 mm</source>
+        <extracomment>A plain spoke: the same diameter from head to thread, as against a butted one. Not &quot;simple&quot; or &quot;smooth&quot;.</extracomment>
         <translation>Glad 2,0 mm</translation>
     </message>
     <message>
@@ -438,27 +459,16 @@
     </message>
     <message>
         <source>Butted 2,0/1,8/2,0</source>
-        <translation>Getrokken 2,0/1,8/2,0</translation>
+        <extracomment>A butted spoke: thicker at both ends than in the middle (diameters at the head, the middle and the thread). Every spoke is drawn wire, so not &quot;drawn&quot;; not &quot;tapered&quot; either.</extracomment>
+        <translation>DD 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>Butted 2,0/1,5/2,0</source>
-        <translation>Getrokken 2,0/1,5/2,0</translation>
+        <translation>DD 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>Side 2 spoke gauge</source>
         <translation>Spaakdikte kant 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side:</source>
-        <translation>Spanning van de strakste kant:</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Spanning van de strakste kant</translation>
-    </message>
-    <message>
-        <source>The tension to build the tighter side to; the other side gets its share. Empty for none</source>
-        <translation>De spanning waarop de strakste kant gebracht wordt; de andere kant krijgt haar deel. Leeg voor geen</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -478,15 +488,12 @@
     </message>
     <message>
         <source>Stock lengths:</source>
+        <extracomment>The lengths in which spokes are sold (every 2 mm, every 1 mm).</extracomment>
         <translation>Verkrijgbare lengtes:</translation>
     </message>
     <message>
         <source>Stock lengths</source>
         <translation>Verkrijgbare lengtes</translation>
-    </message>
-    <message>
-        <source>The lengths spokes are sold in: the length to buy is rounded to the nearest of them, halves up</source>
-        <translation>De lengtes waarin spaken verkocht worden: de te kopen lengte wordt afgerond op de dichtstbijzijnde, helften naar boven</translation>
     </message>
     <message>
         <source>Every 2 mm (even)</source>
@@ -527,6 +534,76 @@
     <message>
         <source>Side 2 length to buy</source>
         <translation>Te kopen lengte kant 2</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side:</source>
+        <extracomment>The side whose spokes carry more tension (the one shown at 100 %; side 2, the drive side, on most rear wheels). &quot;Higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Spanning van de hoger gespannen kant:</translation>
+    </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <translation>Spanning van de hoger gespannen kant</translation>
+    </message>
+    <message>
+        <source>The tension to build the higher-tension side to; the other side gets its share. Empty for none</source>
+        <translation>De spanning waarop de hoger gespannen kant gebracht wordt; de andere kant krijgt haar deel. Leeg voor geen</translation>
+    </message>
+    <message>
+        <source>The lengths spokes are sold in: the length to buy is the nearest of them, and a length exactly halfway between two is bought as the longer</source>
+        <extracomment>A length exactly halfway between two stock lengths (289 mm between 288 and 290) is bought as the longer one.</extracomment>
+        <translation>De lengtes waarin spaken verkocht worden: de te kopen lengte is de dichtstbijzijnde; ligt een lengte precies tussen twee in, dan de langere</translation>
+    </message>
+    <message>
+        <source>Spoke tension of this side as a share of the higher-tension side&apos;s: the two sides pull the rim sideways in balance</source>
+        <translation>Spaakspanning van deze kant als deel van die van de hoger gespannen kant: zo trekken beide kanten de velg zijwaarts in evenwicht</translation>
+    </message>
+    <message>
+        <source>Asymmetric rims: how far the spoke holes sit off the rim&apos;s centre, in mm, as the rim maker gives it. Choose below toward which side they sit.</source>
+        <translation>Asymmetrische velgen: hoe ver de spaakgaten naast het midden van de velg liggen, in mm, zoals de velgfabrikant het opgeeft. Kies hieronder naar welke kant ze liggen.</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward:</source>
+        <translation>Spaakgaten verschoven naar:</translation>
+    </message>
+    <message>
+        <source>Spoke holes offset toward</source>
+        <translation>Spaakgaten verschoven naar</translation>
+    </message>
+    <message>
+        <source>The side of the wheel the rim&apos;s spoke holes sit toward: that side&apos;s flange distance shrinks by the offset and the other side&apos;s grows by it. On a dished rear wheel, side 1 (away from the sprockets) evens the tensions.</source>
+        <translation>De kant van het wiel waar de spaakgaten van de velg naartoe liggen: de flensafstand van die kant krimpt met de offset en die van de andere kant groeit ermee. Bij een achterwiel met ongelijke flensafstanden maakt kant 1 (weg van de tandwielen) de spanningen gelijker.</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave:</source>
+        <translation>Straight-pull-spaken lopen:</translation>
+    </message>
+    <message>
+        <source>Straight-pull spokes leave</source>
+        <translation>Straight-pull-spaken lopen</translation>
+    </message>
+    <message>
+        <source>How the hub&apos;s seats send a straight-pull spoke off: aimed at its rim hole from a seat on the head seat circle (moved by the seat offset), or along the tangent of that circle, so that the hub, not the crossings, decides the length</source>
+        <translation>Hoe de kopzittingen van de naaf een straight-pull-spaak laten vertrekken: gericht op haar velggat vanuit een zitting op de steekcirkel van de kopzittingen (verschoven met de offset van de kopzitting), of langs de raaklijn aan die cirkel, zodat de naaf, niet de kruisingen, de lengte bepaalt</translation>
+    </message>
+    <message>
+        <source>Toward the rim hole</source>
+        <translation>Naar het velggat</translation>
+    </message>
+    <message>
+        <source>Along the tangent</source>
+        <translation>Langs de raaklijn</translation>
+    </message>
+    <message>
+        <source>Seat offset:</source>
+        <translation>Offset van de kopzitting:</translation>
+    </message>
+    <message>
+        <source>Seat offset</source>
+        <translation>Offset van de kopzitting</translation>
+    </message>
+    <message>
+        <source>Straight-pull hubs whose seat sits off the radial line: how far, in mm, measured along the flange toward the spoke&apos;s rim hole. Empty or 0 for a seat on the radial line</source>
+        <translation>Straight-pull-naven waarvan de kopzitting naast de radiale lijn ligt: hoe ver, in mm, gemeten langs de flens in de richting van het velggat van de spaak. Leeg of 0 voor een zitting op de radiale lijn</translation>
     </message>
 </context>
 <context>
@@ -635,8 +712,29 @@
         <translation>Beide kanten: ^1 en ^2 kruisingen op ^3 en ^4 spaken reiken voorbij een kwartslag rond het wiel, zodat de spaken over hun eigen flenzen zouden lopen. Spaak ze in met minder kruisingen.</translation>
     </message>
     <message>
-        <source>Side ^1 at ^2 % of the tighter side&apos;s tension may go slack under load: lace 2:1, use an offset rim or a thicker spoke on the tight side.</source>
-        <translation>Kant ^1 op ^2 % van de spanning van de strakste kant kan onder belasting slap worden: spaak 2:1 in, neem een asymmetrische velg of een dikkere spaak aan de strakke kant.</translation>
+        <source>Side ^1 at ^2 % of the other side&apos;s tension may go slack under load: lace 2:1, use a rim whose spoke holes are offset toward side ^1, or give side ^1 thinner spokes, which stretch more and keep their tension.</source>
+        <extracomment>^2 is a whole number: write the percentage as your language does (58 %, 58%). &quot;Thinner spokes&quot;: a thinner spoke stretches more at a given tension, so it keeps some tension when the load takes a little away.</extracomment>
+        <translation>Kant ^1 op ^2% van de spanning van de andere kant kan onder belasting slap worden: spaak 2:1 in, neem een velg met de spaakgaten naar kant ^1 verschoven of geef kant ^1 dunnere spaken, die meer rekken en hun spanning houden.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings take its spokes ^3° round the wheel, at or past the ^4° at which they would leave the flange along its tangent, so they would point back over their own flange. Lace it with fewer crossings.</source>
+        <translation>Kant ^1: met ^2 kruisingen reiken haar spaken ^3° rond het wiel, tot of voorbij de ^4° waarbij ze de flens langs de raaklijn verlaten, zodat ze terug over hun eigen flens zouden wijzen. Spaak haar in met minder kruisingen.</translation>
+    </message>
+    <message>
+        <source>Both sides: ^1 and ^2 crossings on ^3 and ^4 spokes take the spokes at or past the tangent of their flanges, so they would point back over their own flanges. Lace them with fewer crossings.</source>
+        <translation>Beide kanten: met ^1 en ^2 kruisingen op ^3 en ^4 spaken reiken de spaken tot of voorbij de raaklijn aan hun flenzen, zodat ze terug over hun eigen flenzen zouden wijzen. Spaak ze in met minder kruisingen.</translation>
+    </message>
+    <message>
+        <source>Side ^1: ^2 crossings on its ^3 spokes run ^4 mm from the centre of the next hub hole, over the head of the spoke in it. Lace it with fewer crossings.</source>
+        <translation>Kant ^1: met ^2 kruisingen op haar ^3 spaken lopen de spaken op ^4 mm van het midden van het volgende naafgat, over de kop van de spaak daarin. Spaak haar in met minder kruisingen.</translation>
+    </message>
+    <message>
+        <source>^1 spokes on equal sides cannot be laced evenly with crossings: ^2 spokes a side cannot alternate leading and trailing. Lace them radial, or 2:1.</source>
+        <translation>^1 spaken over gelijke kanten zijn niet regelmatig gekruist in te spaken: bij ^2 spaken per kant kunnen trekkend en duwend niet afwisselen. Spaak ze radiaal in, of 2:1.</translation>
+    </message>
+    <message>
+        <source>Side ^1: its seats send the spokes off along the tangent, ^2° round the wheel: ^3 crossings on its ^4 spokes. Lace it with the nearest whole number; the length does not depend on the crossings chosen.</source>
+        <translation>Kant ^1: haar kopzittingen laten de spaken langs de raaklijn vertrekken, ^2° rond het wiel: ^3 kruisingen op haar ^4 spaken. Spaak haar in met het dichtstbijzijnde gehele getal; de lengte hangt niet af van de gekozen kruisingen.</translation>
     </message>
 </context>
 <context>
@@ -746,10 +844,12 @@
     </message>
     <message>
         <source>Size</source>
+        <extracomment>The same field as the form&apos;s &quot;Size:&quot;: use the same word.</extracomment>
         <translation>Maat</translation>
     </message>
     <message>
         <source>Notes</source>
+        <extracomment>The same field as the form&apos;s &quot;Notes:&quot;: use the same word.</extracomment>
         <translation>Notities</translation>
     </message>
     <message>
@@ -890,7 +990,7 @@
     </message>
     <message>
         <source>J-bend</source>
-        <translation>J-bocht</translation>
+        <translation>J-bend</translation>
     </message>
     <message>
         <source>straight-pull</source>
@@ -919,10 +1019,6 @@
     <message>
         <source>Spoke gauge, side 2</source>
         <translation>Spaakdikte, kant 2</translation>
-    </message>
-    <message>
-        <source>Tension of the tighter side</source>
-        <translation>Spanning van de strakste kant</translation>
     </message>
     <message>
         <source>Tension unit</source>
@@ -954,6 +1050,7 @@
     </message>
     <message>
         <source>plain 2,0 mm</source>
+        <extracomment>A plain spoke: one diameter from head to thread, as against a butted one (thicker at the ends than in the middle).</extracomment>
         <translation>glad 2,0 mm</translation>
     </message>
     <message>
@@ -966,11 +1063,11 @@
     </message>
     <message>
         <source>butted 2,0/1,8/2,0</source>
-        <translation>getrokken 2,0/1,8/2,0</translation>
+        <translation>DD 2,0/1,8/2,0</translation>
     </message>
     <message>
         <source>butted 2,0/1,5/2,0</source>
-        <translation>getrokken 2,0/1,5/2,0</translation>
+        <translation>DD 2,0/1,5/2,0</translation>
     </message>
     <message>
         <source>kgf</source>
@@ -988,32 +1085,159 @@
         <source>every 1 mm</source>
         <translation>per millimeter</translation>
     </message>
+    <message>
+        <source>Tension of the higher-tension side</source>
+        <extracomment>The tension typed for the side whose spokes carry more tension (the one at 100 %); &quot;higher-tension&quot;, not &quot;tight&quot; as in a close fit.</extracomment>
+        <translation>Spanning van de hoger gespannen kant</translation>
+    </message>
 </context>
 <context>
     <name>strings 141</name>
     <message>
-        <source>^1. The key spoke, side ^2: from hub hole ^3 of side ^2&apos;s flange into rim hole 1, the first hole clockwise from the valve hole as the wheel is seen from side 2.</source>
-        <translation>^1. De sleutelspaak, kant ^2: van naafgat ^3 van de flens van kant ^2 in velggat 1, het eerste gat met de klok mee na het ventielgat, het wiel gezien vanaf kant 2.</translation>
+        <source>^1. The key spoke, side ^2, head out: from hub hole ^3 of side ^2&apos;s flange into rim hole 1. It trails: from the hub it runs counterclockwise, seen from side 2, to the rim.</source>
+        <extracomment>The key spoke: the first spoke laced, into the rim hole right of the valve hole; the others are laced from it. &quot;Key&quot; as in &quot;the one the rest follow&quot;, not a tool.</extracomment>
+        <translation>^1. De eerste spaak, kant ^2, kop buiten: van naafgat ^3 van de flens van kant ^2 in velggat 1. Ze is trekkend: vanaf de naaf loopt ze tegen de klok in, gezien vanaf kant 2, naar de velg.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s trailing spokes, from every second hub hole (hub hole to rim hole): ^3.</source>
-        <translation>^1. De overige trekkende spaken van kant ^2, uit elk tweede naafgat (naafgat naar velggat): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s trailing spokes, heads out, from every second hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. De overige trekkende spaken van kant ^2, kop buiten, uit elk tweede naafgat (naafgat→velggat): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s trailing spokes, half a hub hole from side ^3&apos;s (hub hole to rim hole): ^4. The last one ends left of the valve hole and runs beside the key spoke, leaving room for the pump.</source>
-        <translation>^1. De trekkende spaken van kant ^2, een half naafgat verschoven ten opzichte van die van kant ^3 (naafgat naar velggat): ^4. De laatste eindigt links van het ventielgat naast de sleutelspaak, zodat er ruimte blijft voor de pomp.</translation>
+        <source>^1. Side ^2&apos;s trailing spokes, heads out, counterclockwise from the hub like side ^3&apos;s (hub hole→rim hole): ^4. The last one ends left of the valve hole, beside the key spoke.</source>
+        <translation>^1. De trekkende spaken van kant ^2, kop buiten, vanaf de naaf tegen de klok in zoals die van kant ^3 (naafgat→velggat): ^4. De laatste eindigt links van het ventielgat, naast de eerste spaak.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s leading spokes, from the hub holes left between (hub hole to rim hole): ^3. Each crosses ^4 of its own side&apos;s spokes, over the first ones and under the last, next to the rim.</source>
-        <translation>^1. De duwende spaken van kant ^2, uit de naafgaten die ertussen vrij zijn (naafgat naar velggat): ^3. Elke spaak kruist ^4 spaken van haar eigen kant, over de eerste en onder de laatste, bij de velg.</translation>
+        <source>^1. Side ^2&apos;s leading spokes, heads in, from the hub holes left between (hub hole→rim hole): ^3.</source>
+        <translation>^1. De duwende spaken van kant ^2, kop binnen, uit de naafgaten die ertussen vrij zijn (naafgat→velggat): ^3.</translation>
     </message>
     <message>
-        <source>^1. The rest of side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. De overige radiale spaken van kant ^2 (naafgat naar velggat): ^3.</translation>
+        <source>^1. The rest of side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. De overige radiale spaken van kant ^2, kop binnen (aan de binnenkant van de flens), elk recht vanuit haar naafgat naar de velg (naafgat→velggat): ^3.</translation>
     </message>
     <message>
-        <source>^1. Side ^2&apos;s radial spokes (hub hole to rim hole): ^3.</source>
-        <translation>^1. De radiale spaken van kant ^2 (naafgat naar velggat): ^3.</translation>
+        <source>^1. Side ^2&apos;s radial spokes, heads in (on the flange&apos;s inner face), each straight out from its hub hole (hub hole→rim hole): ^3.</source>
+        <translation>^1. De radiale spaken van kant ^2, kop binnen (aan de binnenkant van de flens), elk recht vanuit haar naafgat naar de velg (naafgat→velggat): ^3.</translation>
+    </message>
+    <message>
+        <source>^1. Look at the wheel from side 2 (the drive side) with the valve hole at the top. Rim holes are counted clockwise from the valve hole: rim hole 1 is the first to its right.</source>
+        <translation>^1. Bekijk het wiel vanaf kant 2 (de aandrijfkant), met het ventielgat boven. De velggaten worden met de klok mee geteld vanaf het ventielgat: velggat 1 is het eerste rechts ervan.</translation>
+    </message>
+    <message>
+        <source>The two sides&apos; spokes take the rim holes in turn. On a rim whose holes sit alternately left and right, rim hole 1 must sit toward side ^1 (turn the rim over if not).</source>
+        <translation>De spaken van beide kanten nemen om beurten een velggat. Op een velg met de gaten afwisselend links en rechts moet velggat 1 naar kant ^1 toe liggen (draai de velg anders om).</translation>
+    </message>
+    <message>
+        <source>Every spoke then reaches a hole offset toward its own flange.</source>
+        <translation>Zo komt elke spaak in een gat dat naar haar eigen flens toe ligt.</translation>
+    </message>
+    <message>
+        <source>Rim holes 1 and 2 take side ^1&apos;s spokes, rim hole 3 side ^2&apos;s, and so on in threes round the rim: the valve hole lies between one hole of side ^2 and two of side ^1.</source>
+        <translation>Velggaten 1 en 2 krijgen spaken van kant ^1, velggat 3 een van kant ^2, en zo verder per drie rond de velg: het ventielgat ligt tussen één gat van kant ^2 en twee van kant ^1.</translation>
+    </message>
+    <message>
+        <source>A rim drilled for 2:1 has its pairs of holes offset toward side ^1.</source>
+        <translation>Bij een velg geboord voor 2:1 liggen de paren gaten naar kant ^1 toe.</translation>
+    </message>
+    <message>
+        <source>On a rim whose holes sit alternately left and right, half of the spokes would reach a hole offset toward the other flange, however the rim is turned.</source>
+        <translation>Op een velg met de gaten afwisselend links en rechts zou de helft van de spaken in een gat komen dat naar de andere flens toe ligt, hoe de velg ook gedraaid wordt.</translation>
+    </message>
+    <message>
+        <source>^1. Hub holes are counted on each flange clockwise as the wheel is seen from side 2: on side 1&apos;s flange, looked at from side 1, that is counterclockwise.</source>
+        <translation>^1. De naafgaten worden op elke flens met de klok mee geteld, het wiel gezien vanaf kant 2: op de flens van kant 1, bekeken vanaf kant 1, is dat tegen de klok in.</translation>
+    </message>
+    <message>
+        <source>Any hole of side ^1&apos;s flange may be its hub hole ^2, the key spoke&apos;s.</source>
+        <translation>Elk gat van de flens van kant ^1 kan haar naafgat ^2 zijn, dat van de eerste spaak.</translation>
+    </message>
+    <message>
+        <source>Trailing spokes go heads out (the head on the flange&apos;s outer face), leading spokes heads in (on its inner face): heads in and out alternate round each flange.</source>
+        <translation>Trekkende spaken gaan kop buiten (de kop aan de buitenkant van de flens), duwende kop binnen (aan de binnenkant): kop binnen en kop buiten wisselen elkaar af rond elke flens.</translation>
+    </message>
+    <message>
+        <source>On a straight-pull hub its seats decide.</source>
+        <translation>Bij een straight-pull-naaf bepalen de kopzittingen dat.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing clockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <extracomment>The two flanges&apos; holes are staggered: each hole sits half the spacing between two holes round from the nearest hole of the other flange.</extracomment>
+        <translation>^1. Op de flens van kant ^2 is naafgat ^3 het gat een halve gatafstand met de klok mee, gezien vanaf kant 2, van het gat van de eerste spaak op de flens van kant ^4; tel de andere gaten van kant ^2 vanaf dat gat.</translation>
+    </message>
+    <message>
+        <source>^1. On side ^2&apos;s flange, hub hole ^3 is the hole half a hole spacing counterclockwise, seen from side 2, from the key spoke&apos;s hole on side ^4&apos;s flange; count side ^2&apos;s other holes from it.</source>
+        <translation>^1. Op de flens van kant ^2 is naafgat ^3 het gat een halve gatafstand tegen de klok in, gezien vanaf kant 2, van het gat van de eerste spaak op de flens van kant ^4; tel de andere gaten van kant ^2 vanaf dat gat.</translation>
+    </message>
+    <message>
+        <source>^1. The key spoke, side ^2, head in (on the flange&apos;s inner face): from hub hole ^3 of side ^2&apos;s flange straight out into rim hole 1.</source>
+        <translation>^1. De eerste spaak, kant ^2, kop binnen (aan de binnenkant van de flens): van naafgat ^3 van de flens van kant ^2 recht naar velggat 1.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses ^1 of its own side&apos;s spokes: over the first ones and under the last, next to the rim.</source>
+        <translation>Elke spaak loopt vanaf de naaf met de klok mee, gezien vanaf kant 2, en kruist ^1 spaken van haar eigen kant: over de eerste en onder de laatste, bij de velg.</translation>
+    </message>
+    <message>
+        <source>Each runs clockwise from the hub, seen from side 2, and crosses one spoke of its own side, passing under it.</source>
+        <translation>Elke spaak loopt vanaf de naaf met de klok mee, gezien vanaf kant 2, en kruist één spaak van haar eigen kant, eronderdoor.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 158</name>
+    <message>
+        <source>The tension of the higher-tension side is no number: type it in figures, such as 120. No stretch or length to buy comes from it.</source>
+        <extracomment>The lacing note on the tension typed for the higher-tension side (as in string list 140&apos;s &quot;Tension of the higher-tension side&quot;). ^1 to ^2: the range&apos;s two numbers; ^3: the unit it was typed in, ^4 the other one (the unit popup&apos;s words, kgf or N).</extracomment>
+        <translation>De spanning van de hoger gespannen kant is geen getal: typ haar in cijfers, bijvoorbeeld 120. Er volgt geen rek en geen te kopen lengte uit.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side: no stretch or length to buy comes from it.</source>
+        <translation>Geen spaak of velg verdraagt aan de hoger gespannen kant een spanning buiten ^1 tot ^2 ^3: er volgt geen rek en geen te kopen lengte uit.</translation>
+    </message>
+    <message>
+        <source>No spoke or rim takes a tension outside ^1 to ^2 ^3 on the higher-tension side; in ^4 it would be inside: is the unit right? No stretch or length to buy comes from it.</source>
+        <translation>Geen spaak of velg verdraagt aan de hoger gespannen kant een spanning buiten ^1 tot ^2 ^3; in ^4 zou ze erbinnen liggen: klopt de eenheid? Er volgt geen rek en geen te kopen lengte uit.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 159</name>
+    <message>
+        <source>The rim&apos;s diameter at the spoke ends (ERD) must be a number above 0: these lengths fit no wheel.</source>
+        <extracomment>The lacing note on rim and hub figures no wheel has (the first four), and why the build sheet and the lacing diagram show no lacing (the last four). ^1 is a side&apos;s number (1 or 2), numbers in mm are written as the form writes them (&quot;300,00&quot;); in the fourth, ^1 is the offset and ^2 the side.</extracomment>
+        <translation>De velgdiameter aan de spaakuiteinden (ERD) moet een getal boven 0 zijn: deze lengtes passen in geen enkel wiel.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange, ^2 mm across, is as wide as the rim (ERD ^3 mm) or wider: these lengths fit no wheel.</source>
+        <translation>De flens van kant ^1, ^2 mm in diameter, is even groot als de velg (ERD ^3 mm) of groter: deze lengtes passen in geen enkel wiel.</translation>
+    </message>
+    <message>
+        <source>Side ^1&apos;s flange distance from the centre, ^2 mm, must be above 0: these lengths fit no wheel.</source>
+        <translation>De flensafstand tot het midden van kant ^1, ^2 mm, moet boven 0 liggen: deze lengtes passen in geen enkel wiel.</translation>
+    </message>
+    <message>
+        <source>The rim&apos;s spoke hole offset, ^1 mm, reaches side ^2&apos;s flange distance (^3 mm) or past it: that side&apos;s spokes would lie flat, so these lengths fit no wheel.</source>
+        <translation>De offset van de spaakgaten van de velg, ^1 mm, reikt tot de flensafstand van kant ^2 (^3 mm) of verder: de spaken van die kant zouden plat liggen, dus deze lengtes passen in geen enkel wiel.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes cannot be crossed, as a crossed side needs an even number of spokes. Lace that side radial or choose another spoke count.</source>
+        <translation>Geen inspaakpatroon: de ^2 spaken van kant ^1 kunnen niet gekruist worden, want een gekruiste kant vraagt een even aantal spaken. Spaak die kant radiaal in of kies een ander aantal spaken.</translation>
+    </message>
+    <message>
+        <source>No lacing: side ^1&apos;s ^2 spokes take at most ^3 crossings; with ^4 a spoke would reach round the hub to its own radial hole.</source>
+        <translation>Geen inspaakpatroon: de ^2 spaken van kant ^1 laten hoogstens ^3 kruisingen toe; met ^4 zou een spaak rond de naaf tot haar eigen radiale gat reiken.</translation>
+    </message>
+    <message>
+        <source>No lacing: these spoke counts cannot be laced.</source>
+        <translation>Geen inspaakpatroon: deze aantallen spaken zijn niet in te spaken.</translation>
+    </message>
+    <message>
+        <source>No lacing: a spoke length has no result.</source>
+        <translation>Geen inspaakpatroon: een spaaklengte heeft geen resultaat.</translation>
+    </message>
+</context>
+<context>
+    <name>strings 163</name>
+    <message>
+        <source>^1 %</source>
+        <extracomment>A whole percentage, ^1 the number (&quot;58&quot;): write it as your language does, with or without a space, a no-break space where one is used.</extracomment>
+        <translation>^1%</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@ def pump():
         pass
 
 
-def waiting(what, condition, seconds=10.0):
+def waiting(what, condition, seconds=30.0):
     def pumped():
         pump()
         return condition()

@@ -18,7 +18,7 @@ class Failure(Exception):
     pass
 
 
-def wait_for(what, condition, seconds=10.0):
+def wait_for(what, condition, seconds=30.0):
     """The first true value of condition(), polled until `seconds` pass."""
     end = time.monotonic() + seconds
     while True:

@@ -3,14 +3,45 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A whole session with the real program, from the keyboard, each field found by
 its accessible name: choose a rim and a hub, calculate, copy both results out
-through the clipboard, clear, paste, open and close the About box, the lacing
-diagram and the print preview, quit.
+through the clipboard, read and hear a lacing note and every label, clear,
+paste, open and close the About box, the lacing diagram and the print preview,
+quit.
 Prints what it saw; exits 1 with FAIL on the first thing that is wrong."""
 import os
 import subprocess
 import xml.etree.ElementTree as ET
 
-from atspi import Atspi, Failure, clipboard, focus, keys, run, text, wait_for, window
+from gi.repository import GLib
+
+from atspi import (Atspi, Failure, application, clipboard, focus, keys, run, text, wait_for,
+                   walk, window)
+
+# What the program tells assistive technology of its own accord: a status
+# text's new words, as a screen reader hears them.
+heard = []
+
+
+def on_event(event):
+    try:
+        if event.source is not None:
+            heard.append((event.type, event.source.get_name(), event.any_data))
+    except GLib.Error:
+        pass
+
+
+listener = Atspi.EventListener.new(on_event)
+listener.register("object:property-change:accessible-description")
+listener.register("object:text-changed:insert")
+
+
+def pumped(condition):
+    """The condition, after the events that arrived so far were handled."""
+    def check():
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return condition()
+    return check
 
 
 def translations():
@@ -38,6 +69,61 @@ def copy_field(name):
     return wait_for("the clipboard to hold %r" % name, clipboard)
 
 
+def combo(description):
+    """The form's combo box that is this (its name is its value)."""
+    return wait_for("a combo box described %r" % description, lambda: next(
+        (n for n in walk(application()) if n.get_role() == Atspi.Role.COMBO_BOX
+         and n.get_description() == description), None))
+
+
+def words(node):
+    t = node.get_text_iface()
+    return t.get_text(0, t.get_character_count()) if t else None
+
+
+def check_note_and_labels():
+    """20 spokes at 3 crossings get a lacing note: its words reach AT-SPI as
+    the note's text and description, and are announced; every other label of
+    the form gives its words too, as its name or its description."""
+    # The spoke count is three Tabs after the last flange field.
+    focus(tr("Side 2 flange distance from the centre"))
+    keys("Tab", "Tab", "Tab")
+    wait_for("the focus on the spoke count", lambda: combo(tr("Spokes in the wheel"))
+             .get_state_set().contains(Atspi.StateType.FOCUSED))
+    keys("Up", "Up", "Up")  # 32, 28, 24, 20
+    wait_for("20 spokes", lambda: combo(tr("Spokes in the wheel")).get_name() == "20")
+    heard.clear()
+    keys("Return")
+    form = window(tr("Quennick"))
+    note = wait_for("the lacing note", pumped(lambda: next(
+        (n for n in walk(window(tr("Quennick"))) if n.get_name() == tr("Lacing note")
+         and n.get_description()), None)))
+    said = note.get_description()
+    if note.get_role() != Atspi.Role.STATUS_BAR:
+        raise Failure("the lacing note's role is %s, not a status bar" % note.get_role_name())
+    if words(note) != said:
+        raise Failure("the lacing note's text %r is not its description %r" % (words(note), said))
+    wait_for("the note announced", pumped(lambda: any(
+        kind.startswith("object:property-change:accessible-description")
+        and name == tr("Lacing note") for kind, name, _ in heard)))
+    try:
+        wait_for("the note's words announced", pumped(lambda: any(
+            kind.startswith("object:text-changed:insert") and name == tr("Lacing note")
+            and data == said for kind, name, data in heard)))
+    except Failure:
+        raise Failure("the note's words were not announced; heard %r" % heard)
+    labels = 0
+    for n in walk(form):
+        if n.get_role() not in (Atspi.Role.LABEL, Atspi.Role.STATUS_BAR):
+            continue
+        labels += 1
+        shown = words(n)
+        if not shown or shown not in (n.get_name(), n.get_description()):
+            raise Failure("a label's words %r are neither its name %r nor its description %r"
+                          % (shown, n.get_name(), n.get_description()))
+    return said, labels
+
+
 def x_window(title):
     """The X window with this title, as xdotool names it."""
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
@@ -46,7 +132,7 @@ def x_window(title):
 
 
 def main():
-    wait_for("the form", lambda: window(tr("Quennick")), 20)
+    wait_for("the form", lambda: window(tr("Quennick")), 40)
     win = wait_for("the form's X window", lambda: x_window(tr("Quennick")))
     subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
     wait_for("the form to be active", lambda: window(tr("Quennick")).get_state_set().contains(
@@ -63,6 +149,7 @@ def main():
     wait_for("a result", lambda: text(tr("Side 1 spoke length")) not in ("", "0,00"))
     length1 = copy_field(tr("Side 1 spoke length"))
     length2 = copy_field(tr("Side 2 spoke length"))
+    note, labels = check_note_and_labels()
 
     focus(tr("Clear the form"))
     keys("space")
@@ -80,27 +167,27 @@ def main():
     # extents include the window manager's frame.)
     subprocess.run(["xdotool", "mousemove", "--window", win, "20", "10", "click", "1"], check=True)
     keys("Down", "Return")
-    wait_for("the About box", lambda: window(tr("About Quennick")), 10)
+    wait_for("the About box", lambda: window(tr("About Quennick")), 30)
     keys("Return")
     wait_for("the About box to close", lambda: window(tr("About Quennick")) is None)
 
     # The lacing diagram and the build sheet's print preview, each opened by
     # its command key and closed with Escape: showing them writes nothing.
     keys("ctrl+l")
-    wait_for("the lacing diagram", lambda: window(tr("Lacing diagram")), 10)
+    wait_for("the lacing diagram", lambda: window(tr("Lacing diagram")), 30)
     keys("Escape")
     wait_for("the lacing diagram to close", lambda: window(tr("Lacing diagram")) is None)
     subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
     keys("ctrl+p")
-    wait_for("the print preview", lambda: window(tr("Build sheet")), 10)
+    wait_for("the print preview", lambda: window(tr("Build sheet")), 30)
     keys("Escape")
     wait_for("the print preview to close", lambda: window(tr("Build sheet")) is None)
     subprocess.run(["xdotool", "windowactivate", "--sync", win], capture_output=True)
     keys("ctrl+q")
 
     print("lengths: %r %r, after clear and paste: %r, the About box, the lacing diagram and "
-          "the print preview opened and closed"
-          % (length1, length2, pasted))
+          "the print preview opened and closed; the lacing note of 20 spokes read and "
+          "announced: %r; %d labels read" % (length1, length2, pasted, note, labels))
     if length1 != "292,33":
         raise Failure("side 1 length %r, expected 292,33" % length1)
     if length2 != "289,10":

@@ -4,8 +4,8 @@
 # A whole session with the real program on a real X server (Xvfb and a window
 # manager), from the keyboard, every field found by its accessible name over
 # AT-SPI (tests/e2e/session.py): choose a rim and a hub, calculate, copy both
-# results out through the clipboard, clear, paste, open and close the About box,
-# quit. Checks the lengths and the exit status.
+# results out through the clipboard, read and hear a lacing note and every label,
+# clear, paste, open and close the About box, quit. Checks the lengths and the exit status.
 #
 #   session.sh EXE FIXTURES [TRACE]
 #
