@@ -62,8 +62,8 @@ std::string Build2Text(const Build &build);
 // gives) with no results; on anything else `build` is left as it was.
 // Popup figures must be ones the form offers: spokes 16, 18, 20, 24, 28, 32,
 // 36, 40 or 48, crossings 0 to 4, offset toward side 1 or 2, the named heads,
-// exits, sharings, gauges, units and stock steps; numbers finite. A format-1 file that breaks this is damaged;
-// in a newer format's file such a value is left out.
+// exits, sharings, gauges, units and stock steps; numbers finite. A format-1 file that breaks this
+// is damaged; in a newer format's file such a value is left out.
 BuildStatus Text2Build(const char *text, size_t size, Build *build);
 
 // Opens and reads the file at `path` without blocking on a named pipe or a
