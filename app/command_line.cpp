@@ -18,11 +18,12 @@
 
 namespace {
 
-const char kUsageLine[] = "Usage: quennick [--check [FOLDER]] [--help] [--version]\n";
+const char kUsageLine[] = "Usage: quennick [--check [FOLDER]] [--help] [--version] [BUILD-FILE]\n";
 
 const char kUsageRest[] =
     "\n"
-    "Works out the spoke lengths of a bicycle wheel, for each side, in a window.\n"
+    "Works out the spoke lengths of a bicycle wheel, for each side, in a window,\n"
+    "and opens BUILD-FILE, a wheel saved with File > Save (a .quennick file).\n"
     "Rims and hubs come from rims.txt and hubs.txt in the folder that holds the\n"
     "Quennick application folder, and then from your own rims.txt and hubs.txt in\n"
     "$XDG_DATA_HOME/quennick (~/.local/share/quennick when XDG_DATA_HOME is unset).\n"
@@ -281,7 +282,46 @@ bool UsageError(FILE *err, int *status, const char *what, const char *arg)
     return true;
 }
 
+// Options of the windowing library that take the next argument as their value.
+bool TakesValue(const char *arg)
+{
+    static const char *const options[] = {"-platform",      "-platformpluginpath",
+                                          "-platformtheme", "-plugin",
+                                          "-qmljsdebugger", "-qwindowgeometry",
+                                          "-geometry",      "-qwindowicon",
+                                          "-icon",          "-qwindowtitle",
+                                          "-title",         "-display",
+                                          "-name",          "-style",
+                                          "-stylesheet",    "-session"};
+    for (const char *o : options)
+        if (strcmp(arg, o) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
+
+bool BuildFileArgument(int argc, char **argv, const char **file, FILE *err, int *status)
+{
+    *file = nullptr;
+    bool options = true;
+    for (int i = 1; i < argc; i++) {
+        const char *arg = argv[i];
+        if (options && strcmp(arg, "--") == 0) {
+            options = false;
+        } else if (options && arg[0] == '-' && arg[1] != '\0') {
+            if (TakesValue(arg))
+                i++; // the windowing library's, with its value
+        } else if (arg[0] == '\0') {
+            return UsageError(err, status, "the build file name is empty", nullptr);
+        } else if (*file) {
+            return UsageError(err, status, "extra argument", arg);
+        } else {
+            *file = arg;
+        }
+    }
+    return false;
+}
 
 int CheckCatalogues(const char *folder, const char *userFolder, FILE *out)
 {

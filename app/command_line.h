@@ -24,6 +24,13 @@ enum { kCheckClean = 0, kCheckWarnings = 1, kCheckMissing = 2 };
 bool AnswerCommandLine(int argc, char **argv, const char *dataFolder, const char *userFolder,
                        FILE *out, FILE *err, int *status);
 
+// The build file named on a command line that AnswerCommandLine left to the
+// window: the one argument that is neither an option of the windowing library
+// (with its value: "-platform xcb") nor any other option before "--". Null for
+// none. Two files, or an empty name, are a mistake: told on `err` with the
+// usage line, `*status` 2, and true returned; false otherwise.
+bool BuildFileArgument(int argc, char **argv, const char **file, FILE *err, int *status);
+
 // Reads "rims.txt" and "hubs.txt" in `folder`, and then those in `userFolder`
 // (null: none to look at; "": none found), exactly as the program does and
 // describes each file on `out`, in the order read: where it looked, line ends,

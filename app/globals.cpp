@@ -20,3 +20,5 @@ Results NothingCalculated()
 Results theResults = NothingCalculated();
 Readings theReadings = {};
 Boolean alive = TRUE;
+char theBuildFile[kBuildPathSize] = "";
+Build theSavedBuild;

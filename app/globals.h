@@ -5,6 +5,7 @@
 #ifndef QUENNICK_APP_GLOBALS_H
 #define QUENNICK_APP_GLOBALS_H
 
+#include "buildfile/buildfile.h"
 #include "calc/tension.h"
 #include "calc/wheel.h"
 #include "toolbox/toolbox.h"
@@ -21,6 +22,13 @@ extern DialogRef theDialog;
 // the build sheet and the lacing diagram show it, whatever the form says
 // since. Before the first Calculate, the results of an empty form.
 extern Results theResults;
+// The build file the form was last opened from or saved to; "" while it has
+// been neither, and then nothing asks about unsaved changes.
+enum { kBuildPathSize = 4096 };
+extern char theBuildFile[kBuildPathSize];
+// What the form said when it was last opened or saved: any other text or
+// figure in it is an unsaved change.
+extern Build theSavedBuild;
 // The spoke tension readings of the wheel of theResults, typed in the tension
 // window, with the meter and band chosen there.
 extern Readings theReadings;

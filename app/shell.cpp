@@ -13,6 +13,7 @@
 #include "app/globals.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/meters.h"
+#include "form/build.h"
 #include "form/commands.h"
 #include "form/items.h"
 
@@ -93,6 +94,7 @@ void EventLoop(void)
         }
         if (IsDialogEvent(&event)) {
             DoDlgEvt(&event);
+            DoBuildTitle();
             continue;
         }
         switch (event.what) {
@@ -101,7 +103,7 @@ void EventLoop(void)
             case inDrag: DragWindow(window, event.where, &dragBounds); break;
             case inGoAway:
                 if (TrackGoAway(window, event.where))
-                    alive = FALSE;
+                    DoQuitCommand();
                 break;
             case inMenuBar:
                 DoMenuCommand(MenuSelect(event.where));
@@ -133,6 +135,10 @@ int QuennickMain(int argc, char **argv)
     int status = 0;
     if (AnswerCommandLine(argc, argv, path, userPath, stdout, stderr, &status))
         return status;
+    const char *buildFile = nullptr;
+    if (BuildFileArgument(argc, argv, &buildFile, stderr, &status))
+        return status;
+    theBuildFile[0] = '\0';
 
     alive = TRUE;
     GrafPtr savedPort;
@@ -169,6 +175,8 @@ int QuennickMain(int argc, char **argv)
     EraseRect(&bounds);
     SetDialogDefaultItem(theDialog, iCalculate);
     ShowWindow(GetDialogWindow(theDialog));
+    if (buildFile)
+        DoOpenBuild(buildFile);
 
     EventLoop();
 

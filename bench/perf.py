@@ -153,6 +153,22 @@ def big_catalogues(examples):
                                  statistics.median(check_ms(exe) for _ in range(RUNS))))
 
 
+def build_files(examples):
+    """Start-up opening a build (read, restored and calculated before the first
+    paint) against start-up alone, interleaved; then saves, one at a time."""
+    build = os.path.join(ROOT, "fuzz", "corpus", "buildfile", "rear-wheel")
+    o, s = interleaved(lambda: startup([examples, build]), lambda: startup([examples]))
+    row("start-up opening a build against start-up alone (ms)", median(o, 0), median(s, 0),
+        "ms", "<= 1.05 (start-up alone)")
+    out = subprocess.run([os.path.join(BUILD, "bench", "bench_save")], capture_output=True,
+                         text=True, timeout=300).stdout
+    values = dict(item.split("=", 1) for item in out.split() if "=" in item)
+    row("save a build, median, against writing in place (ms)", float(values["atomic_median_ms"]),
+        float(values["plain_median_ms"]), "ms", "(no flush, no rename)", "%.3f")
+    row("save a build, slowest of %s (ms)" % values["saves"], float(values["atomic_slowest_ms"]),
+        float(values["plain_slowest_ms"]), "ms", "(no flush, no rename)", "%.3f")
+
+
 def languages(examples):
     """Start-up in German (the program's translation and Qt's loaded) against
     English, interleaved."""
@@ -187,6 +203,9 @@ def main():
     if ONLY == "language":
         languages(examples)
         return
+    if ONLY == "build":
+        build_files(examples)
+        return
     q, b = interleaved(lambda: startup([examples]), lambda: startup([BARE]))
     row("start-up, exec to first paint (ms)", median(q, 0), median(b, 0), "ms",
         "<= 1.15 (bare window)")
@@ -198,6 +217,7 @@ def main():
     row("resident memory against a window with one label (MB)", median(q2, 1), median(l, 1),
         "MB", "(the floor: fonts loaded)")
     languages(examples)
+    build_files(examples)
 
     idle_runs = max(3, RUNS)
     q, f = interleaved(lambda: idle([examples]), lambda: idle([FORM]), idle_runs)

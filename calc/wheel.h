@@ -44,6 +44,8 @@ struct HubPart {
 // Every input of the form by value: numbers as numbers (0 for a field with no
 // number), popups by the value they stand for, not their position.
 struct Wheel {
+    char name[kWheelTextSize];  // the build's name (item 50)
+    char notes[kWheelTextSize]; // the build's notes: customer, date, what was bought (item 52)
     RimPart rim;
     HubPart hub;
     int crossings1; // items 6 and 7; 0 for radial (-1 for a popup with no entry)

@@ -9,6 +9,7 @@
 #include "calc/numtext.h"
 #include "calc/spoke.h"
 #include "catalogue/catalogue.h"
+#include "form/build.h"
 #include "form/helpers.h"
 #include "form/items.h"
 #include "form/sheet.h"
@@ -132,14 +133,14 @@ void DoDlgEvt(EventRecord *event)
             return;
         }
         if (c == kEscapeCharCode)
-            alive = FALSE; // and the form still sees the key
+            DoQuitCommand(); // and the form still sees the key
     }
     DialogRef dialog = nullptr;
     DialogItemIndex item = 0;
     if (!DialogSelect(event, &dialog, &item) || dialog != theDialog)
         return;
     switch (item) {
-    case iQuit: alive = FALSE; break;
+    case iQuit: DoQuitCommand(); break;
     case iClear: ClearForm(dialog); break;
     case iCalculate: Calculate(dialog); break;
     case iRimMenu: ShowRim(dialog); break;
@@ -165,11 +166,17 @@ void DoMenuCommand(SInt32 choice)
         break;
     case kFileMenuID:
         if (item == kQuitItem)
-            alive = FALSE;
+            DoQuitCommand();
         else if (item == kLacingItem)
             DoLacingDiagram(theResults, TRUE);
         else if (item == kPrintItem)
             DoPrintSheet(theResults);
+        else if (item == kOpenItem)
+            DoOpenCommand();
+        else if (item == kSaveItem)
+            DoSaveCommand();
+        else if (item == kSaveAsItem)
+            DoSaveAsCommand();
         break;
     case kEditMenuID:
         if (item == kCutItem)

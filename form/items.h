@@ -54,10 +54,14 @@ enum {
     iStretch2 = 39,
     iLengthToBuy1 = 40, // read-only: side 1 and side 2 stock length to buy
     iLengthToBuy2 = 41,
-    iStockLengths = 42,  // popup: kStockEven2mm or kStock1mm
-    iOffsetSide = 43,    // popup: the side the rim's spoke holes sit toward, 1 or 2
-    iSpokeExit = 44,     // popup: kExitAimed or kExitTangential (calc/geometry.h), straight-pull
-    iSeatOffset = 45,    // number: a straight-pull seat's offset off its radial line, mm
+    iStockLengths = 42, // popup: kStockEven2mm or kStock1mm
+    iOffsetSide = 43,   // popup: the side the rim's spoke holes sit toward, 1 or 2
+    iSpokeExit = 44,    // popup: kExitAimed or kExitTangential (calc/geometry.h), straight-pull
+    iSeatOffset = 45,   // number: a straight-pull seat's offset off its radial line, mm
+    iBuildName = 50,    // the build's name, and its label (51)
+    iBuildNameLabel = 51,
+    iBuildNotes = 52, // free notes on the build: customer, date, what was bought; label 53
+    iBuildNotesLabel = 53,
     iRimSource = 55,     // read-only: where the chosen rim's figures come from
     iHubSource = 56,     // read-only: where the chosen hub's figures come from
     iWasher = 57,        // number: nipple washer thickness, mm, under each nipple; empty for none
@@ -89,6 +93,9 @@ enum {
     kPasteItem = 5,
     kLacingItem = 3, // menu 129, after a separator
     kPrintItem = 4,
+    kOpenItem = 6, // menu 129, after a separator
+    kSaveItem = 7,
+    kSaveAsItem = 8,
     kCopySheetItem = 7, // menu 130, after a separator
     kTensionsItem = 1   // menu 131
 };

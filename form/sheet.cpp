@@ -83,6 +83,8 @@ struct Figure {
     SInt16 list = 0; // 0: kSheetStringsID
 };
 const Figure kFigures[] = {
+    {kLabelName, iBuildName, kItemText, 0, 0}, // the build's, before the rim's
+    {kLabelNotes, iBuildNotes, kItemText, 0, 0},
     {kSheetRim, 0, kHeading, 0, 0},
     {kLabelName, iRimText1, kItemText, 0, 0},
     {kLabelSize, iRimText3, kItemText, 0, 0},

@@ -47,6 +47,8 @@ const WheelField kFields[] = {
     {iHubSource, kTextField, AT(hub.source)},
     {iWasher, kOptionalField, AT(rim.washer)},
     {iTargetTension, kOptionalField, AT(target)},
+    {iBuildName, kTextField, AT(name)},
+    {iBuildNotes, kTextField, AT(notes)},
 };
 
 // The popups of a wheel, and how a popup's value stands for the record's.

@@ -213,13 +213,14 @@ std::string ExeIn(const std::string &folder)
     return folder + "Quennick/Contents/Linux/quennick";
 }
 
-int RunProgram(const std::string &folder, Script &script)
+int RunProgram(const std::string &folder, Script &script, const char *buildFile)
 {
     std::string exe = ExeIn(folder);
-    char *argv[] = {&exe[0], nullptr};
+    std::string file = buildFile ? buildFile : "";
+    char *argv[] = {&exe[0], buildFile ? &file[0] : nullptr, nullptr};
     script.Start();
     ShellIgnoreRunningExecutable(true);
-    const int result = QuennickMain(1, argv);
+    const int result = QuennickMain(buildFile ? 2 : 1, argv);
     script.Stop();
     EXPECT_FALSE(script.TimedOut()) << "the script did not finish within its time";
     EXPECT_FALSE(script.DidNotEnd()) << "the program did not end after the script's last step";

@@ -96,8 +96,9 @@ std::string FixturePath(const std::string &name);
 std::string ExeIn(const std::string &folder);
 
 // Runs the whole program in this process with the data folder `folder` while
-// `script` drives it; returns main's result.
-int RunProgram(const std::string &folder, Script &script);
+// `script` drives it, with `buildFile` on its command line if given; returns
+// main's result.
+int RunProgram(const std::string &folder, Script &script, const char *buildFile = nullptr);
 
 // A temporary folder with the given catalogue files (null: no such file).
 class TempFolder {

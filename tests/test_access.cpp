@@ -35,20 +35,21 @@ TEST(Access, TabWalksTheFormInReadingOrder)
     std::vector<std::string> order;
     Script s;
     s.When(FormShown, [&] { order.push_back(Focused()); });
-    for (int i = 0; i < 47; i++)
+    for (int i = 0; i < 49; i++)
         s.Then([&] { Key(Qt::Key_Tab); }, 20).Then([&] { order.push_back(Focused()); }, 60);
     s.Then([] { Key(Qt::Key_Escape); });
     EXPECT_EQ(RunProgram(FixturePath(""), s), 0);
-    // The rim, hub and flange column, then lacing and results; "Spokes per
+    // The rim, hub and flange column, then lacing and results, then the
+    // build's name and notes; "Spokes per
     // side" (item 27) is greyed out for 32 spokes, and the straight-pull
     // figures (items 44 and 45) for a J-bend hub, and so skipped.
     const std::vector<std::string> expected = {
-        "item4",  "item11", "item9",  "item12", "item55", "item60", "item10", "item24",
-        "item43", "item57", "item5",  "item19", "item13", "item20", "item21", "item56",
-        "item28", "item18", "item14", "item15", "item62", "item16", "item17", "item61",
-        "item6",  "item7",  "item8",  "item34", "item35", "item36", "item37", "item42",
-        "item22", "item23", "item25", "item26", "item30", "item31", "item38", "item39",
-        "item40", "item41", "item58", "item59", "item1",  "item2",  "item3",  "item4"};
+        "item4",  "item11", "item9",  "item12", "item55", "item60", "item10", "item24", "item43",
+        "item57", "item5",  "item19", "item13", "item20", "item21", "item56", "item28", "item18",
+        "item14", "item15", "item62", "item16", "item17", "item61", "item6",  "item7",  "item8",
+        "item34", "item35", "item36", "item37", "item42", "item22", "item23", "item25", "item26",
+        "item30", "item31", "item38", "item39", "item40", "item41", "item58", "item59", "item50",
+        "item52", "item1",  "item2",  "item3",  "item4"};
     EXPECT_EQ(order, expected);
 }
 
@@ -139,7 +140,11 @@ TEST(Access, EveryItemHasANameThatSaysWhatItIs)
                                                  {61, "Work out the flange distances from the "
                                                       "maker's figures"},
                                                  {62, "Work out the flange diameter from a "
-                                                      "measurement"}};
+                                                      "measurement"},
+                                                 {50, "Build name"},
+                                                 {51, "Name:"},
+                                                 {52, "Build notes"},
+                                                 {53, "Notes:"}};
     EXPECT_EQ(names, expected);
     EXPECT_EQ(roles[iCalculate], QAccessible::Button);
     EXPECT_EQ(roles[iSpokes], QAccessible::ComboBox);

@@ -188,6 +188,49 @@ TEST(CommandLine, IsStrictOnceItIsOurs)
     rmdir(dir.c_str());
 }
 
+// The window's command line names at most one build file; the windowing
+// library's options and their values are not one.
+TEST(CommandLine, NamesOneBuildFile)
+{
+    const struct {
+        const char *name;
+        std::vector<std::string> args;
+        bool mistake;
+        const char *file; // null: none
+    } cases[] = {
+        {"none", {}, false, nullptr},
+        {"a file", {"rear.quennick"}, false, "rear.quennick"},
+        {"after the window's options",
+         {"-platform", "xcb", "-reverse", "a.quennick"},
+         false,
+         "a.quennick"},
+        {"a style given with =", {"-style=fusion", "a.quennick"}, false, "a.quennick"},
+        {"a file starting with - after --", {"--", "-rear.quennick"}, false, "-rear.quennick"},
+        {"a value only", {"-platform", "offscreen"}, false, nullptr},
+        {"two files", {"a.quennick", "b.quennick"}, true, nullptr},
+        {"an empty name", {""}, true, nullptr},
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "quennick");
+        std::vector<char *> argv;
+        for (std::string &a : args)
+            argv.push_back(&a[0]);
+        Capture e;
+        const char *file = nullptr;
+        int status = -1;
+        EXPECT_EQ(BuildFileArgument((int)argv.size(), argv.data(), &file, e.file, &status),
+                  c.mistake)
+            << c.name;
+        if (c.mistake) {
+            EXPECT_EQ(status, 2) << c.name;
+            EXPECT_TRUE(Says(e.Text(), "Usage: quennick")) << c.name;
+        } else {
+            EXPECT_STREQ(file, c.file) << c.name;
+        }
+    }
+}
+
 // Output that cannot be written is an error, in one line, with status 2.
 TEST(CommandLine, OutputErrorsAreErrors)
 {

@@ -311,6 +311,9 @@ TEST_F(Toolbox, CommandKeysFindTheirMenuItems)
     EXPECT_EQ(MenuKey('v'), (kEditMenuID << 16) | 5);
     EXPECT_EQ(MenuKey('z'), 0) << "Undo is shown but disabled";
     EXPECT_EQ(MenuKey('k'), 0);
+    EXPECT_EQ(MenuKey('o'), (kFileMenuID << 16) | kOpenItem);
+    EXPECT_EQ(MenuKey('s'), (kFileMenuID << 16) | kSaveItem);
+    EXPECT_EQ(MenuKey('S'), (kFileMenuID << 16) | kSaveAsItem) << "Ctrl+Shift+S";
     HiliteMenu(0);
 }
 

@@ -128,6 +128,15 @@ TEST_F(Windows, MenuBarEntriesAreLiteral)
     EXPECT_EQ(entry->text(QAccessible::Name).toStdString(), "Fish & Chips");
 }
 
+// The File menu shows Shift in Save As's command key.
+TEST_F(Windows, ShiftedCommandKeysShowShift)
+{
+    QMenuBar *bar = FormWidget()->findChild<QMenuBar *>();
+    QMenu *file = bar->actions().at(1)->menu();
+    ASSERT_GE(file->actions().size(), kSaveAsItem);
+    EXPECT_EQ(file->actions().at(kSaveAsItem - 1)->text().toStdString(), "Save As…\tCtrl+Shift+S");
+}
+
 // Each command's item number is the place of its entry in the menu, so that
 // choosing the entry runs the command (the menu list puts separators between).
 TEST_F(Windows, EachMenuCommandSitsAtItsEntry)
@@ -141,6 +150,9 @@ TEST_F(Windows, EachMenuCommandSitsAtItsEntry)
         {kFileMenuID, kQuitItem, "Quit"},
         {kFileMenuID, kLacingItem, "Lacing diagram\u2026"},
         {kFileMenuID, kPrintItem, "Print\u2026"},
+        {kFileMenuID, kOpenItem, "Open\u2026"},
+        {kFileMenuID, kSaveItem, "Save"},
+        {kFileMenuID, kSaveAsItem, "Save As\u2026"},
         {kEditMenuID, kCutItem, "Cut"},
         {kEditMenuID, kCopyItem, "Copy"},
         {kEditMenuID, kPasteItem, "Paste"},

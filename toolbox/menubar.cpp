@@ -123,7 +123,8 @@ void AddAction(OpaqueMenuRef *m, int index)
     }
     QString text = Literal(e.text);
     if (!e.commandKey.isNull())
-        text += QStringLiteral("\tCtrl+") + e.commandKey; // shown, never registered
+        text += (e.shift ? QStringLiteral("\tCtrl+Shift+") : QStringLiteral("\tCtrl+")) +
+                e.commandKey; // shown, never registered
     QAction *a = m->qmenu->addAction(text);
     a->setEnabled(e.enabled);
     const SInt32 choice = ((SInt32)m->id << 16) | (SInt32)(index + 1);
@@ -152,7 +153,8 @@ void BuildBar()
 
 // Reads menu `id` from the built-in definitions: a line "menu ID Title" starts a
 // menu; each line after it is an item, its text then optionally a tab and its
-// command key; "-" is a separator and a leading "!" shows the item disabled.
+// command key ("S", or "Shift+S" for Ctrl+Shift+S); "-" is a separator and a
+// leading "!" shows the item disabled.
 bool LoadMenu(SInt16 id, OpaqueMenuRef *m)
 {
     tbx::InitResources();
@@ -194,7 +196,10 @@ bool LoadMenu(SInt16 id, OpaqueMenuRef *m)
             }
             const int tab = text.indexOf(QLatin1Char('\t'));
             if (tab >= 0) {
-                const QString key = text.mid(tab + 1).trimmed();
+                QString key = text.mid(tab + 1).trimmed();
+                e.shift = key.startsWith(QLatin1String("Shift+"));
+                if (e.shift)
+                    key.remove(0, 6);
                 if (!key.isEmpty())
                     e.commandKey = key.at(0).toUpper();
                 text.truncate(tab);
@@ -308,13 +313,20 @@ SInt32 MenuSelect(Point start)
 
 SInt32 MenuKey(SInt16 ch)
 {
-    const QChar key = QChar((ushort)(ch & 0xFF)).toUpper();
-    for (OpaqueMenuRef *m : B().installed) {
-        for (int i = 0; i < (int)m->entries.size(); i++) {
-            const OpaqueMenuRef::Entry &e = m->entries[i];
-            if (e.enabled && !e.separator && e.commandKey == key) {
-                Hilite(m->id);
-                return ((SInt32)m->id << 16) | (SInt32)(i + 1);
+    // An upper-case letter comes with Shift held: an item whose key needs Shift
+    // wins, and where none does Shift is ignored. A lower-case one never
+    // reaches an item that needs Shift.
+    const QChar typed = QChar((ushort)(ch & 0xFF));
+    const QChar key = typed.toUpper();
+    const bool shift = typed.isUpper();
+    for (int pass = shift ? 0 : 1; pass < 2; pass++) {
+        for (OpaqueMenuRef *m : B().installed) {
+            for (int i = 0; i < (int)m->entries.size(); i++) {
+                const OpaqueMenuRef::Entry &e = m->entries[i];
+                if (e.enabled && !e.separator && e.commandKey == key && e.shift == (pass == 0)) {
+                    Hilite(m->id);
+                    return ((SInt32)m->id << 16) | (SInt32)(i + 1);
+                }
             }
         }
     }

@@ -46,7 +46,8 @@ struct OpaqueMenuRef {
     QString title;
     struct Entry {
         QString text;
-        QChar commandKey; // upper case; null for none
+        QChar commandKey;   // upper case; null for none
+        bool shift = false; // the command key is Ctrl+Shift+key
         bool enabled = true;
         bool separator = false;
     };

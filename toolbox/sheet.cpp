@@ -108,8 +108,12 @@ void PaintSheet(QPainter &p, QPrinter &printer, const BuildSheet &s)
             p.setFont(heading);
             p.drawText(QRectF(left, fy, figuresWidth, row), Qt::AlignLeft, line);
         } else {
-            p.setFont(small);
             const QString value = line.mid(tab + 1);
+            // A figure with nothing in it takes no room on paper: the lacing
+            // table then stays on the first page.
+            if (value.trimmed().isEmpty())
+                continue;
+            p.setFont(small);
             const double valueWidth = figuresWidth * 0.38;
             // A label too long for its column (a long word in some languages)
             // wraps onto a second line rather than run into its value.

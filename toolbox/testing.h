@@ -45,4 +45,17 @@ void *ToolboxLacingWindow(void);
 // The spoke tension window (a QWidget), or null before it is first shown.
 void *ToolboxTensionWindow(void);
 
+// From now on (`on` true) the file chooser, the unsaved-changes question and
+// alerts are answered at once and never shown: NavGetFile and NavPutFile give
+// the path of ToolboxSetNavFile (null: the user cancels, the start),
+// NavAskSaveChanges the answer of ToolboxSetSaveChangesAnswer (Cancel at the
+// start), StandardAlert returns. Each call counts; false shows them again.
+void ToolboxAnswerNavigation(Boolean on);
+void ToolboxSetNavFile(const char *path);
+void ToolboxSetSaveChangesAnswer(NavAskSaveChangesResult answer);
+// How many choosers, questions and alerts were answered since the start.
+int ToolboxNavigationAsked(void);
+// The text of the last question or alert, UTF-8 ("" for none yet).
+const char *ToolboxLastAlertText(void);
+
 #endif

@@ -8,6 +8,8 @@
 #ifndef QUENNICK_TOOLBOX_TOOLBOX_H
 #define QUENNICK_TOOLBOX_TOOLBOX_H
 
+#include <stddef.h>
+
 #include "calc/types.h"
 
 // Texts: one length byte, then at most 255 bytes (UTF-8 in this program).
@@ -183,8 +185,10 @@ void DrawMenuBar(void);
 // bits and item in the low 16 bits, or 0 when nothing was chosen; the chosen
 // menu's title stays highlighted until HiliteMenu(0).
 SInt32 MenuSelect(Point startPt);
-// The enabled menu item whose command key is `ch` (any case), as MenuSelect's
-// result, with its title highlighted; 0 when no item has that key. Command
+// The enabled menu item whose command key is `ch`, as MenuSelect's result,
+// with its title highlighted; 0 when no item has that key. An upper-case
+// letter (typed with Shift) finds an item with Ctrl+Shift+key first, then one
+// with Ctrl+key; a lower-case one only an item with Ctrl+key. Command
 // keys are shown in the menus and never handled by Qt itself.
 SInt32 MenuKey(SInt16 ch);
 // Highlights the title of menu `menuID`; 0 highlights none.
@@ -360,6 +364,42 @@ void PrintBuildSheet(const BuildSheet *sheet);
 
 // Puts the UTF-8 text on the desktop's clipboard as plain text.
 void PutScrapText(const char *text);
+
+// Files and questions (navigation.cpp)
+
+// Asks the user for a file to open, in the desktop's file chooser, showing
+// the files that `filter` names ("Quennick builds (*.quennick)") or all
+// files. True with the chosen path, NUL-terminated in `path` (`size` bytes);
+// false when the user cancelled or the path would not fit.
+Boolean NavGetFile(const char *filter, char *path, size_t size);
+// Asks the user where to save, starting from `fileName` (a path, or a name in
+// the chooser's own folder; null or "" for none). A name typed without a
+// suffix gets `suffix` ("quennick"). The chooser asks before replacing a
+// file. True with the path as NavGetFile gives it.
+Boolean NavPutFile(const char *filter, const char *suffix, const char *fileName, char *path,
+                   size_t size);
+
+// The answers to the question about unsaved changes.
+typedef SInt16 NavAskSaveChangesResult;
+enum { kNavAskSaveChangesSave = 1, kNavAskSaveChangesCancel = 2, kNavAskSaveChangesDontSave = 3 };
+// The question's texts, UTF-8, in the user's language: the question, a line
+// that explains it, and the three buttons.
+struct NavAskSaveChangesTexts {
+    const char *question;
+    const char *detail;
+    const char *save;
+    const char *dontSave;
+    const char *cancel;
+};
+// Asks, in front of the main window, whether to save the changes; Escape and
+// the close box answer Cancel, Return Save.
+NavAskSaveChangesResult NavAskSaveChanges(const NavAskSaveChangesTexts *texts);
+
+enum { kAlertStopAlert = 0, kAlertNoteAlert = 1, kAlertCautionAlert = 2 };
+// Shows a message with an OK button, in front of the main window, and returns
+// when the user has closed it. `error` is the message, `explanation` a line
+// below it (null for none); both UTF-8, shown as plain text.
+void StandardAlert(SInt16 alertType, const char *error, const char *explanation);
 
 // The spoke tension window (tensionview.cpp): a table of the spokes, the
 // figures, the spokes outside the band and the chart, all given as texts and

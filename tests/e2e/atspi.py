@@ -42,7 +42,8 @@ def walk(node, depth=0):
 
 
 def application(name="Quennick"):
-    """The program's accessible application, found by the title of a window."""
+    """The program's accessible application, found by the title of a window
+    (which may name an open build first: "rear-wheel — Quennick")."""
     desktop = Atspi.get_desktop(0)
     for i in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(i)
@@ -50,7 +51,8 @@ def application(name="Quennick"):
             continue
         for j in range(app.get_child_count()):
             win = app.get_child_at_index(j)
-            if win is not None and win.get_name() == name:
+            if win is not None and (win.get_name() == name or
+                                    win.get_name().endswith(" — " + name)):
                 return app
     return None
 
