@@ -47,101 +47,101 @@
     <name>ErdHelper</name>
     <message>
         <source>ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD aus einer Messung</translation>
     </message>
     <message>
         <source>Measured with</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessen mit</translation>
     </message>
     <message>
         <source>Two spokes with nipples across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Speichen mit Nippeln quer über die Felge</translation>
     </message>
     <message>
         <source>A measuring tool: two rods of known length</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerkzeug: zwei Stäbe bekannter Länge</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragen</translation>
     </message>
 </context>
 <context>
     <name>FlangeDiameterHelper</name>
     <message>
         <source>Flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanschdurchmesser aus einer Messung</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessen</translation>
     </message>
     <message>
         <source>Across the outer edges of two opposite holes</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die Außenkanten zweier gegenüberliegender Löcher</translation>
     </message>
     <message>
         <source>Hole to hole across, from the same edge of each</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Loch zu Loch, jeweils an derselben Kante</translation>
     </message>
     <message>
         <source>For:</source>
-        <translation type="unfinished"></translation>
+        <translation>Für:</translation>
     </message>
     <message>
         <source>Which flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Welcher Flansch</translation>
     </message>
     <message>
         <source>Both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Seiten</translation>
     </message>
     <message>
         <source>Side 1</source>
-        <translation type="unfinished">Seite 1</translation>
+        <translation>Seite 1</translation>
     </message>
     <message>
         <source>Side 2</source>
-        <translation type="unfinished">Seite 2</translation>
+        <translation>Seite 2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragen</translation>
     </message>
 </context>
 <context>
     <name>FlangeDistanceHelper</name>
     <message>
         <source>Flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanschabstände aus den Herstellerangaben</translation>
     </message>
     <message>
         <source>The maker gives</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hersteller gibt an</translation>
     </message>
     <message>
         <source>The distance between the flanges and their offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand zwischen den Flanschen und ihren Versatz</translation>
     </message>
     <message>
         <source>The width over the locknuts and each flange&apos;s distance from its locknut</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbaubreite und Abstand jedes Flansches von seiner Kontermutter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragen</translation>
     </message>
 </context>
 <context>
@@ -708,83 +708,83 @@
     </message>
     <message>
         <source>…</source>
-        <translation type="unfinished"></translation>
+        <translation>…</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD aus einer Messung ermitteln</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD aus einer Messung quer über die Felge ermitteln</translation>
     </message>
     <message>
         <source>Nipple washers, each:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterlegscheibe je Nippel:</translation>
     </message>
     <message>
         <source>Nipple washer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicke der Nippelunterlegscheibe</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>The thickness of the washer under each nipple, in mm; empty for none. Each nipple sits a washer further out, so the lengths are worked from the ERD plus twice the washer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dicke der Unterlegscheibe unter jedem Nippel, in mm; leer für keine. Jeder Nippel sitzt um eine Scheibe weiter außen, daher werden die Längen aus dem ERD plus der doppelten Scheibendicke berechnet.</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle:</translation>
     </message>
     <message>
         <source>Rim source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle der Felgendaten</translation>
     </message>
     <message>
         <source>Where the chosen rim&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>Woher die Maße der gewählten Felge stammen, laut ihrem Katalog</translation>
     </message>
     <message>
         <source>Hub source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle der Nabendaten</translation>
     </message>
     <message>
         <source>Where the chosen hub&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>Woher die Maße der gewählten Nabe stammen, laut ihrem Katalog</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanschdurchmesser aus einer Messung ermitteln</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement across the flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanschdurchmesser aus einer Messung quer über den Flansch ermitteln</translation>
     </message>
     <message>
         <source>Work out the flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanschabstände aus den Herstellerangaben ermitteln</translation>
     </message>
     <message>
         <source>Work out each flange&apos;s distance from the centre from the distance between the flanges, or from the width over the locknuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Abstand jedes Flansches von der Mitte aus dem Abstand zwischen den Flanschen oder aus der Einbaubreite ermitteln</translation>
     </message>
     <message>
         <source>ERD ±1 mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ±1 mm:</translation>
     </message>
     <message>
         <source>Side 1 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Kauflänge Seite 1 bei ERD ±1 mm</translation>
     </message>
     <message>
         <source>The stock lengths to buy if the ERD were 1 mm shorter and 1 mm longer: one length means a millimetre&apos;s doubt about the rim does not matter</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lieferlängen, die bei 1 mm kleinerem und bei 1 mm größerem ERD zu kaufen wären: Steht nur eine Länge da, spielt ein Millimeter Unsicherheit bei der Felge keine Rolle</translation>
     </message>
     <message>
         <source>Side 2 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Kauflänge Seite 2 bei ERD ±1 mm</translation>
     </message>
 </context>
 <context>
@@ -879,11 +879,11 @@
     <name>menu 131</name>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufrad</translation>
     </message>
     <message>
         <source>Spoke tensions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichenspannungen…</translation>
     </message>
 </context>
 <context>
@@ -1376,89 +1376,89 @@
     <name>strings 150</name>
     <message>
         <source>Spoke tensions: ^1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichenspannungen: ^1</translation>
     </message>
     <message>
         <source>No wheel calculated yet: calculate one, and its spokes are listed here for their tensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Laufrad berechnet: eines berechnen, dann stehen seine Speichen hier für ihre Spannungen bereit.</translation>
     </message>
     <message>
         <source>Tension (kgf/N)</source>
         <extracomment>The meter that shows tension itself (a digital one), as against one whose readings a table turns into tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spannung (kgf/N)</translation>
     </message>
     <message>
         <source>^1, ^2, ^3 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>^1, ^2, ^3 Speichen</translation>
     </message>
     <message>
         <source>Reading</source>
         <extracomment>A tension meter&apos;s reading: the number the meter shows, before its table turns it into a tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Messwert</translation>
     </message>
     <message>
         <source>Tension</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Tension readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsmesswerte</translation>
     </message>
 </context>
 <context>
     <name>strings 151</name>
     <message>
         <source>not a reading: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Messwert: nicht berücksichtigt</translation>
     </message>
     <message>
         <source>outside the meter&apos;s table: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb der Tabelle des Tensiometers: nicht berücksichtigt</translation>
     </message>
     <message>
         <source>^1 under its side&apos;s mean: tighten</source>
         <extracomment>^1 a whole percentage with its sign written by list 163 (&quot;24 %&quot;). Tighten: turn the nipple to raise the spoke&apos;s tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>^1 unter dem Mittelwert ihrer Seite: nachspannen</translation>
     </message>
     <message>
         <source>^1 over its side&apos;s mean: loosen</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 über dem Mittelwert ihrer Seite: entspannen</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2: ^3</source>
-        <translation type="unfinished"></translation>
+        <translation>Felgenloch ^1, Seite ^2: ^3</translation>
     </message>
     <message>
         <source>Every spoke read is within ±^1 of its side&apos;s mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gemessenen Speichen liegen innerhalb von ±^1 um den Mittelwert ihrer Seite.</translation>
     </message>
     <message>
         <source>Spokes outside ±^1 of their side&apos;s mean, furthest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichen außerhalb von ±^1 um den Mittelwert ihrer Seite, größte Abweichung zuerst:</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2, hub hole ^3: ^4</source>
-        <translation type="unfinished"></translation>
+        <translation>Felgenloch ^1, Seite ^2, Nabenloch ^3: ^4</translation>
     </message>
 </context>
 <context>
     <name>strings 152</name>
     <message>
         <source>Side ^1: mean ^2, from ^3 of its ^4 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite ^1: Mittelwert ^2, aus ^3 ihrer ^4 Speichen</translation>
     </message>
     <message>
         <source>Side ^1: no reading yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite ^1: noch kein Messwert</translation>
     </message>
     <message>
         <source>Side ^1: its share of the target is ^2; the mean is ^3 from it</source>
         <extracomment>^2 the side&apos;s share of the tension typed for the higher-tension side; ^3 how far the mean is from it, a signed percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seite ^1: ihr Anteil an der Sollspannung ist ^2; der Mittelwert weicht um ^3 davon ab</translation>
     </message>
 </context>
 <context>
@@ -1466,140 +1466,140 @@
     <message>
         <source>Each side&apos;s spoke tensions round the wheel, seen from side 2 with the valve at the top: the farther from the centre, the tighter. Side 1 dashed, orange, open squares; side 2 solid, blue, filled dots; each side&apos;s mean a circle with its band of ^1 round it; a spoke outside its band ringed.</source>
         <extracomment>What the chart shows, for screen readers. ^1 the band (&quot;±20 %&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spannungen je Seite rund ums Laufrad, von Seite 2, Ventil oben: je weiter außen, desto straffer. Seite 1 gestrichelt, orange, offene Quadrate; Seite 2 durchgezogen, blau, volle Punkte; Mittelwert als Kreis mit Band ^1; Speiche außerhalb umkreist.</translation>
     </message>
 </context>
 <context>
     <name>strings 154</name>
     <message>
         <source>^1 to ^2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 bis ^2 mm</translation>
     </message>
     <message>
         <source>^1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 mm</translation>
     </message>
 </context>
 <context>
     <name>strings 155</name>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Nipple washers, each</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterlegscheibe je Nippel</translation>
     </message>
     <message>
         <source>ERD the lengths are worked from</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD, aus dem die Längen berechnet sind</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kauflänge bei ERD ±1 mm, Seite 1</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kauflänge bei ERD ±1 mm, Seite 2</translation>
     </message>
 </context>
 <context>
     <name>strings 156</name>
     <message>
         <source>Put two spokes in opposite holes, screw a nipple on each, pull them tight and measure across from where one spoke enters its nipple to where the other enters its own. Each nipple&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Speichen in gegenüberliegende Löcher stecken, je einen Nippel aufschrauben, straff ziehen und quer messen: vom Eintritt der einen Speiche in ihren Nippel bis zum Eintritt der anderen in ihren. Jede Nippellänge wird addiert.</translation>
     </message>
     <message>
         <source>Seat two rods of known length in opposite holes, each in a nipple as a spoke will be, and measure across between their ends. Each rod&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Stäbe bekannter Länge in gegenüberliegende Löcher setzen, jeden in einem Nippel wie später die Speiche, und quer zwischen ihren Enden messen. Jede Stablänge wird addiert.</translation>
     </message>
     <message>
         <source>Measured across:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quer gemessen:</translation>
     </message>
     <message>
         <source>Nipple length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nippellänge:</translation>
     </message>
     <message>
         <source>Length of each rod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge jedes Stabs:</translation>
     </message>
     <message>
         <source>ERD ^1 mm filled in: ^2 across and twice ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ^1 mm eingetragen: ^2 quer plus zweimal ^3.</translation>
     </message>
     <message>
         <source>These figures give no ERD: the measurement and what is added at each end must both be above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Werte ergeben keinen ERD: Der Messwert und die Zugabe an jedem Ende müssen beide über 0 liegen.</translation>
     </message>
     <message>
         <source>The distance between the flanges, middle to middle, and how far their middle lies off the hub&apos;s centre toward side 1 (0 or empty for a centred hub).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abstand zwischen den Flanschen, Mitte zu Mitte, und wie weit ihre Mitte von der Nabenmitte zur Seite 1 hin versetzt ist (0 oder leer bei mittiger Nabe).</translation>
     </message>
     <message>
         <source>The width over the locknuts, and each flange&apos;s distance, to its middle, from its own locknut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einbaubreite über die Kontermuttern und der Abstand jedes Flansches, bis zu seiner Mitte, von seiner eigenen Kontermutter.</translation>
     </message>
     <message>
         <source>Distance between the flanges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand zwischen den Flanschen:</translation>
     </message>
     <message>
         <source>Offset toward side 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz Richtung Seite 1:</translation>
     </message>
     <message>
         <source>Width over the locknuts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbaubreite über Kontermuttern:</translation>
     </message>
     <message>
         <source>Side 1 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 1, Kontermutter bis Flansch:</translation>
     </message>
     <message>
         <source>Side 2 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 2, Kontermutter bis Flansch:</translation>
     </message>
     <message>
         <source>Flange distances filled in: side 1 ^1 mm, side 2 ^2 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanschabstände eingetragen: Seite 1 ^1 mm, Seite 2 ^2 mm.</translation>
     </message>
     <message>
         <source>These figures give no flange distances: each must come out above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Werte ergeben keine Flanschabstände: Jeder muss über 0 liegen.</translation>
     </message>
     <message>
         <source>Measure across the flange from the outer edge of one spoke hole to the outer edge of the hole opposite; one hole&apos;s diameter is taken off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quer über den Flansch messen, von der Außenkante eines Speichenlochs bis zur Außenkante des gegenüberliegenden Lochs; ein Lochdurchmesser wird abgezogen.</translation>
     </message>
     <message>
         <source>Measure across the flange from one spoke hole to the hole opposite, from the same edge of each: that is the circle through the holes&apos; centres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quer über den Flansch messen, von einem Speichenloch zum gegenüberliegenden, jeweils an derselben Kante: Das ergibt den Kreis durch die Lochmitten.</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
-        <translation type="unfinished">Speichenlochdurchmesser:</translation>
+        <translation>Speichenlochdurchmesser:</translation>
     </message>
     <message>
         <source>Flange diameter ^1 mm filled in for ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanschdurchmesser ^1 mm eingetragen für ^2.</translation>
     </message>
     <message>
         <source>These figures give no flange diameter: the measurement must be larger than the hole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Werte ergeben keinen Flanschdurchmesser: Der Messwert muss größer als das Loch sein.</translation>
     </message>
     <message>
         <source>both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>beide Seiten</translation>
     </message>
     <message>
         <source>side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 1</translation>
     </message>
     <message>
         <source>side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 2</translation>
     </message>
 </context>
 <context>
