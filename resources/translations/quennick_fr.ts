@@ -47,101 +47,101 @@
     <name>ErdHelper</name>
     <message>
         <source>ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD d’après une mesure</translation>
     </message>
     <message>
         <source>Measured with</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesuré avec</translation>
     </message>
     <message>
         <source>Two spokes with nipples across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux rayons avec leurs écrous, en travers de la jante</translation>
     </message>
     <message>
         <source>A measuring tool: two rods of known length</source>
-        <translation type="unfinished"></translation>
+        <translation>Un outil de mesure&#xa0;: deux tiges de longueur connue</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter</translation>
     </message>
 </context>
 <context>
     <name>FlangeDiameterHelper</name>
     <message>
         <source>Flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre du flasque d’après une mesure</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure</translation>
     </message>
     <message>
         <source>Across the outer edges of two opposite holes</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre les bords extérieurs de deux trous opposés</translation>
     </message>
     <message>
         <source>Hole to hole across, from the same edge of each</source>
-        <translation type="unfinished"></translation>
+        <translation>D’un trou au trou opposé, du même bord de chacun</translation>
     </message>
     <message>
         <source>For:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour&#xa0;:</translation>
     </message>
     <message>
         <source>Which flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel flasque</translation>
     </message>
     <message>
         <source>Both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux côtés</translation>
     </message>
     <message>
         <source>Side 1</source>
-        <translation type="unfinished">Côté 1</translation>
+        <translation>Côté 1</translation>
     </message>
     <message>
         <source>Side 2</source>
-        <translation type="unfinished">Côté 2</translation>
+        <translation>Côté 2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter</translation>
     </message>
 </context>
 <context>
     <name>FlangeDistanceHelper</name>
     <message>
         <source>Flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Distances des flasques d’après les cotes du fabricant</translation>
     </message>
     <message>
         <source>The maker gives</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fabricant donne</translation>
     </message>
     <message>
         <source>The distance between the flanges and their offset</source>
-        <translation type="unfinished"></translation>
+        <translation>La distance entre les flasques et leur décalage</translation>
     </message>
     <message>
         <source>The width over the locknuts and each flange&apos;s distance from its locknut</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur entre contre-écrous et la distance de chaque flasque à son contre-écrou</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter</translation>
     </message>
 </context>
 <context>
@@ -708,83 +708,83 @@
     </message>
     <message>
         <source>…</source>
-        <translation type="unfinished"></translation>
+        <translation>…</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer l’ERD d’après une mesure</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer l’ERD d’après une mesure en travers de la jante</translation>
     </message>
     <message>
         <source>Nipple washers, each:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondelles d’écrou, chacune&#xa0;:</translation>
     </message>
     <message>
         <source>Nipple washer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur des rondelles d’écrou</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>The thickness of the washer under each nipple, in mm; empty for none. Each nipple sits a washer further out, so the lengths are worked from the ERD plus twice the washer.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’épaisseur de la rondelle sous chaque écrou, en mm&#xa0;; vide pour aucune. Chaque écrou se trouve d’une rondelle plus loin vers l’extérieur&#xa0;: les longueurs se calculent sur l’ERD plus deux fois la rondelle.</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Source&#xa0;:</translation>
     </message>
     <message>
         <source>Rim source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de la jante</translation>
     </message>
     <message>
         <source>Where the chosen rim&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>D’où viennent les cotes de la jante choisie, selon son catalogue</translation>
     </message>
     <message>
         <source>Hub source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source du moyeu</translation>
     </message>
     <message>
         <source>Where the chosen hub&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>D’où viennent les cotes du moyeu choisi, selon son catalogue</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer le diamètre du flasque d’après une mesure</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement across the flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer le diamètre du flasque d’après une mesure en travers du flasque</translation>
     </message>
     <message>
         <source>Work out the flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer les distances des flasques d’après les cotes du fabricant</translation>
     </message>
     <message>
         <source>Work out each flange&apos;s distance from the centre from the distance between the flanges, or from the width over the locknuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer la distance de chaque flasque au centre à partir de la distance entre les flasques, ou de la largeur entre contre-écrous</translation>
     </message>
     <message>
         <source>ERD ±1 mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ±1 mm&#xa0;:</translation>
     </message>
     <message>
         <source>Side 1 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur à acheter, côté 1, avec l’ERD à 1 mm près</translation>
     </message>
     <message>
         <source>The stock lengths to buy if the ERD were 1 mm shorter and 1 mm longer: one length means a millimetre&apos;s doubt about the rim does not matter</source>
-        <translation type="unfinished"></translation>
+        <translation>Les longueurs du commerce à acheter si l’ERD était plus court ou plus long de 1 mm&#xa0;: une seule longueur signifie qu’un millimètre de doute sur la jante est sans importance</translation>
     </message>
     <message>
         <source>Side 2 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur à acheter, côté 2, avec l’ERD à 1 mm près</translation>
     </message>
 </context>
 <context>
@@ -879,11 +879,11 @@
     <name>menu 131</name>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Roue</translation>
     </message>
     <message>
         <source>Spoke tensions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensions des rayons…</translation>
     </message>
 </context>
 <context>
@@ -1376,89 +1376,89 @@
     <name>strings 150</name>
     <message>
         <source>Spoke tensions: ^1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensions des rayons&#xa0;: ^1</translation>
     </message>
     <message>
         <source>No wheel calculated yet: calculate one, and its spokes are listed here for their tensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune roue calculée&#xa0;: calculez-en une, et ses rayons s’afficheront ici pour leurs tensions.</translation>
     </message>
     <message>
         <source>Tension (kgf/N)</source>
         <extracomment>The meter that shows tension itself (a digital one), as against one whose readings a table turns into tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tension (kgf/N)</translation>
     </message>
     <message>
         <source>^1, ^2, ^3 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>^1, ^2, ^3 rayons</translation>
     </message>
     <message>
         <source>Reading</source>
         <extracomment>A tension meter&apos;s reading: the number the meter shows, before its table turns it into a tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Tension</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>Tension readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectures du tensiomètre</translation>
     </message>
 </context>
 <context>
     <name>strings 151</name>
     <message>
         <source>not a reading: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>lecture non valable&#xa0;: écartée</translation>
     </message>
     <message>
         <source>outside the meter&apos;s table: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>hors de la table du tensiomètre&#xa0;: écartée</translation>
     </message>
     <message>
         <source>^1 under its side&apos;s mean: tighten</source>
         <extracomment>^1 a whole percentage with its sign written by list 163 (&quot;24 %&quot;). Tighten: turn the nipple to raise the spoke&apos;s tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>^1 sous la moyenne de son côté&#xa0;: à tendre</translation>
     </message>
     <message>
         <source>^1 over its side&apos;s mean: loosen</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 au-dessus de la moyenne de son côté&#xa0;: à détendre</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2: ^3</source>
-        <translation type="unfinished"></translation>
+        <translation>trou de jante ^1, côté ^2&#xa0;: ^3</translation>
     </message>
     <message>
         <source>Every spoke read is within ±^1 of its side&apos;s mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque rayon lu est à ±^1 de la moyenne de son côté.</translation>
     </message>
     <message>
         <source>Spokes outside ±^1 of their side&apos;s mean, furthest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayons hors de ±^1 de la moyenne de leur côté, les plus éloignés d’abord&#xa0;:</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2, hub hole ^3: ^4</source>
-        <translation type="unfinished"></translation>
+        <translation>trou de jante ^1, côté ^2, trou de moyeu ^3&#xa0;: ^4</translation>
     </message>
 </context>
 <context>
     <name>strings 152</name>
     <message>
         <source>Side ^1: mean ^2, from ^3 of its ^4 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Côté ^1&#xa0;: moyenne ^2, sur ^3 de ses ^4 rayons</translation>
     </message>
     <message>
         <source>Side ^1: no reading yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Côté ^1&#xa0;: aucune lecture</translation>
     </message>
     <message>
         <source>Side ^1: its share of the target is ^2; the mean is ^3 from it</source>
         <extracomment>^2 the side&apos;s share of the tension typed for the higher-tension side; ^3 how far the mean is from it, a signed percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Côté ^1&#xa0;: sa part de la tension visée est ^2&#xa0;; la moyenne s’en écarte de ^3</translation>
     </message>
 </context>
 <context>
@@ -1466,140 +1466,140 @@
     <message>
         <source>Each side&apos;s spoke tensions round the wheel, seen from side 2 with the valve at the top: the farther from the centre, the tighter. Side 1 dashed, orange, open squares; side 2 solid, blue, filled dots; each side&apos;s mean a circle with its band of ^1 round it; a spoke outside its band ringed.</source>
         <extracomment>What the chart shows, for screen readers. ^1 the band (&quot;±20 %&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensions sur le tour de roue, vue du côté 2, valve en haut&#xa0;: plus loin du centre, plus tendu. Côté 1&#xa0;: tirets orange, carrés vides&#xa0;; côté 2&#xa0;: trait plein bleu, points pleins&#xa0;; moyenne en cercle dans sa plage de ^1&#xa0;; rayon hors plage cerclé.</translation>
     </message>
 </context>
 <context>
     <name>strings 154</name>
     <message>
         <source>^1 to ^2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 à ^2 mm</translation>
     </message>
     <message>
         <source>^1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 mm</translation>
     </message>
 </context>
 <context>
     <name>strings 155</name>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Nipple washers, each</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondelles d’écrou, chacune</translation>
     </message>
     <message>
         <source>ERD the lengths are worked from</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD de calcul des longueurs</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>À acheter à ERD ±1 mm, côté 1</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>À acheter à ERD ±1 mm, côté 2</translation>
     </message>
 </context>
 <context>
     <name>strings 156</name>
     <message>
         <source>Put two spokes in opposite holes, screw a nipple on each, pull them tight and measure across from where one spoke enters its nipple to where the other enters its own. Each nipple&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passez deux rayons dans des trous opposés, vissez un écrou sur chacun, tendez-les et mesurez de l’entrée d’un rayon dans son écrou à celle de l’autre dans le sien. La longueur de chaque écrou est ajoutée.</translation>
     </message>
     <message>
         <source>Seat two rods of known length in opposite holes, each in a nipple as a spoke will be, and measure across between their ends. Each rod&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placez deux tiges de longueur connue dans des trous opposés, chacune dans un écrou comme le sera un rayon, et mesurez entre leurs extrémités. La longueur de chaque tige est ajoutée.</translation>
     </message>
     <message>
         <source>Measured across:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cote mesurée&#xa0;:</translation>
     </message>
     <message>
         <source>Nipple length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur d’écrou&#xa0;:</translation>
     </message>
     <message>
         <source>Length of each rod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de chaque tige&#xa0;:</translation>
     </message>
     <message>
         <source>ERD ^1 mm filled in: ^2 across and twice ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ^1 mm reporté&#xa0;: ^2 mesurés plus deux fois ^3.</translation>
     </message>
     <message>
         <source>These figures give no ERD: the measurement and what is added at each end must both be above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces valeurs ne donnent pas d’ERD&#xa0;: la mesure et ce qui s’ajoute à chaque bout doivent être supérieurs à 0.</translation>
     </message>
     <message>
         <source>The distance between the flanges, middle to middle, and how far their middle lies off the hub&apos;s centre toward side 1 (0 or empty for a centred hub).</source>
-        <translation type="unfinished"></translation>
+        <translation>La distance entre les flasques, milieu à milieu, et le décalage de leur milieu par rapport au centre du moyeu vers le côté 1 (0 ou vide pour un moyeu centré).</translation>
     </message>
     <message>
         <source>The width over the locknuts, and each flange&apos;s distance, to its middle, from its own locknut.</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur entre contre-écrous, et la distance de chaque flasque, à son milieu, depuis son propre contre-écrou.</translation>
     </message>
     <message>
         <source>Distance between the flanges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance entre les flasques&#xa0;:</translation>
     </message>
     <message>
         <source>Offset toward side 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage vers le côté 1&#xa0;:</translation>
     </message>
     <message>
         <source>Width over the locknuts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur entre contre-écrous&#xa0;:</translation>
     </message>
     <message>
         <source>Side 1 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contre-écrou à flasque, côté 1&#xa0;:</translation>
     </message>
     <message>
         <source>Side 2 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contre-écrou à flasque, côté 2&#xa0;:</translation>
     </message>
     <message>
         <source>Flange distances filled in: side 1 ^1 mm, side 2 ^2 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distances des flasques reportées&#xa0;: côté 1 ^1 mm, côté 2 ^2 mm.</translation>
     </message>
     <message>
         <source>These figures give no flange distances: each must come out above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces valeurs ne donnent pas de distances de flasques&#xa0;: chacune doit être supérieure à 0.</translation>
     </message>
     <message>
         <source>Measure across the flange from the outer edge of one spoke hole to the outer edge of the hole opposite; one hole&apos;s diameter is taken off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesurez en travers du flasque, du bord extérieur d’un trou de rayon au bord extérieur du trou opposé&#xa0;; le diamètre d’un trou est retranché.</translation>
     </message>
     <message>
         <source>Measure across the flange from one spoke hole to the hole opposite, from the same edge of each: that is the circle through the holes&apos; centres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesurez en travers du flasque, d’un trou de rayon au trou opposé, du même bord de chacun&#xa0;: c’est le cercle passant par le centre des trous.</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
-        <translation type="unfinished">Diamètre des trous de rayons&#xa0;:</translation>
+        <translation>Diamètre des trous de rayons&#xa0;:</translation>
     </message>
     <message>
         <source>Flange diameter ^1 mm filled in for ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre du flasque ^1 mm reporté pour ^2.</translation>
     </message>
     <message>
         <source>These figures give no flange diameter: the measurement must be larger than the hole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces valeurs ne donnent pas de diamètre de flasque&#xa0;: la mesure doit être plus grande que le trou.</translation>
     </message>
     <message>
         <source>both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>les deux côtés</translation>
     </message>
     <message>
         <source>side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>le côté 1</translation>
     </message>
     <message>
         <source>side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>le côté 2</translation>
     </message>
 </context>
 <context>
