@@ -47,101 +47,101 @@
     <name>ErdHelper</name>
     <message>
         <source>ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD uit een meting</translation>
     </message>
     <message>
         <source>Measured with</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeten met</translation>
     </message>
     <message>
         <source>Two spokes with nipples across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee spaken met nippels, dwars over de velg</translation>
     </message>
     <message>
         <source>A measuring tool: two rods of known length</source>
-        <translation type="unfinished"></translation>
+        <translation>Een meetgereedschap: twee staafjes van bekende lengte</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Invullen</translation>
     </message>
 </context>
 <context>
     <name>FlangeDiameterHelper</name>
     <message>
         <source>Flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Flensdiameter uit een meting</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeten</translation>
     </message>
     <message>
         <source>Across the outer edges of two opposite holes</source>
-        <translation type="unfinished"></translation>
+        <translation>Over de buitenranden van twee tegenoverliggende gaten</translation>
     </message>
     <message>
         <source>Hole to hole across, from the same edge of each</source>
-        <translation type="unfinished"></translation>
+        <translation>Van gat tot gat, telkens vanaf dezelfde rand</translation>
     </message>
     <message>
         <source>For:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor:</translation>
     </message>
     <message>
         <source>Which flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Welke flens</translation>
     </message>
     <message>
         <source>Both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide kanten</translation>
     </message>
     <message>
         <source>Side 1</source>
-        <translation type="unfinished">Kant 1</translation>
+        <translation>Kant 1</translation>
     </message>
     <message>
         <source>Side 2</source>
-        <translation type="unfinished">Kant 2</translation>
+        <translation>Kant 2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Invullen</translation>
     </message>
 </context>
 <context>
     <name>FlangeDistanceHelper</name>
     <message>
         <source>Flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Flensafstanden uit de opgaven van de fabrikant</translation>
     </message>
     <message>
         <source>The maker gives</source>
-        <translation type="unfinished"></translation>
+        <translation>De fabrikant geeft</translation>
     </message>
     <message>
         <source>The distance between the flanges and their offset</source>
-        <translation type="unfinished"></translation>
+        <translation>De afstand tussen de flenzen en hun offset</translation>
     </message>
     <message>
         <source>The width over the locknuts and each flange&apos;s distance from its locknut</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedte over de contramoeren en de afstand van elke flens tot de contramoer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Invullen</translation>
     </message>
 </context>
 <context>
@@ -708,83 +708,83 @@
     </message>
     <message>
         <source>…</source>
-        <translation type="unfinished"></translation>
+        <translation>…</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD uit een meting berekenen</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD berekenen uit een meting dwars over de velg</translation>
     </message>
     <message>
         <source>Nipple washers, each:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nippelringen, elk:</translation>
     </message>
     <message>
         <source>Nipple washer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Dikte van de nippelringen</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>The thickness of the washer under each nipple, in mm; empty for none. Each nipple sits a washer further out, so the lengths are worked from the ERD plus twice the washer.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dikte van de ring onder elke nippel, in mm; leeg voor geen. Elke nippel zit een ringdikte verder naar buiten, dus de lengtes worden berekend uit de ERD plus tweemaal de ringdikte.</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bron:</translation>
     </message>
     <message>
         <source>Rim source</source>
-        <translation type="unfinished"></translation>
+        <translation>Bron van de velg</translation>
     </message>
     <message>
         <source>Where the chosen rim&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>Waar de gegevens van de gekozen velg vandaan komen, volgens de catalogus</translation>
     </message>
     <message>
         <source>Hub source</source>
-        <translation type="unfinished"></translation>
+        <translation>Bron van de naaf</translation>
     </message>
     <message>
         <source>Where the chosen hub&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>Waar de gegevens van de gekozen naaf vandaan komen, volgens de catalogus</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Flensdiameter uit een meting berekenen</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement across the flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Flensdiameter berekenen uit een meting dwars over de flens</translation>
     </message>
     <message>
         <source>Work out the flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Flensafstanden berekenen uit de opgaven van de fabrikant</translation>
     </message>
     <message>
         <source>Work out each flange&apos;s distance from the centre from the distance between the flanges, or from the width over the locknuts</source>
-        <translation type="unfinished"></translation>
+        <translation>De afstand van elke flens tot het midden berekenen uit de afstand tussen de flenzen, of uit de breedte over de contramoeren</translation>
     </message>
     <message>
         <source>ERD ±1 mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ±1 mm:</translation>
     </message>
     <message>
         <source>Side 1 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Te kopen lengte kant 1 bij een ERD 1 mm kleiner of groter</translation>
     </message>
     <message>
         <source>The stock lengths to buy if the ERD were 1 mm shorter and 1 mm longer: one length means a millimetre&apos;s doubt about the rim does not matter</source>
-        <translation type="unfinished"></translation>
+        <translation>De te kopen verkrijgbare lengtes als de ERD 1 mm kleiner en 1 mm groter was: één lengte betekent dat een millimeter twijfel over de velg er niet toe doet</translation>
     </message>
     <message>
         <source>Side 2 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Te kopen lengte kant 2 bij een ERD 1 mm kleiner of groter</translation>
     </message>
 </context>
 <context>
@@ -879,11 +879,11 @@
     <name>menu 131</name>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiel</translation>
     </message>
     <message>
         <source>Spoke tensions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaakspanningen…</translation>
     </message>
 </context>
 <context>
@@ -1376,89 +1376,89 @@
     <name>strings 150</name>
     <message>
         <source>Spoke tensions: ^1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaakspanningen: ^1</translation>
     </message>
     <message>
         <source>No wheel calculated yet: calculate one, and its spokes are listed here for their tensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen wiel berekend: bereken er een, dan staan de spaken hier klaar voor hun spanningen.</translation>
     </message>
     <message>
         <source>Tension (kgf/N)</source>
         <extracomment>The meter that shows tension itself (a digital one), as against one whose readings a table turns into tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spanning (kgf/N)</translation>
     </message>
     <message>
         <source>^1, ^2, ^3 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>^1, ^2, ^3 spaken</translation>
     </message>
     <message>
         <source>Reading</source>
         <extracomment>A tension meter&apos;s reading: the number the meter shows, before its table turns it into a tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aflezing</translation>
     </message>
     <message>
         <source>Tension</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanning</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerking</translation>
     </message>
     <message>
         <source>Tension readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Aflezingen van de spaakspanningsmeter</translation>
     </message>
 </context>
 <context>
     <name>strings 151</name>
     <message>
         <source>not a reading: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>geen aflezing: weggelaten</translation>
     </message>
     <message>
         <source>outside the meter&apos;s table: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>buiten de tabel van de meter: weggelaten</translation>
     </message>
     <message>
         <source>^1 under its side&apos;s mean: tighten</source>
         <extracomment>^1 a whole percentage with its sign written by list 163 (&quot;24 %&quot;). Tighten: turn the nipple to raise the spoke&apos;s tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>^1 onder het gemiddelde van haar kant: verhoog de spanning</translation>
     </message>
     <message>
         <source>^1 over its side&apos;s mean: loosen</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 boven het gemiddelde van haar kant: verlaag de spanning</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2: ^3</source>
-        <translation type="unfinished"></translation>
+        <translation>velggat ^1, kant ^2: ^3</translation>
     </message>
     <message>
         <source>Every spoke read is within ±^1 of its side&apos;s mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke afgelezen spaak ligt binnen ±^1 van het gemiddelde van haar kant.</translation>
     </message>
     <message>
         <source>Spokes outside ±^1 of their side&apos;s mean, furthest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaken buiten ±^1 van het gemiddelde van hun kant, de verste eerst:</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2, hub hole ^3: ^4</source>
-        <translation type="unfinished"></translation>
+        <translation>velggat ^1, kant ^2, naafgat ^3: ^4</translation>
     </message>
 </context>
 <context>
     <name>strings 152</name>
     <message>
         <source>Side ^1: mean ^2, from ^3 of its ^4 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kant ^1: gemiddelde ^2, uit ^3 van haar ^4 spaken</translation>
     </message>
     <message>
         <source>Side ^1: no reading yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kant ^1: nog geen aflezing</translation>
     </message>
     <message>
         <source>Side ^1: its share of the target is ^2; the mean is ^3 from it</source>
         <extracomment>^2 the side&apos;s share of the tension typed for the higher-tension side; ^3 how far the mean is from it, a signed percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kant ^1: haar deel van de doelspanning is ^2; het gemiddelde wijkt er ^3 van af</translation>
     </message>
 </context>
 <context>
@@ -1466,140 +1466,140 @@
     <message>
         <source>Each side&apos;s spoke tensions round the wheel, seen from side 2 with the valve at the top: the farther from the centre, the tighter. Side 1 dashed, orange, open squares; side 2 solid, blue, filled dots; each side&apos;s mean a circle with its band of ^1 round it; a spoke outside its band ringed.</source>
         <extracomment>What the chart shows, for screen readers. ^1 the band (&quot;±20 %&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spanningen per kant rond het wiel, vanaf kant 2, ventiel boven: hoe verder naar buiten, hoe strakker. Kant 1 gestreept, oranje, open vierkanten; kant 2 doorgetrokken, blauw, volle stippen; gemiddelde: cirkel met band van ^1; spaak erbuiten omcirkeld.</translation>
     </message>
 </context>
 <context>
     <name>strings 154</name>
     <message>
         <source>^1 to ^2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 tot ^2 mm</translation>
     </message>
     <message>
         <source>^1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 mm</translation>
     </message>
 </context>
 <context>
     <name>strings 155</name>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Bron</translation>
     </message>
     <message>
         <source>Nipple washers, each</source>
-        <translation type="unfinished"></translation>
+        <translation>Nippelringen, elk</translation>
     </message>
     <message>
         <source>ERD the lengths are worked from</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD waaruit de lengtes berekend zijn</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Te kopen bij ERD ±1 mm, kant 1</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Te kopen bij ERD ±1 mm, kant 2</translation>
     </message>
 </context>
 <context>
     <name>strings 156</name>
     <message>
         <source>Put two spokes in opposite holes, screw a nipple on each, pull them tight and measure across from where one spoke enters its nipple to where the other enters its own. Each nipple&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steek twee spaken in tegenoverliggende gaten, draai op elk een nippel, trek ze strak en meet van waar de ene spaak haar nippel in gaat tot waar de andere de hare in gaat. Elke nippellengte komt erbij.</translation>
     </message>
     <message>
         <source>Seat two rods of known length in opposite holes, each in a nipple as a spoke will be, and measure across between their ends. Each rod&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet twee staafjes van bekende lengte in tegenoverliggende gaten, elk in een nippel zoals een spaak, en meet tussen hun uiteinden. De lengte van elk staafje komt erbij.</translation>
     </message>
     <message>
         <source>Measured across:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeten afstand:</translation>
     </message>
     <message>
         <source>Nipple length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nippellengte:</translation>
     </message>
     <message>
         <source>Length of each rod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte van elk staafje:</translation>
     </message>
     <message>
         <source>ERD ^1 mm filled in: ^2 across and twice ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ^1 mm ingevuld: ^2 gemeten plus tweemaal ^3.</translation>
     </message>
     <message>
         <source>These figures give no ERD: the measurement and what is added at each end must both be above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze waarden geven geen ERD: de meting en wat aan elk uiteinde bijkomt, moeten allebei boven 0 liggen.</translation>
     </message>
     <message>
         <source>The distance between the flanges, middle to middle, and how far their middle lies off the hub&apos;s centre toward side 1 (0 or empty for a centred hub).</source>
-        <translation type="unfinished"></translation>
+        <translation>De afstand tussen de flenzen, hart op hart, en hoe ver hun midden naar kant 1 naast het midden van de naaf ligt (0 of leeg voor een gecentreerde naaf).</translation>
     </message>
     <message>
         <source>The width over the locknuts, and each flange&apos;s distance, to its middle, from its own locknut.</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedte over de contramoeren, en de afstand van elke contramoer tot het midden van de flens aan haar kant.</translation>
     </message>
     <message>
         <source>Distance between the flanges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstand tussen de flenzen:</translation>
     </message>
     <message>
         <source>Offset toward side 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset naar kant 1:</translation>
     </message>
     <message>
         <source>Width over the locknuts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte over de contramoeren:</translation>
     </message>
     <message>
         <source>Side 1 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contramoer tot flens, kant 1:</translation>
     </message>
     <message>
         <source>Side 2 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contramoer tot flens, kant 2:</translation>
     </message>
     <message>
         <source>Flange distances filled in: side 1 ^1 mm, side 2 ^2 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flensafstanden ingevuld: kant 1 ^1 mm, kant 2 ^2 mm.</translation>
     </message>
     <message>
         <source>These figures give no flange distances: each must come out above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze waarden geven geen flensafstanden: elke afstand moet boven 0 uitkomen.</translation>
     </message>
     <message>
         <source>Measure across the flange from the outer edge of one spoke hole to the outer edge of the hole opposite; one hole&apos;s diameter is taken off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meet over de flens van de buitenrand van een spaakgat tot de buitenrand van het gat ertegenover; de diameter van één gat gaat eraf.</translation>
     </message>
     <message>
         <source>Measure across the flange from one spoke hole to the hole opposite, from the same edge of each: that is the circle through the holes&apos; centres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meet over de flens van een spaakgat tot het gat ertegenover, telkens vanaf dezelfde rand: dat is de cirkel door de middelpunten van de gaten.</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
-        <translation type="unfinished">Diameter van de spaakgaten:</translation>
+        <translation>Diameter van de spaakgaten:</translation>
     </message>
     <message>
         <source>Flange diameter ^1 mm filled in for ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flensdiameter ^1 mm ingevuld voor ^2.</translation>
     </message>
     <message>
         <source>These figures give no flange diameter: the measurement must be larger than the hole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze waarden geven geen flensdiameter: de meting moet groter zijn dan het gat.</translation>
     </message>
     <message>
         <source>both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>beide kanten</translation>
     </message>
     <message>
         <source>side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>kant 1</translation>
     </message>
     <message>
         <source>side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>kant 2</translation>
     </message>
 </context>
 <context>
