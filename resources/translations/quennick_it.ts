@@ -47,101 +47,101 @@
     <name>ErdHelper</name>
     <message>
         <source>ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD da una misura</translation>
     </message>
     <message>
         <source>Measured with</source>
-        <translation type="unfinished"></translation>
+        <translation>Misurato con</translation>
     </message>
     <message>
         <source>Two spokes with nipples across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>Due raggi con nippli da parte a parte del cerchio</translation>
     </message>
     <message>
         <source>A measuring tool: two rods of known length</source>
-        <translation type="unfinished"></translation>
+        <translation>Un attrezzo di misura: due aste di lunghezza nota</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci</translation>
     </message>
 </context>
 <context>
     <name>FlangeDiameterHelper</name>
     <message>
         <source>Flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Diametro della flangia da una misura</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Misurato</translation>
     </message>
     <message>
         <source>Across the outer edges of two opposite holes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra i bordi esterni di due fori opposti</translation>
     </message>
     <message>
         <source>Hole to hole across, from the same edge of each</source>
-        <translation type="unfinished"></translation>
+        <translation>Da foro a foro, dallo stesso bordo di ciascuno</translation>
     </message>
     <message>
         <source>For:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per:</translation>
     </message>
     <message>
         <source>Which flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Quale flangia</translation>
     </message>
     <message>
         <source>Both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrambi i lati</translation>
     </message>
     <message>
         <source>Side 1</source>
-        <translation type="unfinished">Lato 1</translation>
+        <translation>Lato 1</translation>
     </message>
     <message>
         <source>Side 2</source>
-        <translation type="unfinished">Lato 2</translation>
+        <translation>Lato 2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci</translation>
     </message>
 </context>
 <context>
     <name>FlangeDistanceHelper</name>
     <message>
         <source>Flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanze delle flange dai dati del produttore</translation>
     </message>
     <message>
         <source>The maker gives</source>
-        <translation type="unfinished"></translation>
+        <translation>Il produttore indica</translation>
     </message>
     <message>
         <source>The distance between the flanges and their offset</source>
-        <translation type="unfinished"></translation>
+        <translation>La distanza tra le flange e il loro offset</translation>
     </message>
     <message>
         <source>The width over the locknuts and each flange&apos;s distance from its locknut</source>
-        <translation type="unfinished"></translation>
+        <translation>La larghezza tra i controdadi e la distanza di ogni flangia dal suo controdado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci</translation>
     </message>
 </context>
 <context>
@@ -708,83 +708,83 @@
     </message>
     <message>
         <source>…</source>
-        <translation type="unfinished"></translation>
+        <translation>…</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricava l’ERD da una misura</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricava l’ERD da una misura da parte a parte del cerchio</translation>
     </message>
     <message>
         <source>Nipple washers, each:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondella per nipplo:</translation>
     </message>
     <message>
         <source>Nipple washer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore della rondella per nipplo</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>The thickness of the washer under each nipple, in mm; empty for none. Each nipple sits a washer further out, so the lengths are worked from the ERD plus twice the washer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo spessore della rondella sotto ogni nipplo, in mm; vuoto per nessuna. Ogni nipplo sta più in fuori di una rondella, quindi le lunghezze si calcolano dall’ERD più due volte la rondella.</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte:</translation>
     </message>
     <message>
         <source>Rim source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte del cerchio</translation>
     </message>
     <message>
         <source>Where the chosen rim&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>Da dove vengono i dati del cerchio scelto, come indica il suo catalogo</translation>
     </message>
     <message>
         <source>Hub source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte del mozzo</translation>
     </message>
     <message>
         <source>Where the chosen hub&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>Da dove vengono i dati del mozzo scelto, come indica il suo catalogo</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricava il diametro della flangia da una misura</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement across the flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricava il diametro della flangia da una misura da parte a parte della flangia</translation>
     </message>
     <message>
         <source>Work out the flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricava le distanze delle flange dai dati del produttore</translation>
     </message>
     <message>
         <source>Work out each flange&apos;s distance from the centre from the distance between the flanges, or from the width over the locknuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricava la distanza di ogni flangia dal centro dalla distanza tra le flange, o dalla larghezza tra i controdadi</translation>
     </message>
     <message>
         <source>ERD ±1 mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ±1 mm:</translation>
     </message>
     <message>
         <source>Side 1 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza da acquistare, lato 1, con l’ERD di 1 mm in più o in meno</translation>
     </message>
     <message>
         <source>The stock lengths to buy if the ERD were 1 mm shorter and 1 mm longer: one length means a millimetre&apos;s doubt about the rim does not matter</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lunghezze in commercio da acquistare se l’ERD fosse 1 mm più corto e 1 mm più lungo: una sola lunghezza vuol dire che un millimetro di dubbio sul cerchio non conta</translation>
     </message>
     <message>
         <source>Side 2 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza da acquistare, lato 2, con l’ERD di 1 mm in più o in meno</translation>
     </message>
 </context>
 <context>
@@ -879,11 +879,11 @@
     <name>menu 131</name>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota</translation>
     </message>
     <message>
         <source>Spoke tensions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione dei raggi…</translation>
     </message>
 </context>
 <context>
@@ -1376,89 +1376,89 @@
     <name>strings 150</name>
     <message>
         <source>Spoke tensions: ^1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione dei raggi: ^1</translation>
     </message>
     <message>
         <source>No wheel calculated yet: calculate one, and its spokes are listed here for their tensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna ruota ancora calcolata: calcolane una e i suoi raggi compariranno qui per la loro tensione.</translation>
     </message>
     <message>
         <source>Tension (kgf/N)</source>
         <extracomment>The meter that shows tension itself (a digital one), as against one whose readings a table turns into tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione (kgf/N)</translation>
     </message>
     <message>
         <source>^1, ^2, ^3 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>^1, ^2, ^3 raggi</translation>
     </message>
     <message>
         <source>Reading</source>
         <extracomment>A tension meter&apos;s reading: the number the meter shows, before its table turns it into a tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lettura</translation>
     </message>
     <message>
         <source>Tension</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Tension readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Letture del tensiometro</translation>
     </message>
 </context>
 <context>
     <name>strings 151</name>
     <message>
         <source>not a reading: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una lettura: esclusa</translation>
     </message>
     <message>
         <source>outside the meter&apos;s table: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>fuori dalla tabella del tensiometro: esclusa</translation>
     </message>
     <message>
         <source>^1 under its side&apos;s mean: tighten</source>
         <extracomment>^1 a whole percentage with its sign written by list 163 (&quot;24 %&quot;). Tighten: turn the nipple to raise the spoke&apos;s tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>^1 sotto la media del lato: tendi</translation>
     </message>
     <message>
         <source>^1 over its side&apos;s mean: loosen</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 sopra la media del lato: allenta</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2: ^3</source>
-        <translation type="unfinished"></translation>
+        <translation>foro del cerchio ^1, lato ^2: ^3</translation>
     </message>
     <message>
         <source>Every spoke read is within ±^1 of its side&apos;s mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni raggio letto è entro ±^1 dalla media del suo lato.</translation>
     </message>
     <message>
         <source>Spokes outside ±^1 of their side&apos;s mean, furthest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggi oltre ±^1 dalla media del loro lato, dal più lontano:</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2, hub hole ^3: ^4</source>
-        <translation type="unfinished"></translation>
+        <translation>foro del cerchio ^1, lato ^2, foro del mozzo ^3: ^4</translation>
     </message>
 </context>
 <context>
     <name>strings 152</name>
     <message>
         <source>Side ^1: mean ^2, from ^3 of its ^4 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato ^1: media ^2, su ^3 dei suoi ^4 raggi</translation>
     </message>
     <message>
         <source>Side ^1: no reading yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato ^1: ancora nessuna lettura</translation>
     </message>
     <message>
         <source>Side ^1: its share of the target is ^2; the mean is ^3 from it</source>
         <extracomment>^2 the side&apos;s share of the tension typed for the higher-tension side; ^3 how far the mean is from it, a signed percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lato ^1: la sua quota della tensione voluta è ^2; la media se ne discosta del ^3</translation>
     </message>
 </context>
 <context>
@@ -1466,140 +1466,140 @@
     <message>
         <source>Each side&apos;s spoke tensions round the wheel, seen from side 2 with the valve at the top: the farther from the centre, the tighter. Side 1 dashed, orange, open squares; side 2 solid, blue, filled dots; each side&apos;s mean a circle with its band of ^1 round it; a spoke outside its band ringed.</source>
         <extracomment>What the chart shows, for screen readers. ^1 the band (&quot;±20 %&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione dei raggi per lato lungo la ruota, vista dal lato 2, valvola in alto: più lontano dal centro, più teso. Lato 1 tratteggiato, arancione, quadrati vuoti; lato 2 continuo, blu, punti pieni; media: cerchio con fascia ^1; fuori fascia: cerchiato.</translation>
     </message>
 </context>
 <context>
     <name>strings 154</name>
     <message>
         <source>^1 to ^2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>da ^1 a ^2 mm</translation>
     </message>
     <message>
         <source>^1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 mm</translation>
     </message>
 </context>
 <context>
     <name>strings 155</name>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>Nipple washers, each</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondella per nipplo</translation>
     </message>
     <message>
         <source>ERD the lengths are worked from</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD usato per le lunghezze</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Da acquistare con ERD ±1 mm, lato 1</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Da acquistare con ERD ±1 mm, lato 2</translation>
     </message>
 </context>
 <context>
     <name>strings 156</name>
     <message>
         <source>Put two spokes in opposite holes, screw a nipple on each, pull them tight and measure across from where one spoke enters its nipple to where the other enters its own. Each nipple&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Infila due raggi in fori opposti, avvita un nipplo su ciascuno, tendili e misura da dove un raggio entra nel suo nipplo a dove l’altro entra nel proprio. Si aggiunge la lunghezza di ogni nipplo.</translation>
     </message>
     <message>
         <source>Seat two rods of known length in opposite holes, each in a nipple as a spoke will be, and measure across between their ends. Each rod&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti due aste di lunghezza nota in fori opposti, ognuna in un nipplo come lo sarà un raggio, e misura tra le loro estremità. Si aggiunge la lunghezza di ogni asta.</translation>
     </message>
     <message>
         <source>Measured across:</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura da parte a parte:</translation>
     </message>
     <message>
         <source>Nipple length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza del nipplo:</translation>
     </message>
     <message>
         <source>Length of each rod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza di ogni asta:</translation>
     </message>
     <message>
         <source>ERD ^1 mm filled in: ^2 across and twice ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ^1 mm inserito: ^2 da parte a parte più due volte ^3.</translation>
     </message>
     <message>
         <source>These figures give no ERD: the measurement and what is added at each end must both be above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi dati non danno un ERD: la misura e ciò che si aggiunge a ogni estremità devono essere entrambi maggiori di 0.</translation>
     </message>
     <message>
         <source>The distance between the flanges, middle to middle, and how far their middle lies off the hub&apos;s centre toward side 1 (0 or empty for a centred hub).</source>
-        <translation type="unfinished"></translation>
+        <translation>La distanza tra le flange, da mezzeria a mezzeria, e di quanto la loro mezzeria è spostata dal centro del mozzo verso il lato 1 (0 o vuoto per un mozzo centrato).</translation>
     </message>
     <message>
         <source>The width over the locknuts, and each flange&apos;s distance, to its middle, from its own locknut.</source>
-        <translation type="unfinished"></translation>
+        <translation>La larghezza tra i controdadi e la distanza di ogni flangia, alla sua mezzeria, dal proprio controdado.</translation>
     </message>
     <message>
         <source>Distance between the flanges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza tra le flange:</translation>
     </message>
     <message>
         <source>Offset toward side 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset verso il lato 1:</translation>
     </message>
     <message>
         <source>Width over the locknuts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza tra i controdadi:</translation>
     </message>
     <message>
         <source>Side 1 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Controdado-flangia, lato 1:</translation>
     </message>
     <message>
         <source>Side 2 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Controdado-flangia, lato 2:</translation>
     </message>
     <message>
         <source>Flange distances filled in: side 1 ^1 mm, side 2 ^2 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanze delle flange inserite: lato 1 ^1 mm, lato 2 ^2 mm.</translation>
     </message>
     <message>
         <source>These figures give no flange distances: each must come out above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi dati non danno distanze delle flange: ognuna deve risultare maggiore di 0.</translation>
     </message>
     <message>
         <source>Measure across the flange from the outer edge of one spoke hole to the outer edge of the hole opposite; one hole&apos;s diameter is taken off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura attraverso la flangia dal bordo esterno di un foro al bordo esterno del foro opposto; si toglie il diametro di un foro.</translation>
     </message>
     <message>
         <source>Measure across the flange from one spoke hole to the hole opposite, from the same edge of each: that is the circle through the holes&apos; centres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura attraverso la flangia da un foro a quello opposto, dallo stesso bordo di ciascuno: è la circonferenza che passa per i centri dei fori.</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
-        <translation type="unfinished">Diametro dei fori dei raggi:</translation>
+        <translation>Diametro dei fori dei raggi:</translation>
     </message>
     <message>
         <source>Flange diameter ^1 mm filled in for ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diametro della flangia ^1 mm inserito per ^2.</translation>
     </message>
     <message>
         <source>These figures give no flange diameter: the measurement must be larger than the hole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi dati non danno un diametro della flangia: la misura deve essere maggiore del foro.</translation>
     </message>
     <message>
         <source>both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>entrambi i lati</translation>
     </message>
     <message>
         <source>side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>il lato 1</translation>
     </message>
     <message>
         <source>side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>il lato 2</translation>
     </message>
 </context>
 <context>
