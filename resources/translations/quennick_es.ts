@@ -47,101 +47,101 @@
     <name>ErdHelper</name>
     <message>
         <source>ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD a partir de una medida</translation>
     </message>
     <message>
         <source>Measured with</source>
-        <translation type="unfinished"></translation>
+        <translation>Medido con</translation>
     </message>
     <message>
         <source>Two spokes with nipples across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos radios con cabecillas, de lado a lado de la llanta</translation>
     </message>
     <message>
         <source>A measuring tool: two rods of known length</source>
-        <translation type="unfinished"></translation>
+        <translation>Un útil de medida: dos varillas de longitud conocida</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar</translation>
     </message>
 </context>
 <context>
     <name>FlangeDiameterHelper</name>
     <message>
         <source>Flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro de la brida a partir de una medida</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Medición</translation>
     </message>
     <message>
         <source>Across the outer edges of two opposite holes</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre los bordes exteriores de dos agujeros opuestos</translation>
     </message>
     <message>
         <source>Hole to hole across, from the same edge of each</source>
-        <translation type="unfinished"></translation>
+        <translation>De agujero a agujero, desde el mismo borde de cada uno</translation>
     </message>
     <message>
         <source>For:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para:</translation>
     </message>
     <message>
         <source>Which flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué brida</translation>
     </message>
     <message>
         <source>Both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambos lados</translation>
     </message>
     <message>
         <source>Side 1</source>
-        <translation type="unfinished">Lado 1</translation>
+        <translation>Lado 1</translation>
     </message>
     <message>
         <source>Side 2</source>
-        <translation type="unfinished">Lado 2</translation>
+        <translation>Lado 2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar</translation>
     </message>
 </context>
 <context>
     <name>FlangeDistanceHelper</name>
     <message>
         <source>Flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancias de las bridas según las cifras del fabricante</translation>
     </message>
     <message>
         <source>The maker gives</source>
-        <translation type="unfinished"></translation>
+        <translation>El fabricante da</translation>
     </message>
     <message>
         <source>The distance between the flanges and their offset</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia entre las bridas y su desplazamiento</translation>
     </message>
     <message>
         <source>The width over the locknuts and each flange&apos;s distance from its locknut</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho entre contratuercas y la distancia de cada brida a su contratuerca</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar</translation>
     </message>
 </context>
 <context>
@@ -708,83 +708,83 @@
     </message>
     <message>
         <source>…</source>
-        <translation type="unfinished"></translation>
+        <translation>…</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular el ERD a partir de una medida</translation>
     </message>
     <message>
         <source>Work out the ERD from a measurement across the rim</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular el ERD a partir de una medida de lado a lado de la llanta</translation>
     </message>
     <message>
         <source>Nipple washers, each:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arandelas de cabecilla, cada una:</translation>
     </message>
     <message>
         <source>Nipple washer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor de la arandela de cabecilla</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>The thickness of the washer under each nipple, in mm; empty for none. Each nipple sits a washer further out, so the lengths are worked from the ERD plus twice the washer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grosor de la arandela bajo cada cabecilla, en mm; vacío si no lleva. Cada cabecilla queda una arandela más afuera, así que las longitudes se calculan con el ERD más dos veces la arandela.</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente:</translation>
     </message>
     <message>
         <source>Rim source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de la llanta</translation>
     </message>
     <message>
         <source>Where the chosen rim&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>De dónde proceden las cifras de la llanta elegida, según su catálogo</translation>
     </message>
     <message>
         <source>Hub source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente del buje</translation>
     </message>
     <message>
         <source>Where the chosen hub&apos;s figures come from, as its catalogue says</source>
-        <translation type="unfinished"></translation>
+        <translation>De dónde proceden las cifras del buje elegido, según su catálogo</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular el diámetro de la brida a partir de una medida</translation>
     </message>
     <message>
         <source>Work out the flange diameter from a measurement across the flange</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular el diámetro de la brida a partir de una medida de lado a lado de la brida</translation>
     </message>
     <message>
         <source>Work out the flange distances from the maker&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular las distancias de las bridas a partir de las cifras del fabricante</translation>
     </message>
     <message>
         <source>Work out each flange&apos;s distance from the centre from the distance between the flanges, or from the width over the locknuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular la distancia de cada brida al centro a partir de la distancia entre las bridas o del ancho entre contratuercas</translation>
     </message>
     <message>
         <source>ERD ±1 mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD ±1 mm:</translation>
     </message>
     <message>
         <source>Side 1 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de compra, lado 1, con el ERD 1 mm arriba o abajo</translation>
     </message>
     <message>
         <source>The stock lengths to buy if the ERD were 1 mm shorter and 1 mm longer: one length means a millimetre&apos;s doubt about the rim does not matter</source>
-        <translation type="unfinished"></translation>
+        <translation>Las longitudes disponibles que se comprarían si el ERD fuera 1 mm menor y 1 mm mayor: si sale una sola longitud, un milímetro de duda sobre la llanta no importa</translation>
     </message>
     <message>
         <source>Side 2 length to buy with the ERD 1 mm either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de compra, lado 2, con el ERD 1 mm arriba o abajo</translation>
     </message>
 </context>
 <context>
@@ -879,11 +879,11 @@
     <name>menu 131</name>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rueda</translation>
     </message>
     <message>
         <source>Spoke tensions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensiones de los radios…</translation>
     </message>
 </context>
 <context>
@@ -1376,89 +1376,89 @@
     <name>strings 150</name>
     <message>
         <source>Spoke tensions: ^1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensiones de los radios: ^1</translation>
     </message>
     <message>
         <source>No wheel calculated yet: calculate one, and its spokes are listed here for their tensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ninguna rueda calculada: calcule una y sus radios aparecerán aquí para anotar sus tensiones.</translation>
     </message>
     <message>
         <source>Tension (kgf/N)</source>
         <extracomment>The meter that shows tension itself (a digital one), as against one whose readings a table turns into tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión (kgf/N)</translation>
     </message>
     <message>
         <source>^1, ^2, ^3 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>^1, ^2, ^3 radios</translation>
     </message>
     <message>
         <source>Reading</source>
         <extracomment>A tension meter&apos;s reading: the number the meter shows, before its table turns it into a tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lectura</translation>
     </message>
     <message>
         <source>Tension</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Tension readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecturas de tensión</translation>
     </message>
 </context>
 <context>
     <name>strings 151</name>
     <message>
         <source>not a reading: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una lectura: no se cuenta</translation>
     </message>
     <message>
         <source>outside the meter&apos;s table: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera de la tabla del tensiómetro: no se cuenta</translation>
     </message>
     <message>
         <source>^1 under its side&apos;s mean: tighten</source>
         <extracomment>^1 a whole percentage with its sign written by list 163 (&quot;24 %&quot;). Tighten: turn the nipple to raise the spoke&apos;s tension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>^1 por debajo de la media de su lado: apriete</translation>
     </message>
     <message>
         <source>^1 over its side&apos;s mean: loosen</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 por encima de la media de su lado: afloje</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2: ^3</source>
-        <translation type="unfinished"></translation>
+        <translation>agujero ^1 de la llanta, lado ^2: ^3</translation>
     </message>
     <message>
         <source>Every spoke read is within ±^1 of its side&apos;s mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los radios medidos están dentro de ±^1 de la media de su lado.</translation>
     </message>
     <message>
         <source>Spokes outside ±^1 of their side&apos;s mean, furthest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios fuera de ±^1 de la media de su lado, del más alejado al menos:</translation>
     </message>
     <message>
         <source>rim hole ^1, side ^2, hub hole ^3: ^4</source>
-        <translation type="unfinished"></translation>
+        <translation>agujero ^1 de la llanta, lado ^2, agujero ^3 del buje: ^4</translation>
     </message>
 </context>
 <context>
     <name>strings 152</name>
     <message>
         <source>Side ^1: mean ^2, from ^3 of its ^4 spokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado ^1: media ^2, de ^3 de sus ^4 radios</translation>
     </message>
     <message>
         <source>Side ^1: no reading yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado ^1: aún sin lecturas</translation>
     </message>
     <message>
         <source>Side ^1: its share of the target is ^2; the mean is ^3 from it</source>
         <extracomment>^2 the side&apos;s share of the tension typed for the higher-tension side; ^3 how far the mean is from it, a signed percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lado ^1: su parte de la tensión objetivo es ^2; la media se aparta ^3 de ella</translation>
     </message>
 </context>
 <context>
@@ -1466,140 +1466,140 @@
     <message>
         <source>Each side&apos;s spoke tensions round the wheel, seen from side 2 with the valve at the top: the farther from the centre, the tighter. Side 1 dashed, orange, open squares; side 2 solid, blue, filled dots; each side&apos;s mean a circle with its band of ^1 round it; a spoke outside its band ringed.</source>
         <extracomment>What the chart shows, for screen readers. ^1 the band (&quot;±20 %&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensiones por lado, rueda vista desde el lado 2, válvula arriba: más lejos del centro, más tenso. Lado 1 discontinuo, naranja, cuadrados huecos; lado 2 continuo, azul, puntos llenos; cada media: círculo con banda de ^1; radio fuera de ella: rodeado.</translation>
     </message>
 </context>
 <context>
     <name>strings 154</name>
     <message>
         <source>^1 to ^2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 a ^2 mm</translation>
     </message>
     <message>
         <source>^1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 mm</translation>
     </message>
 </context>
 <context>
     <name>strings 155</name>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Nipple washers, each</source>
-        <translation type="unfinished"></translation>
+        <translation>Arandelas de cabecilla, cada una</translation>
     </message>
     <message>
         <source>ERD the lengths are worked from</source>
-        <translation type="unfinished"></translation>
+        <translation>ERD con el que se calculan las longitudes</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de compra con ERD ±1 mm, lado 1</translation>
     </message>
     <message>
         <source>To buy at ERD ±1 mm, side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de compra con ERD ±1 mm, lado 2</translation>
     </message>
 </context>
 <context>
     <name>strings 156</name>
     <message>
         <source>Put two spokes in opposite holes, screw a nipple on each, pull them tight and measure across from where one spoke enters its nipple to where the other enters its own. Each nipple&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponga dos radios en agujeros opuestos, enrosque una cabecilla en cada uno, téngalos tirantes y mida de lado a lado desde donde un radio entra en su cabecilla hasta donde entra el otro. Se suma la longitud de cada cabecilla.</translation>
     </message>
     <message>
         <source>Seat two rods of known length in opposite holes, each in a nipple as a spoke will be, and measure across between their ends. Each rod&apos;s length is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque dos varillas de longitud conocida en agujeros opuestos, cada una en una cabecilla como irá un radio, y mida de lado a lado entre sus extremos. Se suma la longitud de cada varilla.</translation>
     </message>
     <message>
         <source>Measured across:</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida de lado a lado:</translation>
     </message>
     <message>
         <source>Nipple length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de la cabecilla:</translation>
     </message>
     <message>
         <source>Length of each rod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de cada varilla:</translation>
     </message>
     <message>
         <source>ERD ^1 mm filled in: ^2 across and twice ^3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha rellenado un ERD de ^1 mm: ^2 de lado a lado más dos veces ^3.</translation>
     </message>
     <message>
         <source>These figures give no ERD: the measurement and what is added at each end must both be above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas cifras no dan ningún ERD: la medida y lo que se suma en cada extremo deben ser ambos mayores que 0.</translation>
     </message>
     <message>
         <source>The distance between the flanges, middle to middle, and how far their middle lies off the hub&apos;s centre toward side 1 (0 or empty for a centred hub).</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia entre las bridas, de mitad a mitad de su grosor, y cuánto se aparta el punto medio entre ellas del centro del buje hacia el lado 1 (0 o vacío para un buje centrado).</translation>
     </message>
     <message>
         <source>The width over the locknuts, and each flange&apos;s distance, to its middle, from its own locknut.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho entre contratuercas y la distancia de cada brida, hasta la mitad de su grosor, a su propia contratuerca.</translation>
     </message>
     <message>
         <source>Distance between the flanges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia entre las bridas:</translation>
     </message>
     <message>
         <source>Offset toward side 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento hacia el lado 1:</translation>
     </message>
     <message>
         <source>Width over the locknuts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho entre contratuercas:</translation>
     </message>
     <message>
         <source>Side 1 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>De contratuerca a brida, lado 1:</translation>
     </message>
     <message>
         <source>Side 2 locknut to flange:</source>
-        <translation type="unfinished"></translation>
+        <translation>De contratuerca a brida, lado 2:</translation>
     </message>
     <message>
         <source>Flange distances filled in: side 1 ^1 mm, side 2 ^2 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han rellenado las distancias de las bridas: lado 1, ^1 mm; lado 2, ^2 mm.</translation>
     </message>
     <message>
         <source>These figures give no flange distances: each must come out above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas cifras no dan distancias de las bridas: cada una debe salir mayor que 0.</translation>
     </message>
     <message>
         <source>Measure across the flange from the outer edge of one spoke hole to the outer edge of the hole opposite; one hole&apos;s diameter is taken off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida de lado a lado de la brida desde el borde exterior de un agujero de radio hasta el borde exterior del agujero opuesto; se resta el diámetro de un agujero.</translation>
     </message>
     <message>
         <source>Measure across the flange from one spoke hole to the hole opposite, from the same edge of each: that is the circle through the holes&apos; centres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida de lado a lado de la brida desde un agujero de radio hasta el opuesto, desde el mismo borde de cada uno: es el círculo que pasa por los centros de los agujeros.</translation>
     </message>
     <message>
         <source>Spoke hole diameter:</source>
-        <translation type="unfinished">Diámetro de los agujeros de radio:</translation>
+        <translation>Diámetro de los agujeros de radio:</translation>
     </message>
     <message>
         <source>Flange diameter ^1 mm filled in for ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha rellenado un diámetro de la brida de ^1 mm para ^2.</translation>
     </message>
     <message>
         <source>These figures give no flange diameter: the measurement must be larger than the hole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas cifras no dan ningún diámetro de la brida: la medida debe ser mayor que el agujero.</translation>
     </message>
     <message>
         <source>both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>ambos lados</translation>
     </message>
     <message>
         <source>side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>el lado 1</translation>
     </message>
     <message>
         <source>side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>el lado 2</translation>
     </message>
 </context>
 <context>
