@@ -786,6 +786,29 @@
         <source>Side 2 length to buy with the ERD 1 mm either way</source>
         <translation>Longueur à acheter, côté 2, avec l’ERD à 1 mm près</translation>
     </message>
+    <message>
+        <source>Build</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Navigation</name>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -846,6 +869,18 @@
     <message>
         <source>Print…</source>
         <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1408,90 @@
     </message>
 </context>
 <context>
+    <name>strings 146</name>
+    <message>
+        <source>“^1” is not a Quennick build file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“^1” is damaged: it is not a build as Quennick writes one, and was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“^1” ends too soon: the file was cut short, and was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“^1” was saved by a newer version of Quennick. What this version understands of it is shown; the rest is left out, and saving it here keeps only what is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“^1” is larger than any build file (1 MiB), and was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“^1” is a folder, not a build file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“^1” is not a file but a named pipe or a device, and was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“^1” could not be opened: ^2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 147</name>
+    <message>
+        <source>“^1” could not be saved: ^2. The file on the disk is as it was before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 148</name>
+    <message>
+        <source>Save the changes to “^1”?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes since the last save are lost if you don&apos;t save them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>strings 149</name>
+    <message>
+        <source>^1 — Quennick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*^1 — Quennick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quennick builds (*.quennick)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>build</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>strings 150</name>
     <message>
         <source>Spoke tensions: ^1</source>
@@ -1464,7 +1583,7 @@
 <context>
     <name>strings 153</name>
     <message>
-        <source>Each side&apos;s spoke tensions round the wheel, seen from side 2 with the valve at the top: the farther from the centre, the tighter. Side 1 dashed, orange, open squares; side 2 solid, blue, filled dots; each side&apos;s mean a circle with its band of ^1 round it; a spoke outside its band ringed.</source>
+        <source>Spoke tensions round the wheel, seen from side 2, valve at the top: farther out is tighter. Side 1 dashed, orange, open squares; side 2 solid, blue, filled dots; each side&apos;s mean a circle in its band of ^1; a spoke outside its band ringed.</source>
         <extracomment>What the chart shows, for screen readers. ^1 the band (&quot;±20 %&quot;).</extracomment>
         <translation>Tensions sur le tour de roue, vue du côté 2, valve en haut&#xa0;: plus loin du centre, plus tendu. Côté 1&#xa0;: tirets orange, carrés vides&#xa0;; côté 2&#xa0;: trait plein bleu, points pleins&#xa0;; moyenne en cercle dans sa plage de ^1&#xa0;; rayon hors plage cerclé.</translation>
     </message>
