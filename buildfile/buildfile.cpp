@@ -154,9 +154,9 @@ OrderedJson Side2Json(const SideResults &s)
 }
 
 // Copies a UTF-8 text into a form's text buffer, cut on a character boundary.
-void CopyText(char *out, const std::string &text)
+void CopyText(char *out, const std::string &text, size_t size = kWheelTextSize)
 {
-    size_t n = text.size() < kWheelTextSize - 1 ? text.size() : kWheelTextSize - 1;
+    size_t n = text.size() < size - 1 ? text.size() : size - 1;
     if (n < text.size())
         while (n > 0 && ((unsigned char)text[n] & 0xC0) == 0x80)
             n--; // text[n] continues the character before it: cut before that one
@@ -184,6 +184,48 @@ const Json *Member(const Json &top, const char *group, const char *key)
 // Reads every known field of `top` into `b`. A field of the wrong type or with
 // a value the form cannot show makes the whole file damaged, unless the file
 // is of a newer format, where it is left out.
+// The readings: a text per rim hole (each judged again as it is set), the
+// meter's name and the band; anything else there is `bad`.
+template <typename Bad> void Json2Readings(const Json &top, Bad bad, Readings *r)
+{
+    auto readings = top.find("readings");
+    if (readings == top.end())
+        return;
+    if (!readings->is_object()) {
+        bad();
+        return;
+    }
+    auto meter = readings->find("meter");
+    if (meter != readings->end() && meter->is_string())
+        CopyText(r->meter, meter->get_ref<const std::string &>(), sizeof r->meter);
+    else if (meter != readings->end())
+        bad();
+    auto band = readings->find("band");
+    if (band != readings->end() && band->is_number() &&
+        (band->get<double>() == 10 || band->get<double>() == 20))
+        r->band = (int)band->get<double>();
+    else if (band != readings->end())
+        bad();
+    auto holes = readings->find("rimHoles");
+    if (holes == readings->end())
+        return;
+    if (!holes->is_array() || holes->size() > kMaxLacingSpokes) {
+        bad();
+        return;
+    }
+    r->count = (int)holes->size();
+    for (int i = 0; i < r->count; i++) {
+        const Json &h = (*holes)[(size_t)i];
+        if (!h.is_string()) {
+            bad();
+            continue;
+        }
+        char text[kReadingTextSize];
+        CopyText(text, h.get_ref<const std::string &>(), sizeof text);
+        SetReading(r, i, text);
+    }
+}
+
 bool Json2Build(const Json &top, bool newer, Build *b)
 {
     bool ok = true;
@@ -224,6 +266,7 @@ bool Json2Build(const Json &top, bool newer, Build *b)
         else
             At<int>(b, f.offset) = found->value;
     }
+    Json2Readings(top, bad, &b->readings);
     return ok;
 }
 
@@ -262,6 +305,12 @@ bool SameBuild(const Build &a, const Build &b)
         if (f.isDouble ? At<double>(a, f.offset) != At<double>(b, f.offset)
                        : At<int>(a, f.offset) != At<int>(b, f.offset))
             return false;
+    const Readings &ra = a.readings, &rb = b.readings;
+    if (strcmp(ra.meter, rb.meter) != 0 || BandOf(ra) != BandOf(rb))
+        return false;
+    for (int i = 0; i < kMaxLacingSpokes; i++)
+        if (strcmp(i < ra.count ? ra.hole[i].text : "", i < rb.count ? rb.hole[i].text : "") != 0)
+            return false;
     return true;
 }
 
@@ -294,6 +343,21 @@ std::string Build2Text(const Build &b)
             else
                 Group(top, group)[f.key] = value;
         }
+    }
+    // The readings as typed, one text per rim hole from rim hole 1; only when
+    // there are any, so that a build without them reads as before.
+    bool anyReading = false;
+    for (int i = 0; i < b.readings.count && i < kMaxLacingSpokes; i++)
+        anyReading = anyReading || b.readings.hole[i].text[0];
+    if (anyReading) {
+        OrderedJson readings = OrderedJson::object();
+        readings["meter"] = std::string(b.readings.meter);
+        readings["band"] = BandOf(b.readings);
+        OrderedJson holes = OrderedJson::array();
+        for (int i = 0; i < b.readings.count && i < kMaxLacingSpokes; i++)
+            holes.push_back(std::string(b.readings.hole[i].text));
+        readings["rimHoles"] = holes;
+        top["readings"] = readings;
     }
     if (b.results.calculated) {
         OrderedJson results = OrderedJson::object();

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "calc/tension.h"
 #include "calc/wheel.h"
 
 // The format this program writes; a file of a higher one is opened as far as
@@ -24,8 +25,9 @@ enum { kBuildFileMaxSize = 1 << 20 };
 // notes, and the results of the last Calculate (written for people and other
 // tools to read; never read back, since opening calculates again).
 struct Build {
-    Wheel wheel;     // with the build's name and notes
-    Results results; // written when `results.calculated`
+    Wheel wheel;       // with the build's name and notes
+    Readings readings; // the truing stand's readings, as typed; the meter and band chosen
+    Results results;   // written when `results.calculated`
 };
 
 // What opening a build file came to.
@@ -48,7 +50,8 @@ enum BuildStatus {
 void ClearBuild(Build *build);
 
 // Whether two builds say the same: every field of the wheel, its name and notes
-// included (texts byte for byte, numbers by value); the results are not compared.
+// included (texts byte for byte, numbers by value), and the readings as typed
+// with their meter and band; the results are not compared.
 bool SameBuild(const Build &a, const Build &b);
 
 // The build as the text of a build file: UTF-8 JSON, two-space indents, keys in

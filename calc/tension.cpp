@@ -186,3 +186,8 @@ void Readings2Figures(const Results &results, const Readings &readings, const Me
         out->outsideHole[j] = hole;
     }
 }
+
+int BandOf(const Readings &readings)
+{
+    return readings.band == 10 ? 10 : 20;
+}

@@ -47,6 +47,9 @@ enum ReadingState {
 // it allowed, nothing else, not below 0. False (and 0) for any other text.
 bool Text2Reading(const char *text, double *value);
 
+// The band the readings are judged by, in %: 10, or 20 for anything else.
+int BandOf(const Readings &readings);
+
 // Sets rim hole `hole`'s (from 0) text and whether it is a reading: a number
 // with a decimal comma or point, white space round it allowed, nothing else,
 // and not below 0. Does nothing for a hole outside the readings.

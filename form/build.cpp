@@ -10,6 +10,7 @@
 #include "form/commands.h"
 #include "form/items.h"
 #include "form/sheet.h"
+#include "form/tension.h"
 #include "form/wheel.h"
 
 const char kBuildSuffix[] = "quennick";
@@ -85,6 +86,7 @@ void Form2Build(DialogRef d, Build *build)
 {
     ClearBuild(build);
     Form2Wheel(d, &build->wheel);
+    build->readings = theReadings;
 }
 
 Boolean DoOpenBuild(const char *file)
@@ -104,6 +106,9 @@ Boolean DoOpenBuild(const char *file)
     DoSpokeHeadHit(theDialog);
     DoCalculateHit(theDialog);
     DoLacingDiagram(theResults, FALSE);
+    // The readings belong to the wheel just calculated, rim hole by rim hole.
+    theReadings = build.readings;
+    DoTensionWindow(theResults, FALSE);
     Opened(file);
     if (status == kBuildNewer)
         Alert(kOpenStringsID, kOpenNewer, file, nullptr);

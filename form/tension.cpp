@@ -64,11 +64,6 @@ std::string NoteOf(const SpokeTension &s)
     return "";
 }
 
-int BandOf(const Readings &r)
-{
-    return r.band == 10 ? 10 : 20;
-}
-
 std::string BandWords(int band)
 {
     return Str(kPercentStringsID, kPercentWhole, Whole(band).c_str());

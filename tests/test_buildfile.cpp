@@ -49,7 +49,10 @@ std::string Dump(const Build &b)
       << w.crossings2 << "|" << w.spokes << "|" << w.sharing << "|" << w.gauge1 << "|" << w.gauge2
       << "|" << w.target << "|" << w.unit << "|" << w.stockStep << "|" << w.rim.offsetSide << "|"
       << w.hub.exit << "|" << w.hub.seatOffset << "|" << w.rim.source << "|" << w.hub.source << "|"
-      << w.rim.washer;
+      << w.rim.washer << "|" << b.readings.meter << "|" << BandOf(b.readings);
+    // The readings as typed, and whether each is one.
+    for (int i = 0; i < b.readings.count; i++)
+        s << "|" << b.readings.hole[i].text << (b.readings.hole[i].valid ? "+" : "-");
     return s.str();
 }
 
@@ -142,6 +145,16 @@ const FieldCase kFields[] = {
     {"Target", [](Build *b) { b->wheel.target = 1176.8; }},
     {"Unit", [](Build *b) { b->wheel.unit = kUnitNewton; }},
     {"StockStep", [](Build *b) { b->wheel.stockStep = 1; }},
+    // The truing stand's readings as typed, a bad one and empty ones kept.
+    {"Readings",
+     [](Build *b) {
+         b->readings.count = 32;
+         SetReading(&b->readings, 0, "21,5");
+         SetReading(&b->readings, 6, "abc");
+         SetReading(&b->readings, 31, " 19 ");
+         snprintf(b->readings.meter, sizeof b->readings.meter, "%s", "My meter\t2.0");
+         b->readings.band = 10;
+     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryField, FieldRoundTrip, ::testing::ValuesIn(kFields),
