@@ -788,26 +788,26 @@
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Build name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Aufbaus</translation>
     </message>
     <message>
         <source>Build notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen zum Aufbau</translation>
     </message>
 </context>
 <context>
     <name>Navigation</name>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -872,15 +872,15 @@
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
 </context>
 <context>
@@ -1411,84 +1411,84 @@
     <name>strings 146</name>
     <message>
         <source>“^1” is not a Quennick build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ ist keine Quennick-Aufbaudatei.</translation>
     </message>
     <message>
         <source>“^1” is damaged: it is not a build as Quennick writes one, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ ist beschädigt: Es ist kein Aufbau, wie Quennick ihn schreibt, und wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>“^1” ends too soon: the file was cut short, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ endet zu früh: Die Datei ist abgeschnitten und wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>“^1” was saved by a newer version of Quennick. What this version understands of it is shown; the rest is left out, and saving it here keeps only what is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ wurde mit einer neueren Quennick-Version gespeichert. Angezeigt wird, was diese Version davon versteht; der Rest entfällt, und beim Speichern hier bleibt nur das Angezeigte erhalten.</translation>
     </message>
     <message>
         <source>“^1” is larger than any build file (1 MiB), and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ ist größer als jede Aufbaudatei (1 MiB) und wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>“^1” is a folder, not a build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ ist ein Ordner, keine Aufbaudatei.</translation>
     </message>
     <message>
         <source>“^1” is not a file but a named pipe or a device, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ ist keine Datei, sondern eine benannte Pipe oder ein Gerät, und wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>“^1” could not be opened: ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ konnte nicht geöffnet werden: ^2.</translation>
     </message>
 </context>
 <context>
     <name>strings 147</name>
     <message>
         <source>“^1” could not be saved: ^2. The file on the disk is as it was before.</source>
-        <translation type="unfinished"></translation>
+        <translation>„^1“ konnte nicht gespeichert werden: ^2. Die Datei auf dem Datenträger ist unverändert.</translation>
     </message>
 </context>
 <context>
     <name>strings 148</name>
     <message>
         <source>Save the changes to “^1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an „^1“ speichern?</translation>
     </message>
     <message>
         <source>Your changes since the last save are lost if you don&apos;t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen seit dem letzten Speichern gehen verloren, wenn sie nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>strings 149</name>
     <message>
         <source>^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 — Quennick</translation>
     </message>
     <message>
         <source>*^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>*^1 — Quennick</translation>
     </message>
     <message>
         <source>Quennick builds (*.quennick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quennick-Aufbauten (*.quennick)</translation>
     </message>
     <message>
         <source>build</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau</translation>
     </message>
 </context>
 <context>
