@@ -788,26 +788,26 @@
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Montage</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Build name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du montage</translation>
     </message>
     <message>
         <source>Build notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes sur le montage</translation>
     </message>
 </context>
 <context>
     <name>Navigation</name>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -872,15 +872,15 @@
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous…</translation>
     </message>
 </context>
 <context>
@@ -1411,84 +1411,84 @@
     <name>strings 146</name>
     <message>
         <source>“^1” is not a Quennick build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» n’est pas un fichier de montage Quennick.</translation>
     </message>
     <message>
         <source>“^1” is damaged: it is not a build as Quennick writes one, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» est endommagé&#xa0;: ce n’est pas un montage tel que Quennick l’écrit, et il n’a pas été ouvert.</translation>
     </message>
     <message>
         <source>“^1” ends too soon: the file was cut short, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» s’arrête trop tôt&#xa0;: le fichier a été tronqué, et il n’a pas été ouvert.</translation>
     </message>
     <message>
         <source>“^1” was saved by a newer version of Quennick. What this version understands of it is shown; the rest is left out, and saving it here keeps only what is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» a été enregistré par une version plus récente de Quennick. Ce que cette version en comprend est affiché&#xa0;; le reste est omis, et l’enregistrer ici ne garde que ce qui est affiché.</translation>
     </message>
     <message>
         <source>“^1” is larger than any build file (1 MiB), and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» est plus gros que tout fichier de montage (1 Mio), et il n’a pas été ouvert.</translation>
     </message>
     <message>
         <source>“^1” is a folder, not a build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» est un dossier, pas un fichier de montage.</translation>
     </message>
     <message>
         <source>“^1” is not a file but a named pipe or a device, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» n’est pas un fichier mais un tube nommé ou un périphérique, et il n’a pas été ouvert.</translation>
     </message>
     <message>
         <source>“^1” could not be opened: ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» n’a pas pu être ouvert&#xa0;: ^2.</translation>
     </message>
 </context>
 <context>
     <name>strings 147</name>
     <message>
         <source>“^1” could not be saved: ^2. The file on the disk is as it was before.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;^1&#xa0;» n’a pas pu être enregistré&#xa0;: ^2. Le fichier sur le disque est resté tel qu’il était.</translation>
     </message>
 </context>
 <context>
     <name>strings 148</name>
     <message>
         <source>Save the changes to “^1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de «&#xa0;^1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Your changes since the last save are lost if you don&apos;t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications faites depuis le dernier enregistrement seront perdues si vous ne les enregistrez pas.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas enregistrer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>strings 149</name>
     <message>
         <source>^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 — Quennick</translation>
     </message>
     <message>
         <source>*^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>*^1 — Quennick</translation>
     </message>
     <message>
         <source>Quennick builds (*.quennick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Montages Quennick (*.quennick)</translation>
     </message>
     <message>
         <source>build</source>
-        <translation type="unfinished"></translation>
+        <translation>montage</translation>
     </message>
 </context>
 <context>
