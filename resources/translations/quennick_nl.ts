@@ -788,26 +788,26 @@
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Opbouw</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Build name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van de opbouw</translation>
     </message>
     <message>
         <source>Build notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities bij de opbouw</translation>
     </message>
 </context>
 <context>
     <name>Navigation</name>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
@@ -872,15 +872,15 @@
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als…</translation>
     </message>
 </context>
 <context>
@@ -1411,84 +1411,84 @@
     <name>strings 146</name>
     <message>
         <source>“^1” is not a Quennick build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” is geen Quennick-opbouwbestand.</translation>
     </message>
     <message>
         <source>“^1” is damaged: it is not a build as Quennick writes one, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” is beschadigd: het is geen opbouw zoals Quennick die schrijft, en is niet geopend.</translation>
     </message>
     <message>
         <source>“^1” ends too soon: the file was cut short, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” houdt te vroeg op: het bestand is afgebroken, en is niet geopend.</translation>
     </message>
     <message>
         <source>“^1” was saved by a newer version of Quennick. What this version understands of it is shown; the rest is left out, and saving it here keeps only what is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” is opgeslagen door een nieuwere versie van Quennick. Wat deze versie ervan begrijpt, wordt getoond; de rest is weggelaten, en hier opslaan bewaart alleen wat getoond wordt.</translation>
     </message>
     <message>
         <source>“^1” is larger than any build file (1 MiB), and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” is groter dan elk opbouwbestand (1 MiB), en is niet geopend.</translation>
     </message>
     <message>
         <source>“^1” is a folder, not a build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” is een map, geen opbouwbestand.</translation>
     </message>
     <message>
         <source>“^1” is not a file but a named pipe or a device, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” is geen bestand maar een named pipe of een apparaat, en is niet geopend.</translation>
     </message>
     <message>
         <source>“^1” could not be opened: ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” kon niet worden geopend: ^2.</translation>
     </message>
 </context>
 <context>
     <name>strings 147</name>
     <message>
         <source>“^1” could not be saved: ^2. The file on the disk is as it was before.</source>
-        <translation type="unfinished"></translation>
+        <translation>“^1” kon niet worden opgeslagen: ^2. Het bestand op de schijf is ongewijzigd.</translation>
     </message>
 </context>
 <context>
     <name>strings 148</name>
     <message>
         <source>Save the changes to “^1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen in “^1” opslaan?</translation>
     </message>
     <message>
         <source>Your changes since the last save are lost if you don&apos;t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen sinds de laatste keer opslaan gaan verloren als ze niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet opslaan</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>strings 149</name>
     <message>
         <source>^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 — Quennick</translation>
     </message>
     <message>
         <source>*^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>*^1 — Quennick</translation>
     </message>
     <message>
         <source>Quennick builds (*.quennick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quennick-opbouwen (*.quennick)</translation>
     </message>
     <message>
         <source>build</source>
-        <translation type="unfinished"></translation>
+        <translation>opbouw</translation>
     </message>
 </context>
 <context>
