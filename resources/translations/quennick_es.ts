@@ -788,26 +788,26 @@
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Montaje</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Build name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del montaje</translation>
     </message>
     <message>
         <source>Build notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas del montaje</translation>
     </message>
 </context>
 <context>
     <name>Navigation</name>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -872,15 +872,15 @@
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como…</translation>
     </message>
 </context>
 <context>
@@ -1411,84 +1411,84 @@
     <name>strings 146</name>
     <message>
         <source>“^1” is not a Quennick build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» no es un archivo de montaje de Quennick.</translation>
     </message>
     <message>
         <source>“^1” is damaged: it is not a build as Quennick writes one, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» está dañado: no es un montaje tal como lo escribe Quennick, y no se ha abierto.</translation>
     </message>
     <message>
         <source>“^1” ends too soon: the file was cut short, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» termina antes de tiempo: el archivo está cortado, y no se ha abierto.</translation>
     </message>
     <message>
         <source>“^1” was saved by a newer version of Quennick. What this version understands of it is shown; the rest is left out, and saving it here keeps only what is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» se guardó con una versión más reciente de Quennick. Se muestra lo que esta versión entiende de él; el resto se omite, y si lo guarda aquí solo se conserva lo que se muestra.</translation>
     </message>
     <message>
         <source>“^1” is larger than any build file (1 MiB), and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» es mayor que cualquier archivo de montaje (1 MiB), y no se ha abierto.</translation>
     </message>
     <message>
         <source>“^1” is a folder, not a build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» es una carpeta, no un archivo de montaje.</translation>
     </message>
     <message>
         <source>“^1” is not a file but a named pipe or a device, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» no es un archivo, sino una tubería con nombre o un dispositivo, y no se ha abierto.</translation>
     </message>
     <message>
         <source>“^1” could not be opened: ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir «^1»: ^2.</translation>
     </message>
 </context>
 <context>
     <name>strings 147</name>
     <message>
         <source>“^1” could not be saved: ^2. The file on the disk is as it was before.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar «^1»: ^2. El archivo del disco sigue como estaba.</translation>
     </message>
 </context>
 <context>
     <name>strings 148</name>
     <message>
         <source>Save the changes to “^1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en «^1»?</translation>
     </message>
     <message>
         <source>Your changes since the last save are lost if you don&apos;t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no los guarda, se perderán los cambios hechos desde la última vez que guardó.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>strings 149</name>
     <message>
         <source>^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 — Quennick</translation>
     </message>
     <message>
         <source>*^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>*^1 — Quennick</translation>
     </message>
     <message>
         <source>Quennick builds (*.quennick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Montajes de Quennick (*.quennick)</translation>
     </message>
     <message>
         <source>build</source>
-        <translation type="unfinished"></translation>
+        <translation>montaje</translation>
     </message>
 </context>
 <context>
