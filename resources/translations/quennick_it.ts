@@ -788,26 +788,26 @@
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Montaggio</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Build name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del montaggio</translation>
     </message>
     <message>
         <source>Build notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note sul montaggio</translation>
     </message>
 </context>
 <context>
     <name>Navigation</name>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -872,15 +872,15 @@
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome…</translation>
     </message>
 </context>
 <context>
@@ -1411,84 +1411,84 @@
     <name>strings 146</name>
     <message>
         <source>“^1” is not a Quennick build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» non è un file di montaggio Quennick.</translation>
     </message>
     <message>
         <source>“^1” is damaged: it is not a build as Quennick writes one, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» è danneggiato: non è un montaggio come lo scrive Quennick e non è stato aperto.</translation>
     </message>
     <message>
         <source>“^1” ends too soon: the file was cut short, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» finisce troppo presto: il file è troncato e non è stato aperto.</translation>
     </message>
     <message>
         <source>“^1” was saved by a newer version of Quennick. What this version understands of it is shown; the rest is left out, and saving it here keeps only what is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» è stato salvato da una versione più recente di Quennick. Vedi ciò che questa versione ne comprende; il resto viene tralasciato e, se lo salvi qui, resta solo ciò che vedi.</translation>
     </message>
     <message>
         <source>“^1” is larger than any build file (1 MiB), and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» è più grande di qualsiasi file di montaggio (1 MiB) e non è stato aperto.</translation>
     </message>
     <message>
         <source>“^1” is a folder, not a build file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» è una cartella, non un file di montaggio.</translation>
     </message>
     <message>
         <source>“^1” is not a file but a named pipe or a device, and was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«^1» non è un file ma una pipe con nome o un dispositivo, e non è stato aperto.</translation>
     </message>
     <message>
         <source>“^1” could not be opened: ^2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire «^1»: ^2.</translation>
     </message>
 </context>
 <context>
     <name>strings 147</name>
     <message>
         <source>“^1” could not be saved: ^2. The file on the disk is as it was before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare «^1»: ^2. Il file sul disco è rimasto com’era.</translation>
     </message>
 </context>
 <context>
     <name>strings 148</name>
     <message>
         <source>Save the changes to “^1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi salvare le modifiche a «^1»?</translation>
     </message>
     <message>
         <source>Your changes since the last save are lost if you don&apos;t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se non le salvi, le modifiche fatte dall’ultimo salvataggio andranno perse.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvare</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>strings 149</name>
     <message>
         <source>^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>^1 — Quennick</translation>
     </message>
     <message>
         <source>*^1 — Quennick</source>
-        <translation type="unfinished"></translation>
+        <translation>*^1 — Quennick</translation>
     </message>
     <message>
         <source>Quennick builds (*.quennick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Montaggi Quennick (*.quennick)</translation>
     </message>
     <message>
         <source>build</source>
-        <translation type="unfinished"></translation>
+        <translation>montaggio</translation>
     </message>
 </context>
 <context>
