@@ -85,9 +85,10 @@ def check_note_and_labels():
     """20 spokes at 3 crossings get a lacing note: its words reach AT-SPI as
     the note's text and description, and are announced; every other label of
     the form gives its words too, as its name or its description."""
-    # The spoke count is three Tabs after the last flange field.
+    # The spoke count is four Tabs after the last flange field: past the
+    # flange distances' helper button and both crossings.
     focus(tr("Side 2 flange distance from the centre"))
-    keys("Tab", "Tab", "Tab")
+    keys("Tab", "Tab", "Tab", "Tab")
     wait_for("the focus on the spoke count", lambda: combo(tr("Spokes in the wheel"))
              .get_state_set().contains(Atspi.StateType.FOCUSED))
     keys("Up", "Up", "Up")  # 32, 28, 24, 20
