@@ -6,6 +6,7 @@
 
 #include <string.h>
 
+#include "app/check_lines.h"
 #include "app/command_line.h"
 #include "calc/numtext.h"
 #include "calc/spoke.h"
@@ -50,19 +51,7 @@ int Describe(FILE *out, const MeterReport &r, bool user, bool *failed)
         *failed = true;
         return 0;
     }
-    fprintf(out, "  %lld lines; line ends:", (long long)r.lines);
-    if (r.crLines)
-        fprintf(out, " CR %lld", (long long)r.crLines);
-    if (r.lfLines)
-        fprintf(out, " LF %lld", (long long)r.lfLines);
-    if (r.crlfLines)
-        fprintf(out, " CR LF %lld", (long long)r.crlfLines);
-    fprintf(out, "%s\n", r.unterminated ? " (the last line has none)" : "");
-    if (r.nonUtf8Lines == 0)
-        fprintf(out, "  encoding: UTF-8\n");
-    else
-        fprintf(out, "  encoding: %lld line(s) not UTF-8, shown as %s\n", (long long)r.nonUtf8Lines,
-                r.singleByte == kEncodingMacRoman ? "Mac OS Roman" : "Windows-1252");
+    DescribeLines(out, r);
     fprintf(out, "  header, skipped:\n    line 1: %s\n", r.header);
     if (r.blankLines)
         fprintf(out, "  %lld blank line(s) skipped\n", (long long)r.blankLines);

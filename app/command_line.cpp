@@ -6,6 +6,7 @@
 #include <errno.h>
 #include <string.h>
 
+#include "app/check_lines.h"
 #include "app/globals.h"
 #include "calc/numtext.h"
 #include "catalogue/catalogue.h"
@@ -37,11 +38,6 @@ const char kUsageRest[] =
     "  --help            show this text\n"
     "  --version         show the program's version\n"
     "  --                end the options; a FOLDER starting with '-' goes after it\n";
-
-const char *EncodingName(TextEncoding e)
-{
-    return e == kEncodingMacRoman ? "Mac OS Roman" : "Windows-1252";
-}
 
 const char *Problem(const CatalogueReport &r)
 {
@@ -183,19 +179,7 @@ int DescribeFile(FILE *out, const char *name, const CatalogueReport &r, bool hub
         *failed = true;
         return 0;
     }
-    fprintf(out, "  %lld lines; line ends:", (long long)r.lines);
-    if (r.crLines)
-        fprintf(out, " CR %lld", (long long)r.crLines);
-    if (r.lfLines)
-        fprintf(out, " LF %lld", (long long)r.lfLines);
-    if (r.crlfLines)
-        fprintf(out, " CR LF %lld", (long long)r.crlfLines);
-    fprintf(out, "%s\n", r.unterminated ? " (the last line has none)" : "");
-    if (r.nonUtf8Lines == 0)
-        fprintf(out, "  encoding: UTF-8\n");
-    else
-        fprintf(out, "  encoding: %lld line(s) not UTF-8, shown as %s\n", (long long)r.nonUtf8Lines,
-                EncodingName(r.singleByte));
+    DescribeLines(out, r);
     fprintf(out, "  header, skipped:\n");
     for (int i = 0; i < r.headerCount; i++)
         fprintf(out, "    line %d: %s\n", i + 1, r.header[i]);
